@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing Salvenor need, skipping
+# those already present. Runs as root or through sudo.
+set -euo pipefail
+
+packages=(
+    g++ cmake ninja-build ccache make
+    qt6-base-dev qt6-multimedia-dev libqt6multimedia6 fonts-dejavu-core
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth
+    libitl-dev iso-codes
+    clang libclang-rt-14-dev
+)
+command -v npm >/dev/null 2>&1 || packages+=(npm)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

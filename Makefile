@@ -1,0 +1,31 @@
+# Front door for a fresh Debian 12 machine: each target installs what it needs, configures and
+# builds. The real build is CMake with Ninja; see the README.
+BUILD ?= build
+CMAKE_FLAGS ?=
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench bench-app clean
+
+all: build
+
+deps:
+	@bash .ci/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DSALVENOR_BENCH=ON $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@cd $(BUILD)/stage && ./salvenor
+
+test: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 300
+
+bench: build
+	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+	@bash bench/run-all.sh $(BUILD)
+
+clean:
+	@rm -rf $(BUILD)

@@ -1,0 +1,58 @@
+// Loading and saving the configuration file.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "config/config_file.h"
+#include "platform/message_boxes.h"
+
+namespace {
+
+class SilentBoxes final : public salvenor::MessageBoxes {
+  public:
+    void show(std::string_view, salvenor::MessageIcon) override {}
+    bool askYesNo(std::string_view, salvenor::MessageIcon) override { return true; }
+};
+
+std::string BenchPath() {
+    return (std::filesystem::temp_directory_path() / "salvenor-bench-zav.cfg").string();
+}
+
+void FillRecord(salvenor::ConfigRecord& r) {
+    r.gmtOffsetHours = 2;
+    r.followWindowsZone = 1;
+    r.cityName = "Cairo";
+    r.countryName = "Egypt";
+    r.latitude = 30.05;
+    r.longitude = 31.25;
+    salvenor::ApplyFirstRunDefaults(r);
+}
+
+void BM_SaveSettings(benchmark::State& state) {
+    SilentBoxes boxes;
+    salvenor::CConfigFile config(boxes);
+    config.configPath = BenchPath();
+    FillRecord(config);
+    for (auto _ : state) {
+        config.SaveSettings(false);
+    }
+}
+BENCHMARK(BM_SaveSettings);
+
+void BM_OpenAndLoad(benchmark::State& state) {
+    SilentBoxes boxes;
+    {
+        salvenor::CConfigFile config(boxes);
+        config.configPath = BenchPath();
+        FillRecord(config);
+        config.SaveSettings(true);
+    }
+    for (auto _ : state) {
+        salvenor::CConfigFile config(boxes);
+        config.configPath = BenchPath();
+        benchmark::DoNotOptimize(config.OpenConfig());
+    }
+}
+BENCHMARK(BM_OpenAndLoad);
+
+}  // namespace

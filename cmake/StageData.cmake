@@ -1,0 +1,12 @@
+# Copies the data tree SRC into the staged installation folder DST (build-time script).
+file(GLOB_RECURSE entries RELATIVE "${SRC}" "${SRC}/*")
+foreach(entry ${entries})
+    if(entry STREQUAL "CMakeLists.txt")
+        continue()
+    endif()
+    get_filename_component(dir "${DST}/${entry}" DIRECTORY)
+    file(COPY "${SRC}/${entry}" DESTINATION "${dir}")
+endforeach()
+foreach(folder Calendar/TEMP Calendar/Output Calendar/SalaTimeDlg/HTML/tmp)
+    file(MAKE_DIRECTORY "${DST}/${folder}")
+endforeach()

@@ -1,0 +1,206 @@
+// The configuration file format.
+#include "config/config_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+
+#include "core/texts.h"
+
+namespace salvenor {
+
+namespace {
+
+constexpr std::array<char, 11> Signature = {'Z', 'A', 'V', ' ', 'T', 'e', 'l', 'l', 'a', 'n', '\0'};
+constexpr std::array<char, 4> Version = {'1', '.', '0', '\0'};
+constexpr std::uint64_t SizeFieldOffset = 11;
+
+enum class PathKind { Missing, RegularFile, Other };
+
+PathKind KindOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        return PathKind::Missing;
+    }
+    return S_ISREG(st.st_mode) ? PathKind::RegularFile : PathKind::Other;
+}
+
+}  // namespace
+
+void ApplyFirstRunDefaults(ConfigRecord& record) {
+    record.athanWavPath = DefaultAthanWavPath;
+    record.fajrAthanWavPath = DefaultFajrAthanWavPath;
+    record.showAthanAlert = 1;
+    record.barOnTopReminder = 1;
+    record.muteAllSounds = 0;
+    record.topReminderOffset = 0;
+    record.topReminderShown = 0;
+    record.daylightSavingActive = 0;
+}
+
+CConfigFile::OpenResult CConfigFile::OpenConfig() {
+    const PathKind kind = KindOf(configPath);
+    if (kind == PathKind::Missing) {
+        // Create it empty, as a fresh installation has it; if even that fails, first-run setup
+        // still runs and its save reports the problem.
+        OpenFile(configPath, "wb");
+        return OpenResult::NeedsFirstRun;
+    }
+    // Reading is all that opening needs; a save replaces the file as a whole. Something that
+    // cannot be read as a file is reported once, and the program runs on with the record in
+    // memory rather than overwriting it through first-run setup.
+    if (kind == PathKind::RegularFile) {
+        file_ = OpenFile(configPath, "rb");
+    }
+    if (!file_) {
+        boxes_.show(texts::DiskReadError, MessageIcon::None);
+        return OpenResult::Loaded;
+    }
+    std::uint64_t size = 0;
+    if (std::fseek(file_.get(), 0, SEEK_END) == 0) {
+        const long end = std::ftell(file_.get());
+        size = end > 0 ? static_cast<std::uint64_t>(end) : 0;
+    }
+    std::uint32_t stored = 0;
+    if (size > 0) {
+        // A plain read: bytes that do not come leave the stored size's other bytes zero.
+        unsigned char bytes[4] = {0, 0, 0, 0};
+        std::fseek(file_.get(), static_cast<long>(SizeFieldOffset), SEEK_SET);
+        const std::size_t got = std::fread(bytes, 1, sizeof bytes, file_.get());
+        (void)got;
+        stored = DecodeU32(bytes);
+        std::fseek(file_.get(), 0, SEEK_SET);
+    }
+    if (size == 0 || stored != size) {
+        file_.reset();
+        return OpenResult::NeedsFirstRun;
+    }
+    LoadSettings();
+    return OpenResult::Loaded;
+}
+
+bool CConfigFile::LoadSettings() {
+    if (!file_) {
+        return false;
+    }
+    const FilePtr file = std::move(file_);
+    ExactReader in(file.get(), boxes_);
+
+    std::array<char, 11> signature{};
+    in.ReadExact(signature.data(), signature.size());
+    if (signature != Signature) {
+        boxes_.show(texts::ConfigReadErrorBlank, MessageIcon::None);
+        return false;
+    }
+    in.ReadU32();  // the size field, checked by OpenConfig
+    std::array<char, 4> version{};
+    in.ReadExact(version.data(), version.size());
+    if (version != Version) {
+        boxes_.show(texts::ConfigReadError, MessageIcon::None);
+        return false;
+    }
+
+    // Each field takes effect as soon as it is read.
+    gmtOffsetHours = in.ReadI32();
+    followWindowsZone = in.ReadU8();
+    cityName = in.ReadCountedString();
+    countryName = in.ReadCountedString();
+    cityLetterIndex = in.ReadI32();
+    longitude = in.ReadF64();
+    latitude = in.ReadF64();
+    altitude = in.ReadF64();
+    calculationWay = in.ReadI32();
+    athanWavPath = in.ReadCountedString();
+    fajrAthanWavPath = in.ReadCountedString();
+    showAthanAlert = in.ReadU8();
+    barOnTopReminder = in.ReadU8();
+    muteAllSounds = in.ReadU8();
+    topReminderOffset = in.ReadI32();
+    topReminderShown = in.ReadU8();
+    daylightSavingActive = in.ReadU8();
+
+    if (in.ReadU32() != ConfigEndMarker) {
+        boxes_.show(texts::ConfigReadErrorBlank, MessageIcon::None);
+        return false;
+    }
+    return true;
+}
+
+std::uint32_t CConfigFile::SavedSize() const {
+    // 11 signature + 4 size + 4 version + 4 end marker, 4 counts, and the fixed-width fields.
+    constexpr std::uint32_t fixed = 11 + 4 + 4 + 4 + 1 + 4 + 24 + 4 + 1 + 1 + 1 + 4 + 1 + 1 + 4;
+    constexpr std::uint32_t counts = 4 * 4;
+    return fixed + counts +
+           static_cast<std::uint32_t>(cityName.size() + countryName.size() + athanWavPath.size() +
+                                      fajrAthanWavPath.size());
+}
+
+void CConfigFile::SaveSettings(bool /*truncate*/) {
+    const std::string temporary = configPath + ".saving";
+    bool ok = false;
+    {
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        FilePtr file(fd >= 0 ? ::fdopen(fd, "wb") : nullptr);
+        if (fd >= 0 && !file) {
+            ::close(fd);
+        }
+        if (file) {
+            CheckedWriter out(file.get());
+            out.WriteChecked(Signature.data(), Signature.size());
+            out.WriteU32(SavedSize());
+            out.WriteChecked(Version.data(), Version.size());
+            out.WriteI32(gmtOffsetHours);
+            out.WriteU8(followWindowsZone);
+            out.WriteCountedString(cityName);
+            out.WriteCountedString(countryName);
+            out.WriteI32(cityLetterIndex);
+            out.WriteF64(longitude);
+            out.WriteF64(latitude);
+            out.WriteF64(altitude);
+            out.WriteI32(calculationWay);
+            out.WriteCountedString(athanWavPath);
+            out.WriteCountedString(fajrAthanWavPath);
+            out.WriteU8(showAthanAlert);
+            out.WriteU8(barOnTopReminder);
+            out.WriteU8(muteAllSounds);
+            out.WriteI32(topReminderOffset);
+            out.WriteU8(topReminderShown);
+            out.WriteU8(daylightSavingActive);
+            out.WriteU32(ConfigEndMarker);
+            ok =
+                !out.failed() && std::fflush(file.get()) == 0 && ::fsync(::fileno(file.get())) == 0;
+            ok = (std::fclose(file.release()) == 0) && ok;
+        }
+    }
+    if (ok) {
+        ok = std::rename(temporary.c_str(), configPath.c_str()) == 0;
+    }
+    if (!ok) {
+        std::remove(temporary.c_str());
+        boxes_.show(texts::ConfigSaveError, MessageIcon::None);
+    }
+}
+
+void CConfigFile::FollowSystemZone(std::int64_t now) {
+    const int minutes = SystemGmtOffsetMinutes(now);
+    gmtOffsetHours = minutes / 60;
+    exactGmtOffsetMinutes = minutes;
+}
+
+PrayerSettings CConfigFile::prayerSettings() const {
+    PrayerSettings s;
+    s.latitude = latitude;
+    s.longitude = longitude;
+    s.altitude = altitude;
+    s.calculationWay = calculationWay;
+    s.daylightSavingActive = daylightSavingActive != 0;
+    s.gmtOffsetMinutes = (followWindowsZone != 0 && exactGmtOffsetMinutes.has_value())
+                             ? *exactGmtOffsetMinutes
+                             : gmtOffsetHours * 60;
+    return s;
+}
+
+}  // namespace salvenor

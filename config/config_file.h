@@ -1,0 +1,94 @@
+// The settings record and its binary file "zav.cfg": open and validate, load, save.
+//
+// Layout (little-endian): 11-byte signature "ZAV Tellan\0", 4-byte total file size, 4-byte version
+// "1.0\0", the seventeen fields in the order below (strings as counted strings), and the end
+// marker 11414. Bytes behind the end marker are allowed and never read.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "config/binary_io.h"
+#include "core/prayer_times.h"
+#include "platform/message_boxes.h"
+
+namespace salvenor {
+
+// Every field as stored, in file order. Numbers and flags start at zero, strings empty.
+struct ConfigRecord {
+    std::int32_t gmtOffsetHours = 0;     // local standard time minus GMT, whole hours
+    std::uint8_t followWindowsZone = 0;  // 1: take the offset from the system at every start
+    std::string cityName;
+    std::string countryName;
+    std::int32_t cityLetterIndex = 0;  // 0..25, the first letter last chosen (0 = A)
+    double longitude = 0.0;
+    double latitude = 0.0;
+    double altitude = 0.0;
+    std::int32_t calculationWay = 0;  // CalculationWay, 0..3
+    std::string athanWavPath;
+    std::string fajrAthanWavPath;
+    std::uint8_t showAthanAlert = 0;
+    std::uint8_t barOnTopReminder = 0;
+    std::uint8_t muteAllSounds = 0;
+    std::int32_t topReminderOffset = 0;  // subtracted from 146 by the bring-to-front rule
+    std::uint8_t topReminderShown = 0;
+    std::uint8_t daylightSavingActive = 0;
+
+    bool operator==(const ConfigRecord&) const = default;
+};
+
+inline constexpr char ConfigFileName[] = "zav.cfg";
+inline constexpr std::uint32_t ConfigEndMarker = 11414;
+inline constexpr const char* DefaultAthanWavPath = ".\\Athan\\Athan-1.wav";
+inline constexpr const char* DefaultFajrAthanWavPath = ".\\Athan\\athanFajr.wav";
+
+// Puts in place the values that first-run setup gives the alert and sound fields.
+void ApplyFirstRunDefaults(ConfigRecord& record);
+
+// The one process-wide holder of the settings. Other parts read and change the fields directly.
+class CConfigFile : public ConfigRecord {
+  public:
+    enum class OpenResult { Loaded, NeedsFirstRun };
+
+    explicit CConfigFile(MessageBoxes& boxes) : boxes_(boxes) {}
+
+    // Full path of the file; set by start-up before OpenConfig.
+    std::string configPath;
+
+    // The exact offset of local standard time in minutes, when the offset is followed from the
+    // system; the stored gmtOffsetHours holds its whole hours only.
+    std::optional<int> exactGmtOffsetMinutes;
+
+    // Opens and validates the file. A missing file is created empty and, like an empty file or
+    // one whose size field differs from its size, gives NeedsFirstRun. Otherwise the file is
+    // loaded (a signature, version or end-marker mismatch is reported and the program runs on
+    // with what was read) and the result is Loaded.
+    OpenResult OpenConfig();
+
+    // Reads the record from the file that OpenConfig opened; false after a reported mismatch.
+    // Closes the file on every return.
+    bool LoadSettings();
+
+    // Writes the whole record to a temporary file beside the configuration file and renames it
+    // over it, so that a failed save leaves the old file as it was. A failure is reported once
+    // with the save-error message; the record in memory stays in force. `truncate` is kept for
+    // the callers that create the file afresh; a saved file is always exactly the record.
+    void SaveSettings(bool truncate);
+
+    // Takes the zone offset from the system clock at `now` (whole hours into gmtOffsetHours,
+    // the exact minutes kept beside them for the computation).
+    void FollowSystemZone(std::int64_t now);
+
+    // What the prayer-time computation reads of the settings.
+    PrayerSettings prayerSettings() const;
+
+    // The size of the file that SaveSettings writes for the record as it stands.
+    std::uint32_t SavedSize() const;
+
+  private:
+    MessageBoxes& boxes_;
+    FilePtr file_;
+};
+
+}  // namespace salvenor

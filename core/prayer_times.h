@@ -1,0 +1,76 @@
+// The six daily times (Fajr, sunrise, Thuhr, Asr, Maghrib, Isha) for one local day and place,
+// computed from the built-in solar table, and the rules for writing them and for the zone offset.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace salvenor {
+
+enum PrayerIndex : int { Fajr = 0, Shrook = 1, Thuhr = 2, Asr = 3, Maghrib = 4, Isha = 5 };
+
+inline constexpr std::array<const char*, 6> PrayerNames = {"Fajr", "Shrook",  "Thuhr",
+                                                           "Asr",  "Maghrib", "Isha"};
+
+// A local clock time in hours since local midnight of the day computed (13.5 = 13:30); not
+// wrapped into 0..24.
+using DecimalHours = double;
+
+// The conventions: the sun's depression angles at Fajr and Isha.
+enum CalculationWay : int {
+    EgyptianSurvey = 0,      // 19.5 / 17.0
+    UmmAlQura = 1,           // 19.0 / Isha 90 minutes after Maghrib
+    Isna = 2,                // 15.0 / 15.0
+    WorldIslamicLeague = 3,  // 18.0 / 17.0
+};
+
+// The labels of the conventions, as the settings page lists them.
+inline constexpr std::array<const char*, 4> CalculationWayNames = {
+    "Egyptian General Organisation of Surveying", "Um Ul-Qura, Makkah",
+    "Islamic Society of North America (ISNA)", "World Islamic League"};
+
+// What one computation reads of the settings.
+struct PrayerSettings {
+    double latitude = 0.0;              // degrees, north positive
+    double longitude = 0.0;             // degrees, east positive
+    double altitude = 0.0;              // metres; a negative value counts as 0
+    int calculationWay = 0;             // 0..3; any other value uses the angles of 0
+    bool daylightSavingActive = false;  // all times one hour later
+    // Offset of local standard time from GMT in minutes. The stored setting holds whole hours
+    // (minutes = 60 x hours); zones with a fraction of an hour pass their exact offset.
+    int gmtOffsetMinutes = 0;
+};
+
+// The time of prayer `index` on the local calendar day of `when` (seconds since 1970). An index
+// above 5 gives Fajr, one below 0 gives Isha, both of the same day. Side effect: the February
+// entry of GregorianMonthDays is set for the year of that day.
+// Every time is finite and Fajr <= Shrook <= Thuhr <= Asr <= Maghrib <= Isha at every latitude
+// on every day: where the sun never sinks to the Fajr or Isha angle, that time lies a seventh of
+// the night before sunrise or after sunset; where the sun neither rises nor sets, all six are
+// those of the nearest latitude toward the equator at which it does.
+DecimalHours ComputePrayerTime(int index, std::int64_t when, const PrayerSettings& settings);
+
+// All six times of the local day of `when`, indexed by PrayerIndex (one pass instead of six).
+std::array<DecimalHours, 6> ComputePrayerTimes(std::int64_t when, const PrayerSettings& settings);
+
+// All six times of a local calendar date (year, month 1..12, day 1..31): what ComputePrayerTimes
+// computes once it has broken `when` down. Same side effect on GregorianMonthDays.
+std::array<DecimalHours, 6> ComputePrayerTimesOnDate(int year, int month, int day,
+                                                     const PrayerSettings& settings);
+
+// "%d:%02d %s" with "am" or "pm": minutes cut, never rounded; "pm" from 13 on, and at 12 for
+// Thuhr and later prayers; hours above 12 shown less 12.
+std::string FormatDecimalTime(int index, DecimalHours time);
+
+// FormatDecimalTime of today's (the local day of `now`) time for `index`.
+std::string FormatPrayerTime(int index, std::int64_t now, const PrayerSettings& settings);
+
+// The exact offset of local standard time from GMT at `now`, in minutes (daylight saving taken
+// off).
+int SystemGmtOffsetMinutes(std::int64_t now);
+
+// The same offset in whole hours, truncated toward zero (the stored setting's unit).
+int SystemGmtOffset(std::int64_t now);
+
+}  // namespace salvenor

@@ -1,0 +1,61 @@
+// Recording fakes of the platform seams, shared by the tests.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/message_boxes.h"
+#include "platform/sound_player.h"
+
+namespace salvenor::testing {
+
+// Records every message and question; questions take the queued answers in order, then Yes.
+class RecordingMessageBoxes final : public MessageBoxes {
+  public:
+    struct Entry {
+        std::string text;
+        MessageIcon icon;
+        bool question;
+    };
+
+    void show(std::string_view text, MessageIcon icon) override {
+        entries.push_back({std::string(text), icon, false});
+    }
+    bool askYesNo(std::string_view text, MessageIcon icon) override {
+        entries.push_back({std::string(text), icon, true});
+        if (answers.empty()) {
+            return true;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const auto& e : entries) {
+            out.push_back(e.text);
+        }
+        return out;
+    }
+
+    std::vector<Entry> entries;
+    std::deque<bool> answers;
+};
+
+// Records every request in order: "play:<path>", "stop", "beep:<hz>:<ms>".
+class RecordingSoundPlayer final : public SoundPlayer {
+  public:
+    void play(const std::string& path) override { requests.push_back("play:" + path); }
+    void stop() override { requests.push_back("stop"); }
+    void beep(int frequencyHz, int durationMs) override {
+        requests.push_back("beep:" + std::to_string(frequencyHz) + ":" +
+                           std::to_string(durationMs));
+    }
+
+    std::vector<std::string> requests;
+};
+
+}  // namespace salvenor::testing

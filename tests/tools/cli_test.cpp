@@ -1,0 +1,234 @@
+// salvenor-cli as a script would use it: output lines, messages and exit status.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "tests/support/temp_dir.h"
+
+namespace salvenor {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Runs the tool in `folder` with the arguments (a shell word list the tests control) under `tz`.
+CliRun RunCli(const std::string& arguments, const std::string& folder, const char* tz = "UTC") {
+    const std::string out = folder + "/cli.out";
+    const std::string err = folder + "/cli.err";
+    const std::string command = "cd '" + folder + "' && TZ=" + tz + " '" SALVENOR_CLI "' " +
+                                arguments + " >'" + out + "' 2>'" + err + "'";
+    const int raw = std::system(command.c_str());
+    CliRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = Slurp(out);
+    run.err = Slurp(err);
+    return run;
+}
+
+class CliTest : public ::testing::Test {
+  protected:
+    testing::TempDir dir;
+    std::string folder() const { return dir.path().string(); }
+};
+
+TEST_F(CliTest, TimesForTheDocumentedCairoDay) {
+    const CliRun r =
+        RunCli("times --date 2007-03-21 --lat 30.05 --lon 31.25 --gmt 2 --way 0", folder());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "2007-03-21  Fajr 4:31 am  Shrook 5:58 am  Thuhr 12:02 pm  Asr 3:29 pm  Maghrib "
+              "6:06 pm  Isha 7:21 pm\n");
+}
+
+TEST_F(CliTest, TimesInDecimalHours) {
+    const CliRun r = RunCli(
+        "times --date 2007-03-21 --lat 30.05 --lon 31.25 --gmt 2 --way 0 --decimal", folder());
+    ASSERT_EQ(r.status, 0) << r.err;
+    // The date, then six times with nine decimals, one space apart.
+    ASSERT_THAT(r.out, StartsWith("2007-03-21 "));
+    std::istringstream fields(r.out.substr(11));
+    const double expected[] = {4.5258, 5.9738, 12.0380, 15.4921, 18.1022, 19.3541};
+    for (const double e : expected) {
+        std::string word;
+        fields >> word;
+        EXPECT_EQ(word.size() - word.find('.'), 10u) << word;
+        EXPECT_NEAR(std::stod(word), e, 0.00005) << word;
+    }
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), ' '), 6);
+}
+
+TEST_F(CliTest, DaysCountLinesAndCrossMonthEnds) {
+    const CliRun r = RunCli(
+        "times --date 2008-02-28 --days 3 --lat 21.42 --lon 39.83 --gmt 3 --way 1", folder());
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("2008-02-28 "));
+    EXPECT_THAT(r.out, HasSubstr("\n2008-02-29 "));
+    EXPECT_THAT(r.out, HasSubstr("\n2008-03-01 "));
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3);
+}
+
+TEST_F(CliTest, DstMakesEveryTimeOneHourLater) {
+    const CliRun plain =
+        RunCli("times --date 2007-07-01 --lat 30 --lon 31 --gmt 2 --way 0 --decimal", folder());
+    const CliRun dst = RunCli(
+        "times --date 2007-07-01 --lat 30 --lon 31 --gmt 2 --way 0 --decimal --dst", folder());
+    ASSERT_EQ(plain.status, 0);
+    ASSERT_EQ(dst.status, 0);
+    std::istringstream a(plain.out.substr(11)), b(dst.out.substr(11));
+    for (int i = 0; i < 6; ++i) {
+        double x = 0, y = 0;
+        a >> x;
+        b >> y;
+        EXPECT_NEAR(y - x, 1.0, 1e-9) << "time " << i;
+    }
+}
+
+TEST_F(CliTest, FractionalZoneOffsetShiftsByHalfAnHour) {
+    const CliRun five =
+        RunCli("times --date 2024-01-15 --lat 28.6 --lon 77.2 --gmt 5 --way 3 --decimal", folder());
+    const CliRun half = RunCli(
+        "times --date 2024-01-15 --lat 28.6 --lon 77.2 --gmt 5.5 --way 3 --decimal", folder());
+    ASSERT_EQ(five.status, 0);
+    ASSERT_EQ(half.status, 0);
+    EXPECT_NEAR(std::stod(half.out.substr(11)) - std::stod(five.out.substr(11)), 0.5, 1e-9);
+}
+
+TEST_F(CliTest, TimesFromTheConfigurationFile) {
+    std::filesystem::copy_file(std::string(SALVENOR_TEST_DATA_DIR) + "/config/cairo.cfg",
+                               dir.file("zav.cfg"));
+    // cairo.cfg: 30.05 N, 31.25 E, 23.5 m, GMT+2, convention 0, not following the system zone.
+    const CliRun fromFile = RunCli("times --date 2007-03-21", folder(), "UTC");
+    const CliRun given = RunCli(
+        "times --date 2007-03-21 --lat 30.05 --lon 31.25 --alt 23.5 --gmt 2 --way 0", folder());
+    ASSERT_EQ(fromFile.status, 0) << fromFile.err;
+    EXPECT_EQ(fromFile.out, given.out);
+}
+
+TEST_F(CliTest, TimesWithoutConfigurationSaysFirstRunWouldFollow) {
+    const CliRun r = RunCli("times", folder());
+    EXPECT_EQ(r.status, 2);
+    EXPECT_THAT(r.err, HasSubstr("first-run setup"));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("zav.cfg"))) << "the tool must not create it";
+}
+
+TEST_F(CliTest, HijriAndGregorianConversions) {
+    struct Case {
+        const char* args;
+        const char* out;
+    };
+    for (const Case& c : {
+             Case{"hijri 2026-12-06", "26 6 1448\t26 of Jumaada al-Thaany, 1448\n"},
+             Case{"hijri 2006-10-24", "1 10 1427\t1 of Shawwal, 1427\n"},
+             Case{"gregorian 1427 9 1", "2006-09-24\n"},
+             Case{"gregorian 1428 1 1", "2007-01-21\n"},
+         }) {
+        SCOPED_TRACE(c.args);
+        const CliRun r = RunCli(c.args, folder());
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, c.out);
+    }
+}
+
+TEST_F(CliTest, ConfigPrintsEveryFieldInFileOrder) {
+    const CliRun r =
+        RunCli("config " + std::string(SALVENOR_TEST_DATA_DIR) + "/config/cairo.cfg", folder());
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "gmtOffsetHours=2\nfollowWindowsZone=0\ncityName=Cairo\ncountryName=Egypt\n"
+              "cityLetterIndex=2\nlongitude=31.25\nlatitude=30.05\naltitude=23.5\n"
+              "calculationWay=0\nathanWavPath=.\\Athan\\Athan-1.wav\n"
+              "fajrAthanWavPath=.\\Athan\\athanFajr.wav\nshowAthanAlert=1\nbarOnTopReminder=0\n"
+              "muteAllSounds=1\ntopReminderOffset=40\ntopReminderShown=1\n"
+              "daylightSavingActive=1\n");
+}
+
+TEST_F(CliTest, ConfigOfADamagedFileReportsOnStderrAndStillPrints) {
+    const CliRun r = RunCli(
+        "config " + std::string(SALVENOR_TEST_DATA_DIR) + "/config/wrong_version.cfg", folder());
+    EXPECT_EQ(r.status, 0);
+    EXPECT_THAT(r.err, HasSubstr("Error Reading initialization file..."));
+    EXPECT_THAT(r.out, StartsWith("gmtOffsetHours=0\n"));
+}
+
+TEST_F(CliTest, ConfigNeedingFirstRunExitsTwo) {
+    for (const char* sample : {"size_plus_one.cfg", "empty.cfg", "eleven_bytes.cfg"}) {
+        SCOPED_TRACE(sample);
+        const CliRun r =
+            RunCli("config " + std::string(SALVENOR_TEST_DATA_DIR) + "/config/" + sample, folder());
+        EXPECT_EQ(r.status, 2);
+        EXPECT_THAT(r.err, HasSubstr("first-run setup"));
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST_F(CliTest, SolarTableListsEveryRowAsStored) {
+    const CliRun r = RunCli("solar-table", folder());
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 366);
+    EXPECT_THAT(r.out, StartsWith("0 3.12 +1.0 -23.04\n1 3.40 +1.0 -22.59\n"));
+    EXPECT_THAT(r.out, HasSubstr("\n80 7.28 +1.0 0.00\n"));
+    EXPECT_THAT(r.out, HasSubstr("\n365 2.43 +1.0 -23.08\n"));
+}
+
+// Every bad input gets one line on stderr and exit status 2.
+TEST_F(CliTest, BadInputIsRefusedWithOneLine) {
+    for (const char* args : {
+             "times --date 2007-02-30 --lat 30 --lon 31 --gmt 2 --way 0",
+             "times --date 1900-02-29 --lat 30 --lon 31 --gmt 2 --way 0",
+             "times --date 2007-3-21 --lat 30 --lon 31 --gmt 2 --way 0",
+             "times --lat 91 --lon 31 --gmt 2 --way 0",
+             "times --lat 30 --lon 181 --gmt 2 --way 0",
+             "times --lat 30 --lon 31 --gmt 15 --way 0",
+             "times --lat 30 --lon 31 --gmt 2 --way 4",
+             "times --lat 30 --lon 31 --gmt 2",
+             "times --lat 30x --lon 31 --gmt 2 --way 0",
+             "times --days 0 --lat 30 --lon 31 --gmt 2 --way 0",
+             "times --date",
+             "times --frobnicate",
+             "hijri 2007-13-01",
+             "hijri 2007-01-01 2007-01-02",
+             "gregorian 1427 13 1",
+             "gregorian 1427 9 31",
+             "gregorian 1427 9",
+             "solar-table now",
+             "frobnicate",
+         }) {
+        SCOPED_TRACE(args);
+        const CliRun r = RunCli(args, folder());
+        EXPECT_EQ(r.status, 2);
+        EXPECT_THAT(r.err, StartsWith("salvenor-cli: "));
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST_F(CliTest, HelpListsEveryCommand) {
+    const CliRun r = RunCli("--help", folder());
+    EXPECT_EQ(r.status, 0);
+    for (const char* command : {"times", "hijri", "gregorian", "config", "solar-table", "countries",
+                                "cities", "month", "today-page"}) {
+        EXPECT_THAT(r.out, HasSubstr(std::string("\n  ") + command)) << command;
+    }
+}
+
+}  // namespace
+}  // namespace salvenor

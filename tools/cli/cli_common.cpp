@@ -1,0 +1,89 @@
+// Argument checks of salvenor-cli.
+#include "tools/cli/cli_common.h"
+
+#include <charconv>
+#include <cmath>
+#include <iostream>
+
+#include "core/local_time.h"
+#include "core/str_printf.h"
+#include "platform/clock.h"
+
+namespace salvenor::cli {
+
+int UsageError(std::string_view message) {
+    std::cerr << "salvenor-cli: " << message << '\n';
+    return ExitUsage;
+}
+
+std::optional<long long> ParseInteger(std::string_view text, long long min, long long max) {
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    long long value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || value < min ||
+        value > max) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> ParseNumber(std::string_view text, double min, double max) {
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    double value = 0.0;
+    const auto [end, ec] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(value) || value < min || value > max) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+namespace {
+
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysIn(int year, int month) {
+    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
+}
+
+}  // namespace
+
+std::optional<Date> ParseDate(std::string_view text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
+        return std::nullopt;
+    }
+    const auto year = ParseInteger(text.substr(0, 4), 1000, 9999);
+    const auto month = ParseInteger(text.substr(5, 2), 1, 12);
+    const auto day = ParseInteger(text.substr(8, 2), 1, 31);
+    if (!year || !month || !day) {
+        return std::nullopt;
+    }
+    const Date date{static_cast<int>(*year), static_cast<int>(*month), static_cast<int>(*day)};
+    if (date.day > DaysIn(date.year, date.month)) {
+        return std::nullopt;
+    }
+    return date;
+}
+
+Date Today() {
+    const CalendarFields f = BreakLocal(SystemClock().now());
+    return {f.year, f.month, f.day};
+}
+
+long long NoonOf(const Date& date) {
+    return MakeLocal(date.year, date.month, date.day, 12, 0, 0);
+}
+
+std::string FormatDate(const Date& date) {
+    return StrPrintf("%04d-%02d-%02d", date.year, date.month, date.day);
+}
+
+}  // namespace salvenor::cli

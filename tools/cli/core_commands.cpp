@@ -1,0 +1,247 @@
+// salvenor-cli commands over the core and the configuration file: times, hijri, gregorian,
+// config, solar-table.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+
+#include "config/config_file.h"
+#include "core/hijri.h"
+#include "core/local_time.h"
+#include "core/prayer_times.h"
+#include "core/solar_table.h"
+#include "core/str_printf.h"
+#include "platform/clock.h"
+#include "platform/message_boxes.h"
+#include "tools/cli/cli_common.h"
+#include "tools/cli/commands.h"
+
+namespace salvenor::cli {
+
+namespace {
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+std::string CurrentDirectory() {
+    std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
+    return cwd ? std::string(cwd.get()) : std::string(".");
+}
+
+// Opens a configuration file as start-up does, without creating a missing one. Empty when
+// first-run setup would follow (said on stderr).
+std::unique_ptr<CConfigFile> OpenConfiguration(const std::string& path, MessageBoxes& boxes) {
+    auto config = std::make_unique<CConfigFile>(boxes);
+    config->configPath = path;
+    if (!FileExists(path) || config->OpenConfig() == CConfigFile::OpenResult::NeedsFirstRun) {
+        std::cerr << "salvenor-cli: " << path
+                  << " is missing, empty or damaged: Salvenor would start first-run setup\n";
+        return nullptr;
+    }
+    return config;
+}
+
+struct TimesOptions {
+    std::optional<Date> date;
+    long long days = 1;
+    std::optional<double> latitude, longitude, altitude, gmtHours;
+    std::optional<long long> way;
+    bool dst = false;
+    bool decimal = false;
+};
+
+// Parses the options of `times`; returns an error text, empty on success.
+std::string ParseTimesOptions(const Args& args, TimesOptions& o) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--dst") {
+            o.dst = true;
+            continue;
+        }
+        if (a == "--decimal") {
+            o.decimal = true;
+            continue;
+        }
+        static constexpr std::string_view valueOptions[] = {"--date", "--days", "--lat", "--lon",
+                                                            "--alt",  "--gmt",  "--way"};
+        if (std::find(std::begin(valueOptions), std::end(valueOptions), a) ==
+            std::end(valueOptions)) {
+            return "unknown argument '" + a + "'";
+        }
+        if (i + 1 >= args.size()) {
+            return a + " needs a value";
+        }
+        const std::string& v = args[++i];
+        if (a == "--date") {
+            if (!(o.date = ParseDate(v))) {
+                return "not a date (YYYY-MM-DD): '" + v + "'";
+            }
+        } else if (a == "--days") {
+            const auto n = ParseInteger(v, 1, 36600);
+            if (!n) {
+                return "--days takes a whole number from 1 to 36600, not '" + v + "'";
+            }
+            o.days = *n;
+        } else if (a == "--lat") {
+            if (!(o.latitude = ParseNumber(v, -90.0, 90.0))) {
+                return "--lat takes degrees from -90 to 90, not '" + v + "'";
+            }
+        } else if (a == "--lon") {
+            if (!(o.longitude = ParseNumber(v, -180.0, 180.0))) {
+                return "--lon takes degrees from -180 to 180, not '" + v + "'";
+            }
+        } else if (a == "--alt") {
+            if (!(o.altitude = ParseNumber(v, -500.0, 9000.0))) {
+                return "--alt takes metres from -500 to 9000, not '" + v + "'";
+            }
+        } else if (a == "--gmt") {
+            if (!(o.gmtHours = ParseNumber(v, -12.0, 14.0))) {
+                return "--gmt takes hours from -12 to 14, not '" + v + "'";
+            }
+        } else if (a == "--way") {
+            if (!(o.way = ParseInteger(v, 0, 3))) {
+                return "--way takes 0, 1, 2 or 3, not '" + v + "'";
+            }
+        }
+    }
+    const bool anyLocation = o.latitude || o.longitude || o.altitude || o.gmtHours || o.way;
+    if (anyLocation && !(o.latitude && o.longitude && o.gmtHours && o.way)) {
+        return "a location needs --lat, --lon, --gmt and --way together";
+    }
+    return {};
+}
+
+}  // namespace
+
+int RunTimes(const Args& args) {
+    TimesOptions o;
+    if (const std::string error = ParseTimesOptions(args, o); !error.empty()) {
+        return UsageError(error);
+    }
+    PrayerSettings settings;
+    const bool fromFile = !o.latitude.has_value();
+    StderrMessageBoxes boxes;
+    std::unique_ptr<CConfigFile> config;
+    if (fromFile) {
+        config = OpenConfiguration(CurrentDirectory() + "/" + ConfigFileName, boxes);
+        if (!config) {
+            return ExitUsage;
+        }
+        if (config->followWindowsZone != 0) {
+            config->FollowSystemZone(SystemClock().now());
+        }
+        settings = config->prayerSettings();
+    } else {
+        settings.latitude = *o.latitude;
+        settings.longitude = *o.longitude;
+        settings.altitude = o.altitude.value_or(0.0);
+        settings.calculationWay = static_cast<int>(*o.way);
+        settings.gmtOffsetMinutes = static_cast<int>(std::lround(*o.gmtHours * 60.0));
+    }
+
+    const Date first = o.date.value_or(Today());
+    for (long long k = 0; k < o.days; ++k) {
+        const long long when =
+            MakeLocal(first.year, first.month, first.day + static_cast<int>(k), 12, 0, 0);
+        const CalendarFields day = BreakLocal(when);
+        // The daylight-saving state of the day itself, unless it is forced on.
+        settings.daylightSavingActive = o.dst || (fromFile && day.isDst == 1);
+        const auto times = ComputePrayerTimes(when, settings);
+        std::string line = FormatDate({day.year, day.month, day.day});
+        for (int i = 0; i < 6; ++i) {
+            line += o.decimal ? StrPrintf(" %.9f", times[i])
+                              : StrPrintf("  %s %s", PrayerNames[i],
+                                          FormatDecimalTime(i, times[i]).c_str());
+        }
+        std::cout << line << '\n';
+    }
+    return ExitOk;
+}
+
+int RunHijri(const Args& args) {
+    if (args.size() > 1) {
+        return UsageError("hijri takes at most one date");
+    }
+    Date date = Today();
+    if (args.size() == 1) {
+        const auto parsed = ParseDate(args[0]);
+        if (!parsed) {
+            return UsageError("not a date (YYYY-MM-DD): '" + args[0] + "'");
+        }
+        date = *parsed;
+    }
+    const HijriDate h = GregorianToHijri(date.day, date.month, date.year);
+    std::cout << h.day << ' ' << h.month << ' ' << h.year << '\t' << FormatHijriDate(NoonOf(date))
+              << '\n';
+    return ExitOk;
+}
+
+int RunGregorian(const Args& args) {
+    if (args.size() != 3) {
+        return UsageError("gregorian takes a Hijri YEAR MONTH DAY");
+    }
+    const auto year = ParseInteger(args[0], 1, 9999);
+    const auto month = ParseInteger(args[1], 1, 12);
+    const auto day = ParseInteger(args[2], 1, 30);
+    if (!year || !month || !day) {
+        return UsageError(
+            "a Hijri date is a YEAR from 1 to 9999, a MONTH from 1 to 12 and a DAY "
+            "from 1 to 30");
+    }
+    const GregorianDate g = HijriToGregorian(
+        {static_cast<int>(*day), static_cast<int>(*month), static_cast<int>(*year)});
+    std::cout << FormatDate({g.year, g.month, g.day}) << '\n';
+    return ExitOk;
+}
+
+int RunConfig(const Args& args) {
+    if (args.size() > 1) {
+        return UsageError("config takes at most one file");
+    }
+    const std::string path = args.empty() ? CurrentDirectory() + "/" + ConfigFileName : args[0];
+    StderrMessageBoxes boxes;
+    const auto config = OpenConfiguration(path, boxes);
+    if (!config) {
+        return ExitUsage;
+    }
+    const CConfigFile& c = *config;
+    std::cout << "gmtOffsetHours=" << c.gmtOffsetHours << '\n'
+              << "followWindowsZone=" << int{c.followWindowsZone} << '\n'
+              << "cityName=" << c.cityName << '\n'
+              << "countryName=" << c.countryName << '\n'
+              << "cityLetterIndex=" << c.cityLetterIndex << '\n'
+              << "longitude=" << StrPrintf("%.15g", c.longitude) << '\n'
+              << "latitude=" << StrPrintf("%.15g", c.latitude) << '\n'
+              << "altitude=" << StrPrintf("%.15g", c.altitude) << '\n'
+              << "calculationWay=" << c.calculationWay << '\n'
+              << "athanWavPath=" << c.athanWavPath << '\n'
+              << "fajrAthanWavPath=" << c.fajrAthanWavPath << '\n'
+              << "showAthanAlert=" << int{c.showAthanAlert} << '\n'
+              << "barOnTopReminder=" << int{c.barOnTopReminder} << '\n'
+              << "muteAllSounds=" << int{c.muteAllSounds} << '\n'
+              << "topReminderOffset=" << c.topReminderOffset << '\n'
+              << "topReminderShown=" << int{c.topReminderShown} << '\n'
+              << "daylightSavingActive=" << int{c.daylightSavingActive} << '\n';
+    return ExitOk;
+}
+
+int RunSolarTable(const Args& args) {
+    if (!args.empty()) {
+        return UsageError("solar-table takes no arguments");
+    }
+    for (std::size_t row = 0; row < SolarDayTable.size(); ++row) {
+        const SolarDay& d = SolarDayTable[row];
+        std::cout << StrPrintf("%zu %.2f %+.1f %.2f\n", row, d.equationOfTime, d.sign,
+                               d.declination);
+    }
+    return ExitOk;
+}
+
+}  // namespace salvenor::cli
