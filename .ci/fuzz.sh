@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DSALVENOR_WITH_QT=OFF -DSALVENOR_CITY_DATA=OFF -DSALVENOR_TESTS=OFF -DSALVENOR_FUZZ=ON \
+    -DSALVENOR_WITH_QT=OFF -DSALVENOR_CITYDB_DATA=OFF -DSALVENOR_TESTS=OFF -DSALVENOR_FUZZ=ON \
     -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all" >/dev/null
 cmake --build build-fuzz -j "$(nproc)"
 scratch=$(mktemp -d /dev/shm/salvenor-fuzz.XXXXXX 2>/dev/null || mktemp -d)
