@@ -1,0 +1,98 @@
+// Text and file helpers of the page generators.
+#include "pages/page_text.h"
+
+#include <cstdio>
+
+#include "core/paths.h"
+
+namespace salvenor::pages {
+
+void ReplaceAll(std::string& line, std::string_view from, std::string_view to) {
+    if (from.empty()) {
+        return;
+    }
+    std::size_t pos = line.find(from);
+    if (pos == std::string::npos) {
+        return;
+    }
+    std::string out;
+    out.reserve(line.size() + to.size());
+    std::size_t start = 0;
+    while (pos != std::string::npos) {
+        out.append(line, start, pos - start);
+        out.append(to);
+        start = pos + from.size();
+        pos = line.find(from, start);
+    }
+    out.append(line, start, std::string::npos);
+    line = std::move(out);
+}
+
+bool InsertAfterFirst(std::string& line, std::string_view after, std::string_view text) {
+    const std::size_t pos = line.find(after);
+    if (pos == std::string::npos) {
+        return false;
+    }
+    line.insert(pos + after.size(), text);
+    return true;
+}
+
+std::string HtmlEscape(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::string UnderDirectory(const std::string& workingDirectory, std::string_view stored) {
+    if (workingDirectory.empty()) {
+        return NativePath(stored);  // relative to the current directory
+    }
+    std::string path = workingDirectory;
+    if (path.back() != '/') {
+        path += '/';
+    }
+    path += NativePath(stored);
+    return path;
+}
+
+std::ofstream CreateFresh(const std::string& path) {
+    std::remove(path.c_str());  // a missing file is no error here; the open below tells
+    return std::ofstream(path, std::ios::binary | std::ios::trunc);
+}
+
+bool LineReader::reopen(const std::string& path) {
+    in_.close();
+    in_.clear();
+    in_.open(path, std::ios::binary);
+    return in_.is_open();
+}
+
+bool LineReader::next(std::string& line) {
+    if (!std::getline(in_, line)) {
+        return false;
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return true;
+}
+
+}  // namespace salvenor::pages
