@@ -74,6 +74,11 @@ struct SampleCase {
     ConfigRecord record;  // the record after opening
 };
 
+// Names the case by its file in test listings.
+void PrintTo(const SampleCase& c, std::ostream* os) {
+    *os << c.file;
+}
+
 class SampleFileTest : public ConfigFileTest, public ::testing::WithParamInterface<SampleCase> {};
 
 TEST_P(SampleFileTest, OpensAsExpectedAndLeavesTheFileAlone) {

@@ -17,6 +17,7 @@
 #include "platform/clock.h"
 #include "tests/pages/page_test_support.h"
 #include "tests/support/fakes.h"
+#include "tests/support/time_zone.h"
 
 namespace salvenor {
 namespace {
@@ -28,10 +29,6 @@ using testing::RecordingMessageBoxes;
 class DaySalaTimeDlgTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        const char* tz = std::getenv("TZ");
-        savedTz = tz != nullptr ? std::optional<std::string>(tz) : std::nullopt;
-        setenv("TZ", "EET-2", 1);
-        tzset();
         config.countryName = "Egypt";
         config.cityName = "Cairo";
         config.latitude = 30.05;
@@ -42,16 +39,7 @@ class DaySalaTimeDlgTest : public ::testing::Test {
                      "<html><body>\n<p>COUNTRY1-CITY1 DATEDAY1</p>\n<p>FJRTM ISHTM</p>\n"
                      "<p>NXTPRYR NEXTPTM</p>\n</body></html>\n");
     }
-    void TearDown() override {
-        if (savedTz) {
-            setenv("TZ", savedTz->c_str(), 1);
-        } else {
-            unsetenv("TZ");
-        }
-        tzset();
-    }
-
-    std::optional<std::string> savedTz;
+    testing::ScopedTimeZone zone{"EET-2"};
     RecordingMessageBoxes boxes;
     CConfigFile config{boxes};
     FakeClock clock;

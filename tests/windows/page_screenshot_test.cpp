@@ -20,6 +20,7 @@
 #include "platform/clock.h"
 #include "tests/pages/page_test_support.h"
 #include "tests/support/fakes.h"
+#include "tests/support/time_zone.h"
 #include "windows/day_sala_time_dlg.h"
 
 namespace salvenor {
@@ -103,11 +104,7 @@ TEST_F(PageScreenshotTest, GregorianMonthShowsItsOccasionColours) {
 }
 
 TEST_F(PageScreenshotTest, TodayWindow) {
-    const char* tz = std::getenv("TZ");
-    const std::optional<std::string> savedTz =
-        tz != nullptr ? std::optional<std::string>(tz) : std::nullopt;
-    setenv("TZ", "EET-2", 1);
-    tzset();
+    const testing::ScopedTimeZone zone("EET-2");
     CConfigFile config(boxes);
     config.countryName = "Egypt";
     config.cityName = "Cairo";
@@ -122,12 +119,6 @@ TEST_F(PageScreenshotTest, TodayWindow) {
     EXPECT_TRUE(boxes.entries.empty());
     EXPECT_TRUE(window.browser()->toPlainText().contains("Prayer times in Egypt-Cairo"));
     EXPECT_GT(Count(image).size(), 3u);  // more than a blank window
-    if (savedTz) {
-        setenv("TZ", savedTz->c_str(), 1);
-    } else {
-        unsetenv("TZ");
-    }
-    tzset();
 }
 
 }  // namespace

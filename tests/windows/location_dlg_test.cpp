@@ -1,0 +1,131 @@
+// Location Positioning: what it shows, what its edits let through, and how OK reads them.
+#include "windows/location_dlg.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <ostream>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/texts.h"
+#include "tests/support/fakes.h"
+
+namespace salvenor {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+class LocationDlgTest : public ::testing::Test {
+  protected:
+    LocationDlgTest() : dialog(boxes) {
+        dialog.longitude = 31.2357;
+        dialog.latitude = 1.0 / 3.0;
+        dialog.altitude = -12;
+        dialog.placeLabel = "Egypt - Cairo";
+        dialog.open();
+    }
+    ~LocationDlgTest() override { dialog.reject(); }
+
+    testing::RecordingMessageBoxes boxes;
+    CLocationDlg dialog;
+};
+
+TEST_F(LocationDlgTest, ShowsTheFieldsWithFifteenDigits) {
+    EXPECT_EQ(dialog.windowTitle(), "Location Positioning");
+    EXPECT_EQ(dialog.placeLabelControl()->text(), "Egypt - Cairo");
+    EXPECT_EQ(dialog.longitudeEdit()->text(), "31.2357");
+    EXPECT_EQ(dialog.latitudeEdit()->text(), "0.333333333333333");
+    EXPECT_EQ(dialog.altitudeEdit()->text(), "-12");
+}
+
+// Typed characters: digits, one leading minus sign and one decimal point.
+struct TypingCase {
+    const char* typed;
+    const char* shown;
+};
+void PrintTo(const TypingCase& c, std::ostream* os) {
+    *os << '"' << c.typed << '"';
+}
+
+class LocationTypingTest : public LocationDlgTest,
+                           public ::testing::WithParamInterface<TypingCase> {};
+
+TEST_P(LocationTypingTest, EditsTakeSignedDecimals) {
+    for (QLineEdit* edit : {dialog.longitudeEdit(), dialog.latitudeEdit(), dialog.altitudeEdit()}) {
+        edit->clear();
+        QTest::keyClicks(edit, GetParam().typed);
+        EXPECT_EQ(edit->text().toStdString(), GetParam().shown);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Typing, LocationTypingTest,
+                         ::testing::Values(TypingCase{"-58.3816", "-58.3816"},
+                                           TypingCase{"12.5.3", "12.53"}, TypingCase{"1-2", "12"},
+                                           TypingCase{"--4", "-4"}, TypingCase{"N31 E30", "3130"},
+                                           TypingCase{".5", ".5"}));
+
+TEST_F(LocationDlgTest, PastedTextIsNotFiltered) {
+    dialog.longitudeEdit()->clear();
+    dialog.longitudeEdit()->insert("12.5 E");
+    EXPECT_EQ(dialog.longitudeEdit()->text(), "12.5 E");
+    dialog.accept();
+    EXPECT_EQ(dialog.longitude, 12.5);  // the number at the start is taken
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(LocationDlgTest, OkTakesAllThreeNumbers) {
+    dialog.longitudeEdit()->setText("  -58.3816");
+    dialog.latitudeEdit()->setText("-34.6037xyz");
+    dialog.altitudeEdit()->setText("2.5e1");
+    dialog.accept();
+    EXPECT_THAT(boxes.entries, IsEmpty());
+    EXPECT_EQ(dialog.longitude, -58.3816);
+    EXPECT_EQ(dialog.latitude, -34.6037);
+    EXPECT_EQ(dialog.altitude, 25.0);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+// The edits are read altitude, latitude, longitude; the first that is not a number is the one
+// reported and focused, and no field changes.
+struct RefusalCase {
+    const char* name;
+    const char* longitude;
+    const char* latitude;
+    const char* altitude;
+    int focused;  // 0 longitude, 1 latitude, 2 altitude
+};
+
+class LocationRefusalTest : public LocationDlgTest,
+                            public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(LocationRefusalTest, FirstBadEditInReadingOrderIsReported) {
+    const RefusalCase& c = GetParam();
+    dialog.longitudeEdit()->setText(c.longitude);
+    dialog.latitudeEdit()->setText(c.latitude);
+    dialog.altitudeEdit()->setText(c.altitude);
+    dialog.accept();
+
+    ASSERT_EQ(boxes.entries.size(), 1u);
+    EXPECT_EQ(boxes.entries[0].text, texts::EnterNumber);
+    EXPECT_EQ(boxes.entries[0].icon, MessageIcon::Exclamation);
+    const QLineEdit* edits[] = {dialog.longitudeEdit(), dialog.latitudeEdit(),
+                                dialog.altitudeEdit()};
+    EXPECT_EQ(dialog.focusWidget(), edits[c.focused]);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.longitude, 31.2357);
+    EXPECT_EQ(dialog.latitude, 1.0 / 3.0);
+    EXPECT_EQ(dialog.altitude, -12.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Refusals, LocationRefusalTest,
+                         ::testing::Values(RefusalCase{"AllBad", "x", "y", "z", 2},
+                                           RefusalCase{"LatitudeAndLongitude", "-", "N30", "12", 1},
+                                           RefusalCase{"LongitudeOnly", "", "30", "12", 0},
+                                           RefusalCase{"LonePoint", "31", ".", "12", 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace salvenor

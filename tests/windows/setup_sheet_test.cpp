@@ -1,0 +1,266 @@
+// The Setup sheet: which pages' OK runs, the check of the active page, Cancel, what the two
+// modes start from, and what reaches the configuration file.
+#include "windows/setup_sheet.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/texts.h"
+#include "tests/windows/city_selection_page_test_support.h"
+#include "windows/advanced_setup_page.h"
+#include "windows/city_selection_page.h"
+
+namespace salvenor {
+namespace {
+
+using testing::ChooseInDropDown;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using testing::ReadBack;
+using testing::SettingsFolder;
+
+constexpr int Egypt = 1;
+constexpr int France = 2;
+constexpr const char* OutOfRange = "Please enter an integer between -12 and 13.";
+
+class SetupSheetTest : public ::testing::Test {
+  protected:
+    SetupSheetTest() {
+        ConfigRecord& c = folder.config;
+        c.countryName = "Egypt";
+        c.cityName = "Alexandria";
+        c.cityLetterIndex = 0;
+        c.latitude = 31.2001;
+        c.longitude = 29.9187;
+        c.altitude = 5;
+        c.followWindowsZone = 0;
+        c.gmtOffsetHours = 2;
+        c.calculationWay = 0;
+    }
+
+    CSetupSheet& Show(SetupSheetMode mode = SetupSheetMode::Setup) {
+        sheet =
+            std::make_unique<CSetupSheet>(folder.config, folder.boxes, clock, folder.path(), mode);
+        sheet->show();
+        return *sheet;
+    }
+
+    SettingsFolder folder;
+    FakeClock clock{1'705'320'000};
+    std::unique_ptr<CSetupSheet> sheet;
+};
+
+TEST_F(SetupSheetTest, SetupModeStartsFromTheStoredPlace) {
+    const CSetupSheet& s = Show();
+    EXPECT_EQ(s.windowTitle(), "");
+    EXPECT_EQ(s.tabs()->tabText(0), "Country And city selection");
+    EXPECT_EQ(s.tabs()->tabText(1), "Advanced Setup");
+    const CCitySelectionPage& page = *s.selectionPage();
+    EXPECT_TRUE(page.created());
+    EXPECT_FALSE(s.advancedPage()->created());
+    EXPECT_EQ(page.countryDisplay()->text(), "Egypt");
+    EXPECT_EQ(page.cityDisplay()->text(), "Alexandria");
+    EXPECT_EQ(page.SelectedCity.coordinates.latitude, 31.2001);
+    EXPECT_EQ(page.SelectedCity.coordinates.longitude, 29.9187);
+    EXPECT_EQ(page.SelectedCity.coordinates.altitude, 5.0);
+}
+
+TEST_F(SetupSheetTest, FirstRunStartsFromNothing) {
+    folder.config.countryName.clear();
+    folder.config.cityName.clear();
+    const CSetupSheet& s = Show(SetupSheetMode::FirstRun);
+    const CCitySelectionPage& page = *s.selectionPage();
+    EXPECT_EQ(page.countryDisplay()->text(), "Not Valid");
+    EXPECT_EQ(page.cityDisplay()->text(), "Not Valid");
+    EXPECT_EQ(page.SelectedCity.coordinates.latitude, 0.0);
+    EXPECT_EQ(page.SelectedCity.coordinates.longitude, 0.0);
+    EXPECT_EQ(page.SelectedCity.coordinates.altitude, 0.0);
+    EXPECT_EQ(page.currentCountryName(), "Not Valid");
+}
+
+TEST_F(SetupSheetTest, OkRunsOnlyThePagesThatWereShown) {
+    // Were the Advanced Setup page's OK to run, it would take the offset from the system.
+    folder.config.followWindowsZone = 1;
+    folder.config.gmtOffsetHours = 99;
+    CSetupSheet& s = Show();
+    s.okButton()->click();
+
+    EXPECT_EQ(s.result(), QDialog::Accepted);
+    EXPECT_FALSE(s.advancedPage()->created());
+    EXPECT_EQ(folder.config.gmtOffsetHours, 99);
+    EXPECT_EQ(ReadBack(folder.config.configPath).gmtOffsetHours, 99);  // saved by the first page
+}
+
+TEST_F(SetupSheetTest, OkRunsEveryShownPageInOrder) {
+    CSetupSheet& s = Show();
+    ASSERT_TRUE(s.SetActivePage(1));
+    s.advancedPage()->wayButton(3)->click();
+    s.advancedPage()->offsetEdit()->setText("-4");
+    ASSERT_TRUE(s.SetActivePage(0));
+    ChooseInDropDown(s.selectionPage()->countryList(), France);
+    s.okButton()->click();
+
+    EXPECT_EQ(s.result(), QDialog::Accepted);
+    const ConfigRecord saved = ReadBack(folder.config.configPath);
+    EXPECT_EQ(saved.countryName, "France");
+    EXPECT_EQ(saved.calculationWay, 3);
+    EXPECT_EQ(saved.gmtOffsetHours, -4);
+    EXPECT_EQ(saved.followWindowsZone, 0);
+}
+
+// A refused offset keeps the sheet open on Advanced Setup, whether OK was pressed or another
+// tab was chosen, and no page stores anything.
+TEST_F(SetupSheetTest, RefusedOffsetAtOkKeepsTheSheetOpen) {
+    CSetupSheet& s = Show();
+    ASSERT_TRUE(s.SetActivePage(1));
+    s.advancedPage()->offsetEdit()->setText("14");
+    ChooseInDropDown(s.selectionPage()->countryList(), France);
+    s.okButton()->click();
+
+    EXPECT_THAT(folder.boxes.texts(), ElementsAre(OutOfRange));
+    EXPECT_TRUE(s.isVisible());
+    EXPECT_EQ(s.activeIndex(), 1);
+    EXPECT_EQ(folder.config.countryName, "Egypt");
+    EXPECT_FALSE(folder.configSaved());
+
+    // Mended, OK goes through.
+    s.advancedPage()->offsetEdit()->setText("13");
+    s.okButton()->click();
+    EXPECT_FALSE(s.isVisible());
+    EXPECT_EQ(ReadBack(folder.config.configPath).gmtOffsetHours, 13);
+}
+
+TEST_F(SetupSheetTest, RefusedOffsetKeepsItsTabInFront) {
+    CSetupSheet& s = Show();
+    ASSERT_TRUE(s.SetActivePage(1));
+    s.advancedPage()->offsetEdit()->setText("abc");
+    EXPECT_FALSE(s.SetActivePage(0));
+    EXPECT_EQ(s.activeIndex(), 1);
+    EXPECT_THAT(folder.boxes.texts(), ElementsAre(texts::EnterInteger));
+    s.advancedPage()->offsetEdit()->setText("3");
+    EXPECT_TRUE(s.SetActivePage(0));
+}
+
+TEST_F(SetupSheetTest, CancelRunsNoPageButKeepsTheLetterPressed) {
+    CSetupSheet& s = Show();
+    ChooseInDropDown(s.selectionPage()->countryList(), France);
+    s.selectionPage()->letterButton('P' - 'A')->click();
+    ASSERT_TRUE(s.SetActivePage(1));
+    s.advancedPage()->wayButton(2)->click();
+    s.cancelButton()->click();
+
+    EXPECT_EQ(s.result(), QDialog::Rejected);
+    EXPECT_EQ(folder.config.countryName, "Egypt");
+    EXPECT_EQ(folder.config.cityName, "Alexandria");
+    EXPECT_EQ(folder.config.calculationWay, 0);
+    EXPECT_EQ(folder.config.cityLetterIndex, 'P' - 'A');
+    EXPECT_FALSE(folder.configSaved());
+}
+
+// RunSetupSheet runs the sheet modally; `act` plays the user once it is up.
+SetupSheetResult RunDriven(SettingsFolder& folder, const Clock& clock, SetupSheetMode mode,
+                           const std::function<void(CSetupSheet&)>& act) {
+    testing::WhenModalOpens<CSetupSheet>(act);
+    return RunSetupSheet(nullptr, folder.config, folder.boxes, clock, folder.path(), mode);
+}
+
+TEST_F(SetupSheetTest, ChosenCityReachesTheFileAfterOk) {
+    const SetupSheetResult result =
+        RunDriven(folder, clock, SetupSheetMode::Setup, [](CSetupSheet& s) {
+            testing::KeyDown(s.selectionPage()->cityList());  // Alexandria -> Aswan
+            s.okButton()->click();
+        });
+    ASSERT_TRUE(result.accepted);
+    EXPECT_EQ(result.chosen.latitude, 24.0889);
+    EXPECT_EQ(result.chosen.longitude, 32.8998);
+    EXPECT_EQ(result.chosen.altitude, 194.0);
+
+    // The page saved before the coordinates were copied in; the copy saves once more.
+    EXPECT_EQ(ReadBack(folder.config.configPath).latitude, 31.2001);
+    ApplySetupResult(folder.config, result);
+    const ConfigRecord saved = ReadBack(folder.config.configPath);
+    EXPECT_EQ(saved.cityName, "Aswan");
+    EXPECT_EQ(saved.countryName, "Egypt");
+    EXPECT_EQ(saved.latitude, 24.0889);
+    EXPECT_EQ(saved.longitude, 32.8998);
+    EXPECT_EQ(saved.altitude, 194.0);
+}
+
+TEST_F(SetupSheetTest, NewCountryKeepsTheOldCityAndCoordinates) {
+    const SetupSheetResult result =
+        RunDriven(folder, clock, SetupSheetMode::Setup, [](CSetupSheet& s) {
+            ChooseInDropDown(s.selectionPage()->countryList(), France);
+            s.okButton()->click();
+        });
+    ASSERT_TRUE(result.accepted);
+    ApplySetupResult(folder.config, result);
+    const ConfigRecord saved = ReadBack(folder.config.configPath);
+    EXPECT_EQ(saved.countryName, "France");
+    EXPECT_EQ(saved.cityName, "Alexandria");
+    EXPECT_EQ(saved.latitude, 31.2001);
+    EXPECT_EQ(saved.longitude, 29.9187);
+}
+
+TEST_F(SetupSheetTest, CancelledSheetChangesNothing) {
+    const SetupSheetResult result =
+        RunDriven(folder, clock, SetupSheetMode::Setup, [](CSetupSheet& s) {
+            testing::KeyDown(s.selectionPage()->cityList());
+            s.cancelButton()->click();
+        });
+    EXPECT_FALSE(result.accepted);
+    ApplySetupResult(folder.config, result);
+    EXPECT_EQ(folder.config.latitude, 31.2001);
+    EXPECT_FALSE(folder.configSaved());
+}
+
+TEST_F(SetupSheetTest, FirstRunWithoutAChoiceRefusesTheCountryButCloses) {
+    folder.config.countryName.clear();
+    folder.config.cityName.clear();
+    folder.config.followWindowsZone = 1;
+    folder.config.gmtOffsetHours = 0;
+    const SetupSheetResult result = RunDriven(folder, clock, SetupSheetMode::FirstRun,
+                                              [](CSetupSheet& s) { s.okButton()->click(); });
+    ASSERT_TRUE(result.accepted);
+    EXPECT_THAT(folder.boxes.texts(), ElementsAre(texts::InvalidCountry));
+    EXPECT_FALSE(folder.configSaved());
+    ApplySetupResult(folder.config, result);
+    const ConfigRecord saved = ReadBack(folder.config.configPath);
+    EXPECT_EQ(saved.countryName, "");
+    EXPECT_EQ(saved.latitude, 0.0);
+    EXPECT_EQ(saved.followWindowsZone, 1);
+}
+
+TEST_F(SetupSheetTest, FirstRunWithAChoiceStoresEverything) {
+    folder.config.countryName.clear();
+    folder.config.cityName.clear();
+    folder.config.followWindowsZone = 1;
+    folder.config.gmtOffsetHours = 0;
+    const SetupSheetResult result =
+        RunDriven(folder, clock, SetupSheetMode::FirstRun, [](CSetupSheet& s) {
+            ChooseInDropDown(s.selectionPage()->countryList(), Egypt);
+            testing::KeyDown(s.selectionPage()->cityList());  // Aswan
+            ASSERT_TRUE(s.SetActivePage(1));
+            s.advancedPage()->wayButton(1)->click();
+            s.okButton()->click();
+        });
+    ASSERT_TRUE(result.accepted);
+    ApplySetupResult(folder.config, result);
+    const ConfigRecord saved = ReadBack(folder.config.configPath);
+    EXPECT_EQ(saved.countryName, "Egypt");
+    EXPECT_EQ(saved.cityName, "Aswan");
+    EXPECT_EQ(saved.latitude, 24.0889);
+    EXPECT_EQ(saved.calculationWay, 1);
+    EXPECT_EQ(saved.followWindowsZone, 1);
+}
+
+}  // namespace
+}  // namespace salvenor

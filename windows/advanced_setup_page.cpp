@@ -1,0 +1,131 @@
+// The Advanced Setup page.
+#include "windows/advanced_setup_page.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/prayer_times.h"
+#include "core/texts.h"
+#include "windows/field_exchange.h"
+
+namespace salvenor {
+
+CAdvancedSetupPage::CAdvancedSetupPage(CConfigFile& config, MessageBoxes& boxes, const Clock& clock,
+                                       QWidget* parent)
+    : CPropertyPage(parent),
+      config_(config),
+      boxes_(boxes),
+      clock_(clock),
+      follow_(new QRadioButton(QString::fromUtf8(texts::FollowWindows), this)),
+      custom_(new QRadioButton(QString::fromUtf8(texts::CustomOffset), this)),
+      offsetEdit_(new QLineEdit(this)) {
+    // Zones west of Greenwich have negative offsets.
+    fx::RestrictTyping(offsetEdit_, fx::TypedNumber::SignedInteger);
+    offsetEdit_->setMaximumWidth(
+        offsetEdit_->fontMetrics().horizontalAdvance(QStringLiteral("-000")) + 16);
+
+    auto* zone = new QGroupBox(QString::fromUtf8(texts::TimeZoneGroup), this);
+    auto* zoneButtons = new QButtonGroup(zone);
+    zoneButtons->addButton(follow_);
+    zoneButtons->addButton(custom_);
+    auto* customRow = new QHBoxLayout;
+    customRow->addWidget(custom_);
+    customRow->addWidget(offsetEdit_);
+    customRow->addWidget(new QLabel(QString::fromUtf8(texts::GmtUnit), zone));
+    customRow->addStretch(1);
+    auto* zoneLayout = new QVBoxLayout(zone);
+    zoneLayout->addWidget(follow_);
+    zoneLayout->addLayout(customRow);
+
+    auto* way = new QGroupBox(QString::fromUtf8(texts::CalculationWayGroup), this);
+    auto* wayButtons = new QButtonGroup(way);
+    auto* wayLayout = new QVBoxLayout(way);
+    for (std::size_t i = 0; i < ways_.size(); ++i) {
+        ways_[i] = new QRadioButton(QString::fromUtf8(CalculationWayNames.at(i)), way);
+        wayButtons->addButton(ways_[i], static_cast<int>(i));
+        wayLayout->addWidget(ways_[i]);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(zone);
+    layout->addWidget(way);
+    layout->addStretch(1);
+
+    connect(follow_, &QRadioButton::clicked, this, &CAdvancedSetupPage::ChooseFollow);
+    connect(custom_, &QRadioButton::clicked, this, &CAdvancedSetupPage::ChooseCustom);
+    connect(wayButtons, &QButtonGroup::idClicked, this, [this](int id) { calculationWay_ = id; });
+}
+
+void CAdvancedSetupPage::OnInitPage() {
+    // The page shows the stored state once, when it is first brought forward; later repaints
+    // leave the user's unsaved choices alone.
+    if (config_.followWindowsZone != 0) {
+        follow_->setChecked(true);
+        offsetEdit_->setEnabled(false);
+        followFlag_ = true;
+    } else {
+        customOffset_ = config_.gmtOffsetHours;
+        custom_->setChecked(true);
+        offsetEdit_->setEnabled(true);
+        followFlag_ = false;
+    }
+    calculationWay_ = config_.calculationWay;
+    if (calculationWay_ >= 0 && calculationWay_ < static_cast<int>(ways_.size())) {
+        ways_.at(static_cast<std::size_t>(calculationWay_))->setChecked(true);
+    }
+    fx::ShowInteger(offsetEdit_, customOffset_);
+}
+
+void CAdvancedSetupPage::ChooseFollow() {
+    offsetEdit_->setEnabled(false);
+    followFlag_ = true;
+}
+
+void CAdvancedSetupPage::ChooseCustom() {
+    offsetEdit_->setEnabled(true);
+    followFlag_ = false;
+}
+
+bool CAdvancedSetupPage::SaveFields() {
+    // While the offset follows the system the edit is disabled and its text is not used, so it
+    // is not checked either: a refusal there could not be mended without leaving that choice.
+    if (offsetEdit_->isEnabled()) {
+        int typed = customOffset_;
+        if (!fx::ReadIntegerInRange(offsetEdit_, typed, MinOffset, MaxOffset, boxes_)) {
+            return false;
+        }
+        customOffset_ = typed;
+    }
+    for (std::size_t i = 0; i < ways_.size(); ++i) {
+        if (ways_[i]->isChecked()) {
+            calculationWay_ = static_cast<int>(i);
+        }
+    }
+    return true;
+}
+
+bool CAdvancedSetupPage::OnKillActive() {
+    return SaveFields();
+}
+
+void CAdvancedSetupPage::OnOK() {
+    // The sheet has checked the fields when this page was left or when OK was pressed.
+    SaveFields();
+    if (followFlag_) {
+        config_.followWindowsZone = 1;
+        config_.FollowSystemZone(clock_.now());
+    } else {
+        config_.gmtOffsetHours = customOffset_;
+        config_.followWindowsZone = 0;
+        config_.exactGmtOffsetMinutes.reset();
+    }
+    config_.calculationWay = calculationWay_;
+    config_.SaveSettings(false);
+}
+
+}  // namespace salvenor

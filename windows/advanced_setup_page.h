@@ -1,0 +1,66 @@
+// "Advanced Setup": the settings page for the time-zone offset (followed from the system or
+// typed) and the calculation convention.
+#pragma once
+
+#include <array>
+
+#include "config/config_file.h"
+#include "platform/clock.h"
+#include "platform/message_boxes.h"
+#include "windows/property_sheet.h"
+
+class QLineEdit;
+class QRadioButton;
+
+namespace salvenor {
+
+class CAdvancedSetupPage final : public CPropertyPage {
+    Q_OBJECT
+
+  public:
+    CAdvancedSetupPage(CConfigFile& config, MessageBoxes& boxes, const Clock& clock,
+                       QWidget* parent = nullptr);
+
+    // The page's fields.
+    int customOffset() const { return customOffset_; }
+    bool followFlag() const { return followFlag_; }
+    int calculationWay() const { return calculationWay_; }
+
+    // Reads the offset edit while "Custom:" is chosen (an integer in -12..13) and the chosen
+    // convention; on a refused offset the fields keep their values.
+    bool OnKillActive() override;
+
+    // Stores the time-zone choice and the convention and saves the configuration file.
+    void OnOK() override;
+
+    QRadioButton* followButton() const { return follow_; }
+    QRadioButton* customButton() const { return custom_; }
+    QLineEdit* offsetEdit() const { return offsetEdit_; }
+    QRadioButton* wayButton(int way) const { return ways_.at(static_cast<std::size_t>(way)); }
+
+    static constexpr int MinOffset = -12;
+    static constexpr int MaxOffset = 13;
+
+  protected:
+    void OnInitPage() override;
+
+  private:
+    void ChooseFollow();
+    void ChooseCustom();
+    bool SaveFields();
+
+    CConfigFile& config_;
+    MessageBoxes& boxes_;
+    const Clock& clock_;
+
+    int customOffset_ = 0;
+    bool followFlag_ = false;
+    int calculationWay_ = 0;
+
+    QRadioButton* follow_;
+    QRadioButton* custom_;
+    QLineEdit* offsetEdit_;
+    std::array<QRadioButton*, 4> ways_{};
+};
+
+}  // namespace salvenor

@@ -1,0 +1,329 @@
+// The country and city selection page.
+#include "windows/city_selection_page.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <new>
+#include <utility>
+
+#include "core/texts.h"
+#include "windows/location_dlg.h"
+#include "windows/wait_dlg.h"
+
+namespace salvenor {
+
+namespace {
+
+constexpr int LetterCount = 26;
+
+QString FromBytes(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* Label(const char* text, QWidget* parent) {
+    return new QLabel(QString::fromUtf8(text), parent);
+}
+
+// The first entry whose text begins with `name` (case ignored), searched from position 1 to the
+// end and then position 0; -1 for none and for an empty name.
+int FindEntryStartingWith(const QComboBox* list, const std::string& name) {
+    if (name.empty()) {
+        return -1;
+    }
+    const QString prefix = FromBytes(name);
+    const int count = list->count();
+    for (int step = 1; step <= count; ++step) {
+        const int i = step % count;
+        if (list->itemText(i).startsWith(prefix, Qt::CaseInsensitive)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// The busy cursor for the length of a listing.
+class BusyCursor {
+  public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace
+
+void CDropDownCombo::showPopup() {
+    droppedDown_ = true;
+    QComboBox::showPopup();
+}
+
+void CDropDownCombo::hidePopup() {
+    QComboBox::hidePopup();
+    if (!droppedDown_) {
+        return;
+    }
+    // The entry chosen in the list becomes current only after the list has been hidden, so the
+    // close is reported once the current event has been handled.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            droppedDown_ = false;
+            emit closedUp();
+        },
+        Qt::QueuedConnection);
+}
+
+// The city list as the reader's sink. Each entry keeps the city's name as the file has it, so
+// that the stored name is the database's, byte for byte.
+class CCitySelectionPage::ListSink final : public CitySink {
+  public:
+    explicit ListSink(QComboBox* list) : list_(list) {}
+
+    void clear() override {
+        list_->clear();
+        count_ = 0;
+    }
+
+    AddResult add(std::string_view name) override {
+        try {
+            list_->addItem(FromBytes(name),
+                           QByteArray(name.data(), static_cast<qsizetype>(name.size())));
+        } catch (const std::bad_alloc&) {
+            return AddResult::NoSpace;
+        }
+        ++count_;
+        return AddResult::Added;
+    }
+
+    // Entries added since the last clear; only they have coordinates in the table.
+    int count() const { return count_; }
+
+  private:
+    QComboBox* list_;
+    int count_ = 0;
+};
+
+CCitySelectionPage::CCitySelectionPage(CConfigFile& config, MessageBoxes& boxes,
+                                       std::string databaseDirectory, QWidget* parent)
+    : CPropertyPage(parent),
+      config_(config),
+      boxes_(boxes),
+      database_(std::move(databaseDirectory), boxes),
+      countryList_(new CDropDownCombo(this)),
+      cityList_(new CDropDownCombo(this)),
+      letters_(new QButtonGroup(this)),
+      notFound_(new QPushButton(QString::fromUtf8(texts::NotFoundButton), this)),
+      countryDisplay_(Label(texts::CountryDisplayInitial, this)),
+      cityDisplay_(Label(texts::CityDisplayInitial, this)),
+      sink_(std::make_unique<ListSink>(cityList_)) {
+    cityList_->setEditable(true);
+    cityList_->setInsertPolicy(QComboBox::NoInsert);
+    countryList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    countryList_->setMinimumContentsLength(24);
+    cityList_->setMinimumContentsLength(24);
+
+    auto* country = new QGridLayout;
+    country->addWidget(Label(texts::CountryLabel, this), 0, 0);
+    country->addWidget(countryList_, 0, 1);
+    country->addWidget(Label(texts::CurrentCountryLabel, this), 1, 0);
+    country->addWidget(countryDisplay_, 1, 1);
+
+    auto* group = new QGroupBox(QString::fromUtf8(texts::CityNameGroup), this);
+    auto* letterGrid = new QGridLayout;
+    letterGrid->setSpacing(2);
+    for (int k = 0; k < LetterCount; ++k) {
+        auto* button = new QPushButton(QString(QChar('A' + k)), group);
+        button->setCheckable(true);
+        button->setMaximumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 8);
+        letters_->addButton(button, k);
+        letterGrid->addWidget(button, k / 13, k % 13);
+    }
+    auto* city = new QGridLayout;
+    city->addWidget(Label(texts::CityNameLabel, group), 0, 0);
+    city->addWidget(cityList_, 0, 1);
+    city->addWidget(Label(texts::CurrentCityLabel, group), 1, 0);
+    city->addWidget(cityDisplay_, 1, 1);
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(Label(texts::CityFirstCharacterLabel, group));
+    groupLayout->addLayout(letterGrid);
+    groupLayout->addLayout(city);
+
+    // Three decorative pictures.
+    auto* pictures = new QHBoxLayout;
+    for (const QStyle::StandardPixmap icon :
+         {QStyle::SP_DriveNetIcon, QStyle::SP_DirHomeIcon, QStyle::SP_FileDialogContentsView}) {
+        auto* picture = new QLabel(this);
+        picture->setPixmap(style()->standardIcon(icon).pixmap(32, 32));
+        pictures->addWidget(picture);
+    }
+    pictures->addStretch(1);
+    pictures->addWidget(notFound_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(country);
+    layout->addWidget(group);
+    layout->addLayout(pictures);
+    layout->addStretch(1);
+
+    // `activated` comes from the user only (keyboard, wheel or the list); choices made in
+    // code do not rebuild anything.
+    connect(countryList_, &QComboBox::activated, this, &CCitySelectionPage::OnCountryActivated);
+    connect(countryList_, &CDropDownCombo::closedUp, this, &CCitySelectionPage::RebuildCityList);
+    connect(cityList_, &QComboBox::activated, this, &CCitySelectionPage::OnCitySelected);
+    connect(cityList_, &CDropDownCombo::closedUp, this, &CCitySelectionPage::OnCitySelected);
+    connect(letters_, &QButtonGroup::idClicked, this, &CCitySelectionPage::OnLetterPressed);
+    connect(notFound_, &QPushButton::clicked, this, &CCitySelectionPage::OnNotFound);
+}
+
+CCitySelectionPage::~CCitySelectionPage() = default;
+
+QAbstractButton* CCitySelectionPage::letterButton(int index) const {
+    return letters_->button(index);
+}
+
+void CCitySelectionPage::OnInitPage() {
+    countryList_->addItem(QString::fromUtf8(texts::ChoseCountry));
+    cityList_->addItem(QString::fromUtf8(texts::ChoseCity));
+    countryDisplay_->setText(FromBytes(countryDisplayText));
+    cityDisplay_->setText(FromBytes(cityDisplayText));
+
+    CWaitDlg wait(window());
+    wait.ShowNow();
+
+    const auto names = database_.ReadCountryNames();
+    if (names) {
+        for (const std::string& name : *names) {
+            countryList_->addItem(FromBytes(name));
+        }
+    }
+
+    currentCountryName_ = config_.countryName;
+    // No entry stays selected when the stored country is not in the list.
+    countryList_->setCurrentIndex(FindEntryStartingWith(countryList_, config_.countryName));
+
+    // A damaged file may hold any number; the page works with letters A..Z only.
+    letterIndex_ = (config_.cityLetterIndex >= 0 && config_.cityLetterIndex < LetterCount)
+                       ? config_.cityLetterIndex
+                       : 0;
+    SelectedCity.name = config_.cityName;
+
+    // Without the summary (already reported) the lookup would only fail once more.
+    if (names) {
+        RebuildCityList();
+    }
+
+    const int city = FindEntryStartingWith(cityList_, config_.cityName);
+    if (city >= 0) {
+        cityList_->setCurrentIndex(city);
+    }
+    letters_->button(letterIndex_)->setChecked(true);
+}
+
+void CCitySelectionPage::RebuildCityList() {
+    bool messageShown = false;
+    for (;;) {
+        const auto entry = database_.FindCountryEntry(countryList_->currentIndex());
+        if (!entry) {
+            return;  // the file error has been reported
+        }
+        countryChosen_ = true;
+        currentCountryName_ = entry->name;
+
+        CityListOutcome outcome;
+        {
+            const BusyCursor busy;
+            outcome = database_.ListCitiesByLetter(*entry, letterIndex_, *sink_, table_);
+        }
+        switch (outcome) {
+            case CityListOutcome::Listed:
+                cityList_->setCurrentIndex(0);
+                return;
+            case CityListOutcome::SinkError:
+                boxes_.show(texts::CityListError, MessageIcon::None);
+                return;
+            case CityListOutcome::SinkNoSpace:
+                boxes_.show(texts::CityListNoMemory, MessageIcon::None);
+                return;
+            case CityListOutcome::FileError:
+                return;
+            case CityListOutcome::NoCityWithLetter:
+                break;
+        }
+        // The list falls back to the letter A; the stored letter keeps the one pressed. When
+        // A has no city either, the list stays empty after the one message.
+        if (!messageShown) {
+            boxes_.show(texts::NoCityWithLetter, MessageIcon::None);
+            messageShown = true;
+        }
+        letters_->button(0)->setChecked(true);
+        if (letterIndex_ == 0) {
+            return;
+        }
+        letterIndex_ = 0;
+    }
+}
+
+void CCitySelectionPage::OnCountryActivated() {
+    // A choice made in the open list is taken when the list closes.
+    if (!countryList_->droppedDown()) {
+        RebuildCityList();
+    }
+}
+
+void CCitySelectionPage::OnLetterPressed(int index) {
+    if (!countryChosen_) {
+        boxes_.show(texts::CountryNotSelected, MessageIcon::None);
+        countryList_->setFocus();
+        return;
+    }
+    letterIndex_ = index;
+    config_.cityLetterIndex = index;
+    RebuildCityList();
+}
+
+void CCitySelectionPage::OnCitySelected() {
+    const int position = cityList_->currentIndex();
+    // Only entries of the current listing are cities with coordinates.
+    if (position < 0 || position >= sink_->count()) {
+        return;
+    }
+    SelectedCity.coordinates = table_.at(static_cast<std::size_t>(position));
+    const QByteArray name = cityList_->itemData(position).toByteArray();
+    SelectedCity.name.assign(name.constData(), static_cast<std::size_t>(name.size()));
+}
+
+void CCitySelectionPage::OnNotFound() {
+    CLocationDlg dialog(boxes_, window());
+    dialog.longitude = config_.longitude;
+    dialog.latitude = config_.latitude;
+    dialog.altitude = config_.altitude;
+    dialog.placeLabel = config_.countryName + texts::LocationPlaceSeparator + config_.cityName;
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    config_.longitude = dialog.longitude;
+    config_.latitude = dialog.latitude;
+    config_.altitude = dialog.altitude;
+    // What the user typed is what the sheet's caller keeps.
+    SelectedCity.coordinates = {dialog.latitude, dialog.longitude, dialog.altitude};
+}
+
+void CCitySelectionPage::OnOK() {
+    if (currentCountryName_ == texts::InvalidCountryName) {
+        boxes_.show(texts::InvalidCountry, MessageIcon::None);
+        return;
+    }
+    config_.cityName = SelectedCity.name;
+    config_.countryName = currentCountryName_;
+    config_.SaveSettings(false);
+}
+
+}  // namespace salvenor

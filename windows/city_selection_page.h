@@ -1,0 +1,109 @@
+// "Country And city selection": the settings page on which the user picks a country from the
+// world city database, then a first letter, then a city, or types the coordinates of a place.
+#pragma once
+
+#include <QComboBox>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "citydb/city_database.h"
+#include "config/config_file.h"
+#include "platform/message_boxes.h"
+#include "windows/property_sheet.h"
+
+class QAbstractButton;
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+
+namespace salvenor {
+
+// A combo box that tells when its drop-down list has closed. The close is reported after the
+// choice made in the list has become the current entry; until then the list counts as dropped
+// down.
+class CDropDownCombo final : public QComboBox {
+    Q_OBJECT
+
+  public:
+    explicit CDropDownCombo(QWidget* parent = nullptr) : QComboBox(parent) {}
+
+    bool droppedDown() const { return droppedDown_; }
+    void showPopup() override;
+    void hidePopup() override;
+
+  signals:
+    void closedUp();
+
+  private:
+    bool droppedDown_ = false;
+};
+
+class CCitySelectionPage final : public CPropertyPage {
+    Q_OBJECT
+
+  public:
+    CCitySelectionPage(CConfigFile& config, MessageBoxes& boxes, std::string databaseDirectory,
+                       QWidget* parent = nullptr);
+    ~CCitySelectionPage() override;
+
+    // Set by the caller before the sheet opens; shown when the page opens.
+    std::string countryDisplayText;
+    std::string cityDisplayText;
+
+    // The page's current city: the caller sets the coordinates before the sheet opens and reads
+    // them after OK; the name comes from the stored city name when the page opens. Both change
+    // when the user picks a city; the coordinates also when they are typed in Location
+    // Positioning.
+    struct CityChoice {
+        std::string name;
+        CityCoordinates coordinates;
+    };
+    CityChoice SelectedCity;
+
+    bool countryChosen() const { return countryChosen_; }
+    int letterIndex() const { return letterIndex_; }
+    const std::string& currentCountryName() const { return currentCountryName_; }
+
+    // Stores the country and city names and saves the configuration file, unless the country
+    // is the database's "Not Valid" record, which is refused with a message.
+    void OnOK() override;
+
+    CDropDownCombo* countryList() const { return countryList_; }
+    CDropDownCombo* cityList() const { return cityList_; }
+    QAbstractButton* letterButton(int index) const;
+    QPushButton* notFoundButton() const { return notFound_; }
+    QLabel* countryDisplay() const { return countryDisplay_; }
+    QLabel* cityDisplay() const { return cityDisplay_; }
+
+  protected:
+    void OnInitPage() override;
+
+  private:
+    class ListSink;
+
+    void RebuildCityList();
+    void OnCountryActivated();
+    void OnLetterPressed(int index);
+    void OnCitySelected();
+    void OnNotFound();
+
+    CConfigFile& config_;
+    MessageBoxes& boxes_;
+    CityDatabase database_;
+
+    bool countryChosen_ = false;
+    int letterIndex_ = 0;
+    std::string currentCountryName_;
+    CityCoordinateTable table_{};  // entry i: the i-th city of the city list
+
+    CDropDownCombo* countryList_;
+    CDropDownCombo* cityList_;
+    QButtonGroup* letters_;
+    QPushButton* notFound_;
+    QLabel* countryDisplay_;
+    QLabel* cityDisplay_;
+    std::unique_ptr<ListSink> sink_;
+};
+
+}  // namespace salvenor

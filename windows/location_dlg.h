@@ -1,0 +1,48 @@
+// "Location Positioning": the dialog in which the user types the coordinates of a place that the
+// city database lacks.
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+#include "platform/message_boxes.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace salvenor {
+
+class CLocationDlg final : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit CLocationDlg(MessageBoxes& boxes, QWidget* parent = nullptr);
+
+    // Set before the dialog runs; after OK they hold what the user entered.
+    double altitude = 0.0;   // metres
+    double latitude = 0.0;   // decimal degrees, north positive
+    double longitude = 0.0;  // decimal degrees, east positive
+    std::string placeLabel;  // the place the coordinates belong to
+
+    // OK: the three numbers are read (altitude, latitude, longitude; the first that fails keeps
+    // the dialog open on its edit); the fields change only when all three are numbers.
+    void accept() override;
+
+    QLineEdit* longitudeEdit() const { return longitudeEdit_; }
+    QLineEdit* latitudeEdit() const { return latitudeEdit_; }
+    QLineEdit* altitudeEdit() const { return altitudeEdit_; }
+    QLabel* placeLabelControl() const { return place_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    MessageBoxes& boxes_;
+    QLabel* place_;
+    QLineEdit* longitudeEdit_;
+    QLineEdit* latitudeEdit_;
+    QLineEdit* altitudeEdit_;
+    bool shown_ = false;
+};
+
+}  // namespace salvenor

@@ -1,0 +1,52 @@
+// The Setup sheet and its entry point.
+#include "windows/setup_sheet.h"
+
+#include <QString>
+
+#include "core/texts.h"
+#include "windows/advanced_setup_page.h"
+#include "windows/city_selection_page.h"
+
+namespace salvenor {
+
+CSetupSheet::CSetupSheet(CConfigFile& config, MessageBoxes& boxes, const Clock& clock,
+                         const std::string& databaseDirectory, SetupSheetMode mode, QWidget* parent)
+    : CPropertySheet(QString(), parent),
+      selection_(new CCitySelectionPage(config, boxes, databaseDirectory)),
+      advanced_(new CAdvancedSetupPage(config, boxes, clock)) {
+    AddPage(selection_, QString::fromUtf8(texts::CitySelectionTitle));
+    AddPage(advanced_, QString::fromUtf8(texts::AdvancedSetupTitle));
+    if (mode == SetupSheetMode::Setup) {
+        selection_->SelectedCity.coordinates = {config.latitude, config.longitude, config.altitude};
+        selection_->countryDisplayText = config.countryName;
+        selection_->cityDisplayText = config.cityName;
+    } else {
+        selection_->SelectedCity.coordinates = {0.0, 0.0, 0.0};
+        selection_->countryDisplayText = texts::InvalidCountryName;
+        selection_->cityDisplayText = texts::InvalidCountryName;
+    }
+}
+
+SetupSheetResult RunSetupSheet(QWidget* parent, CConfigFile& config, MessageBoxes& boxes,
+                               const Clock& clock, const std::string& databaseDirectory,
+                               SetupSheetMode mode) {
+    CSetupSheet sheet(config, boxes, clock, databaseDirectory, mode, parent);
+    SetupSheetResult result;
+    result.accepted = sheet.exec() == QDialog::Accepted;
+    if (result.accepted) {
+        result.chosen = sheet.selectionPage()->SelectedCity.coordinates;
+    }
+    return result;
+}
+
+void ApplySetupResult(CConfigFile& config, const SetupSheetResult& result) {
+    if (!result.accepted) {
+        return;
+    }
+    config.latitude = result.chosen.latitude;
+    config.longitude = result.chosen.longitude;
+    config.altitude = result.chosen.altitude;
+    config.SaveSettings(false);
+}
+
+}  // namespace salvenor

@@ -1,0 +1,55 @@
+// The Setup sheet: the country and city selection page, then the Advanced Setup page. It is run
+// by the "&Setup..." command and by first-run setup.
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+#include "citydb/city_database.h"
+#include "config/config_file.h"
+#include "platform/clock.h"
+#include "platform/message_boxes.h"
+#include "windows/property_sheet.h"
+
+namespace salvenor {
+
+class CAdvancedSetupPage;
+class CCitySelectionPage;
+
+enum class SetupSheetMode {
+    Setup,     // the page starts from the stored coordinates, country and city
+    FirstRun,  // the page starts from coordinates 0.0 and the texts "Not Valid"
+};
+
+// The sheet with its two pages, set up for the mode (an empty caption, as both sheets have).
+class CSetupSheet final : public CPropertySheet {
+    Q_OBJECT
+
+  public:
+    CSetupSheet(CConfigFile& config, MessageBoxes& boxes, const Clock& clock,
+                const std::string& databaseDirectory, SetupSheetMode mode,
+                QWidget* parent = nullptr);
+
+    CCitySelectionPage* selectionPage() const { return selection_; }
+    CAdvancedSetupPage* advancedPage() const { return advanced_; }
+
+  private:
+    CCitySelectionPage* selection_;
+    CAdvancedSetupPage* advanced_;
+};
+
+struct SetupSheetResult {
+    bool accepted = false;
+    CityCoordinates chosen;  // the selection page's coordinates when the sheet ended with OK
+};
+
+// Runs the sheet modally. The pages store their own fields, and save, when OK runs them.
+SetupSheetResult RunSetupSheet(QWidget* parent, CConfigFile& config, MessageBoxes& boxes,
+                               const Clock& clock, const std::string& databaseDirectory,
+                               SetupSheetMode mode);
+
+// After OK: the record takes the chosen latitude, longitude and altitude, and the file is saved
+// once more so that they are on disk at once. After Cancel nothing changes.
+void ApplySetupResult(CConfigFile& config, const SetupSheetResult& result);
+
+}  // namespace salvenor

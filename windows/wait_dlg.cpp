@@ -1,0 +1,42 @@
+// The wait window.
+#include "windows/wait_dlg.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "core/texts.h"
+
+namespace salvenor {
+
+CWaitDlg::CWaitDlg(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
+    setWindowTitle(QString::fromUtf8(texts::WaitTitle));
+    setModal(false);
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    auto* text = new QLabel(QString::fromUtf8(texts::WaitText), frame);
+    text->setAlignment(Qt::AlignCenter);
+    auto* inner = new QVBoxLayout(frame);
+    inner->addWidget(text);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    adjustSize();
+}
+
+void CWaitDlg::ShowNow() {
+    // Centred on the screen: the page that opens it is not on the screen yet.
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        QRect box = frameGeometry();
+        box.moveCenter(screen->availableGeometry().center());
+        move(box.topLeft());
+    }
+    show();
+    // Painting needs the window system's events; the user's input waits until the page is up.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace salvenor
