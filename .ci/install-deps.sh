@@ -7,7 +7,7 @@ packages=(
     g++ cmake ninja-build ccache make
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth
+    xvfb xauth x11-utils
     libitl-dev iso-codes
     clang libclang-rt-14-dev
 )

@@ -26,8 +26,11 @@ NextPrayer FindNextPrayer(std::int64_t now, PrayerSettings settings) {
         }
     }
     if (!found) {
+        // Tomorrow by the calendar, not 86400 seconds on: the eve of a clock change has a day of
+        // 23 or 25 hours.
         next.index = Fajr;
-        t = ComputePrayerTime(Fajr, now + 86400, settings);
+        t = ComputePrayerTime(Fajr, MakeLocal(local.year, local.month, local.day + 1, 12, 0, 0),
+                              settings);
     }
     next.hour = static_cast<int>(t);
     next.minute = static_cast<int>((t - next.hour) * 60);

@@ -30,6 +30,9 @@ inline constexpr const char* PathTooLong =
 inline constexpr const char* NextPrayerTitle = "Next: %s at: %d:%02d %s";
 // The item the bar's title strip offers on a right click.
 inline constexpr const char* AboutBarItem = "&About ZAV...";
+// The commands of the bar's menu button.
+inline constexpr const char* SetupCommand = "&Setup...";
+inline constexpr const char* ExitCommand = "E&xit";
 
 // The athan window.
 inline constexpr const char* AthanCaption = "Athan Time - ZAV";

@@ -1,0 +1,259 @@
+// The athan window and the reminder row it shares with the reminder window.
+#include "bar/athan_dlg.h"
+
+#include <QCheckBox>
+#include <QCursor>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/paths.h"
+#include "core/prayer_times.h"
+#include "core/str_printf.h"
+#include "core/texts.h"
+#include "windows/field_exchange.h"
+
+namespace salvenor {
+
+namespace {
+
+// The window is 247 x 248 dialog units of an 8-point font: about 370 x 403 pixels.
+constexpr QSize AthanMinimumSize(370, 403);
+constexpr QSize MosquePictureSize(321, 246);
+constexpr int MinutesMax = 300;
+constexpr int FirstRemindMinutes = 5;
+// Played when no call to prayer is chosen; relative to the installation folder.
+constexpr const char* FallbackAthanFile = "Athan-1.wav";
+
+// Takes the messages of a reading that nobody is there to see.
+class SilentMessageBoxes final : public MessageBoxes {
+  public:
+    void show(std::string_view, MessageIcon) override {}
+    bool askYesNo(std::string_view, MessageIcon) override { return true; }
+};
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Places a window of `size` with its centre on `centre`, kept inside the screen's free area.
+QPoint CentredInside(const QPoint& centre, const QSize& size, const QRect& area) {
+    const int x = std::clamp(centre.x() - size.width() / 2, area.left(),
+                             std::max(area.left(), area.right() + 1 - size.width()));
+    const int y = std::clamp(centre.y() - size.height() / 2, area.top(),
+                             std::max(area.top(), area.bottom() + 1 - size.height()));
+    return {x, y};
+}
+
+}  // namespace
+
+RemindAgainRow::RemindAgainRow(bool remindAgain, int minutes, QWidget* parent)
+    : QWidget(parent), remindAgain_(remindAgain ? 1 : 0), remindMinutes_(minutes) {
+    box_ = new QCheckBox(QString::fromUtf8(texts::RemindAgainMeIn), this);
+    box_->setObjectName(QStringLiteral("remindAgain"));
+    box_->setChecked(remindAgain);
+    edit_ = new QLineEdit(this);
+    edit_->setObjectName(QStringLiteral("remindMinutes"));
+    // Digits only, as typed: no sign, so no negative number can arise.
+    edit_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit_));
+    edit_->setFixedWidth(
+        std::max(26, edit_->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 10));
+    edit_->setEnabled(remindAgain);
+    fx::ShowInteger(edit_, minutes);
+    auto* unit = new QLabel(QString::fromUtf8(texts::RemindMinutes), this);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(box_);
+    layout->addWidget(edit_);
+    layout->addWidget(unit);
+    layout->addStretch(1);
+}
+
+bool RemindAgainRow::Read(MessageBoxes& boxes) {
+    remindAgain_ = box_->isChecked() ? 1 : 0;
+    return fx::ReadIntegerInRange(edit_, remindMinutes_, 0, MinutesMax, boxes);
+}
+
+void RemindAgainRow::FollowCheckBox(MessageBoxes& boxes) {
+    Read(boxes);
+    edit_->setEnabled(remindAgain());
+}
+
+void ArmReminderFrom(RemindAgainRow& row, AlertContext& context, MessageBoxes& boxes) {
+    row.Read(boxes);
+    if (row.remindAgain() && context.armReminder) {
+        context.armReminder(row.minutes());
+    }
+}
+
+CAthanDlg::CAthanDlg(int prayerIndex, AlertContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    // Indexes outside the day are read as the time computation reads them.
+    const int index = prayerIndex > Isha ? Fajr : prayerIndex < Fajr ? Isha : prayerIndex;
+    const int next = index == Isha ? Fajr : index + 1;
+    const ClockTime now = context.clock.now();
+    const PrayerSettings settings = context.config.prayerSettings();
+    soundPath_ = index == Fajr ? context.config.fajrAthanWavPath : context.config.athanWavPath;
+
+    setWindowTitle(QString::fromUtf8(texts::AthanCaption));
+    // A title bar without a system menu or close box: the buttons and Escape close it.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+
+    auto* headline =
+        new QLabel(Q(StrPrintf(texts::AthanHeadline, FormatPrayerTime(index, now, settings).c_str(),
+                               PrayerNames[index])),
+                   this);
+    headline->setObjectName(QStringLiteral("headline"));
+    headline->setAlignment(Qt::AlignCenter);
+    headline->setWordWrap(true);
+    headline->setMinimumHeight(34);
+
+    auto* picture = new QLabel(this);
+    picture->setPixmap(QPixmap(QStringLiteral(":/alerts/mosque_sunset.png")));
+    picture->setFixedSize(MosquePictureSize);
+
+    row_ = new RemindAgainRow(false, FirstRemindMinutes, this);
+    connect(row_->checkBox(), &QCheckBox::clicked, this,
+            [this] { row_->FollowCheckBox(context_.boxes); });
+
+    auto* nextLabel = new QLabel(QString::fromUtf8(texts::AthanNextSalaLabel), this);
+    auto* nextFrame = new QFrame(this);
+    nextFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    nextFrame->setMinimumSize(200, 28);
+    auto* nextPrayer = new QLabel(Q(StrPrintf(texts::AthanNextPrayer, PrayerNames[next],
+                                              FormatPrayerTime(next, now, settings).c_str())),
+                                  nextFrame);
+    nextPrayer->setObjectName(QStringLiteral("nextPrayer"));
+    nextPrayer->setAlignment(Qt::AlignCenter);
+    auto* frameLayout = new QHBoxLayout(nextFrame);
+    frameLayout->setContentsMargins(4, 2, 4, 2);
+    frameLayout->addWidget(nextPrayer);
+
+    auto* closeButton = new QPushButton(QString::fromUtf8(texts::AthanCloseWindow), this);
+    closeButton->setObjectName(QStringLiteral("closeWindow"));
+    stopButton_ = new QPushButton(QString::fromUtf8(texts::AthanStop), this);
+    stopButton_->setObjectName(QStringLiteral("stopAthan"));
+    stopButton_->setDefault(true);
+    for (QPushButton* button : {closeButton, stopButton_}) {
+        button->setMinimumSize(75, 23);
+    }
+    connect(closeButton, &QPushButton::clicked, this, &CAthanDlg::OnCloseWindow);
+    connect(stopButton_, &QPushButton::clicked, this, &CAthanDlg::OnStopAthan);
+
+    // Laid out as the window has always looked: headline, picture, the reminder row, and below
+    // it the next prayer on the left and the two buttons on the right.
+    auto* nextColumn = new QVBoxLayout;
+    nextColumn->addWidget(nextLabel);
+    nextColumn->addWidget(nextFrame);
+    auto* buttonColumn = new QVBoxLayout;
+    buttonColumn->addWidget(closeButton);
+    buttonColumn->addWidget(stopButton_);
+    auto* bottom = new QHBoxLayout;
+    bottom->addLayout(nextColumn);
+    bottom->addStretch(1);
+    bottom->addLayout(buttonColumn);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(15, 11, 31, 11);
+    layout->addWidget(headline);
+    layout->addWidget(picture, 0, Qt::AlignLeft);
+    layout->addSpacing(8);
+    auto* rowIndent = new QHBoxLayout;
+    rowIndent->addSpacing(13);
+    rowIndent->addWidget(row_);
+    layout->addLayout(rowIndent);
+    layout->addSpacing(4);
+    auto* bottomIndent = new QHBoxLayout;
+    bottomIndent->addSpacing(13);
+    bottomIndent->addLayout(bottom);
+    layout->addLayout(bottomIndent);
+    setFixedSize(layout->sizeHint().expandedTo(AthanMinimumSize));
+}
+
+void CAthanDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (initialised_ || event->spontaneous()) {
+        return;
+    }
+    initialised_ = true;
+    const QPoint cursor = QCursor::pos();
+    const QScreen* screen = QGuiApplication::screenAt(cursor);
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen != nullptr) {
+        move(CentredInside(cursor, frameGeometry().size(), screen->availableGeometry()));
+    }
+    if (soundPath_.empty()) {
+        soundPath_ = FallbackAthanFile;
+    }
+    if (context_.config.muteAllSounds == 0) {
+        context_.sound.play(NativePath(soundPath_));
+    }
+    stopButton_->setFocus();
+}
+
+void CAthanDlg::ArmReminder() {
+    ArmReminderFrom(*row_, context_, context_.boxes);
+}
+
+void CAthanDlg::OnStopAthan() {
+    if (closed_) {
+        return;
+    }
+    if (context_.config.muteAllSounds == 0) {
+        context_.sound.stop();
+    }
+    ArmReminder();
+    CloseAsOk();
+}
+
+void CAthanDlg::OnCloseWindow() {
+    if (closed_) {
+        return;
+    }
+    ArmReminder();
+    CloseAsOk();
+}
+
+void CAthanDlg::CloseAsOk() {
+    // A message box of the reading runs its own loop, in which the bar may have closed this
+    // window already.
+    if (!closed_ && row_->Read(context_.boxes) && !closed_) {
+        done(Accepted);
+    }
+}
+
+void CAthanDlg::CloseAsCloseWindow() {
+    if (closed_) {
+        return;
+    }
+    SilentMessageBoxes silent;
+    ArmReminderFrom(*row_, context_, silent);
+    done(Accepted);
+}
+
+void CAthanDlg::done(int result) {
+    // Once ended, a window stays ended: a late click or a second close from the bar does nothing.
+    if (closed_) {
+        return;
+    }
+    closed_ = true;
+    QDialog::done(result);
+}
+
+}  // namespace salvenor

@@ -1,0 +1,420 @@
+// The prayer bar window: its pictures, its title strip, its timers and what their ticks open.
+#include "bar/prayer_bar_dlg.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QLinearGradient>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+#include <limits>
+#include <memory>
+
+#include "bar/reminder_dlg.h"
+#include "core/paths.h"
+#include "core/texts.h"
+
+namespace salvenor {
+
+namespace {
+
+// Reminders are asked for in minutes up to 300; anything held beyond that is still armed, but
+// never past what a timer can count.
+constexpr std::int64_t MaxTimerMs = std::numeric_limits<int>::max();
+
+int ClampMs(std::int64_t ms) {
+    return static_cast<int>(std::clamp<std::int64_t>(ms, 0, MaxTimerMs));
+}
+
+const QColor FaceColour(212, 208, 200);
+const QColor FrameColour(64, 64, 64);
+const QColor TitleLeft(10, 36, 106);
+const QColor TitleRight(58, 110, 165);
+const QColor LineColour(0, 0, 255);
+
+// The picture button of the menu: its up picture, and its pressed one while held down.
+class PictureButton final : public QAbstractButton {
+  public:
+    PictureButton(const QImage& up, const QImage& down, QWidget* parent)
+        : QAbstractButton(parent), up_(up), down_(down) {
+        setFixedSize(up.size());
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.drawImage(0, 0, isDown() ? down_ : up_);
+    }
+
+  private:
+    const QImage up_;
+    const QImage down_;
+};
+
+}  // namespace
+
+QImage CPrayerBarDlg::BarImage() {
+    QImage image(ImageWidth, ImageHeight, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    struct Zone {
+        int last;  // last column of the zone
+        QRgb band;
+        QRgb stripe;
+    };
+    const Zone zones[] = {{33, qRgb(0, 128, 0), qRgb(0, 255, 0)},
+                          {115, qRgb(128, 128, 128), qRgb(192, 192, 192)},
+                          {ImageWidth - 1, qRgb(128, 0, 0), qRgb(255, 0, 0)}};
+    const auto zoneOf = [&zones](int x) -> const Zone& {
+        for (const Zone& z : zones) {
+            if (x <= z.last) {
+                return z;
+            }
+        }
+        return zones[2];
+    };
+    // The dark bands (rows 1..7 and 14..20) end in rounded caps: black corner pixels, three at
+    // the outer rows, fewer toward the middle.
+    const int cut[7] = {3, 2, 1, 1, 1, 2, 3};
+    for (const int top : {1, 14}) {
+        for (int k = 0; k < 7; ++k) {
+            for (int x = cut[k]; x < ImageWidth - cut[k]; ++x) {
+                image.setPixel(x, top + k, zoneOf(x).band);
+            }
+        }
+    }
+    // The bright stripe the line grows on, columns 1..144.
+    for (int y = StripeTop; y < StripeTop + StripeRows; ++y) {
+        for (int x = 1; x < ImageWidth - 1; ++x) {
+            image.setPixel(x, y, zoneOf(x).stripe);
+        }
+    }
+    return image;
+}
+
+QImage CPrayerBarDlg::MenuButtonImage(bool pressed) {
+    constexpr int w = 19;
+    constexpr int h = 11;
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(FaceColour);
+    const QRgb light = qRgb(255, 255, 255);
+    const QRgb shadow = qRgb(128, 128, 128);
+    const QRgb dark = qRgb(0, 0, 0);
+    const auto row = [&image](int y, int x0, int x1, QRgb c) {
+        for (int x = x0; x <= x1; ++x) {
+            image.setPixel(x, y, c);
+        }
+    };
+    const auto column = [&image](int x, int y0, int y1, QRgb c) {
+        for (int y = y0; y <= y1; ++y) {
+            image.setPixel(x, y, c);
+        }
+    };
+    if (!pressed) {
+        // Raised: light top and left, dark bottom and right with a shadow inside.
+        row(0, 0, w - 2, light);
+        column(0, 0, h - 2, light);
+        row(h - 1, 0, w - 1, dark);
+        column(w - 1, 0, h - 1, dark);
+        row(h - 2, 1, w - 2, shadow);
+        column(w - 2, 1, h - 2, shadow);
+    } else {
+        // Sunken: the bevel turned round.
+        row(0, 0, w - 1, dark);
+        column(0, 0, h - 1, dark);
+        row(1, 1, w - 2, shadow);
+        column(1, 1, h - 2, shadow);
+        row(h - 1, 1, w - 1, light);
+        column(w - 1, 1, h - 1, light);
+    }
+    // A small arrow pointing down to the menu; it moves with the face when pressed.
+    const int shift = pressed ? 1 : 0;
+    row(4 + shift, 7 + shift, 11 + shift, dark);
+    row(5 + shift, 8 + shift, 10 + shift, dark);
+    row(6 + shift, 9 + shift, 9 + shift, dark);
+    return image;
+}
+
+QImage CPrayerBarDlg::BarIcon() {
+    // A crescent over the three colours of the bar.
+    QImage icon(32, 32, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(16, 40, 96));
+    p.drawRoundedRect(QRectF(0, 0, 32, 32), 6, 6);
+    p.setBrush(QColor(0, 200, 0));
+    p.drawRect(QRectF(4, 24, 8, 4));
+    p.setBrush(QColor(192, 192, 192));
+    p.drawRect(QRectF(12, 24, 8, 4));
+    p.setBrush(QColor(230, 0, 0));
+    p.drawRect(QRectF(20, 24, 8, 4));
+    p.setBrush(QColor(255, 214, 90));
+    p.drawEllipse(QRectF(7, 3, 18, 18));
+    p.setBrush(QColor(16, 40, 96));
+    p.drawEllipse(QRectF(12, 1, 16, 16));
+    return icon;
+}
+
+CPrayerBarDlg::CPrayerBarDlg(CConfigFile& config, const Clock& clock, SoundPlayer& sound,
+                             MessageBoxes& boxes, QWidget* parent)
+    : QWidget(parent),
+      sound_(sound),
+      schedule_(config, clock),
+      alertContext_{config, sound, boxes, clock,
+                    [this](int minutes) { return ArmReminder(minutes); }},
+      image_(BarImage()) {
+    // A small tool window above the others that never takes the focus from the user's work and
+    // has no taskbar entry; it draws its own title strip.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                   Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    setFixedSize(BarWidth, BarHeight);
+    setWindowIcon(QPixmap::fromImage(BarIcon()));
+
+    menuButton_ = new PictureButton(MenuButtonImage(false), MenuButtonImage(true), this);
+    menuButton_->setObjectName("menuButton");
+    menuButton_->move(4, TitleHeight + 1);
+    connect(menuButton_, &QAbstractButton::clicked, this, [this] {
+        if (onMenuButton) {
+            onMenuButton();
+        }
+    });
+
+    auto* about = new QPushButton("0", this);
+    about->setObjectName("aboutButton");
+    about->setFlat(true);
+    about->setFocusPolicy(Qt::NoFocus);
+    QFont small = about->font();
+    small.setPixelSize(8);
+    about->setFont(small);
+    about->setGeometry(7, TitleHeight + 12, 12, 9);
+    aboutButton_ = about;
+    connect(aboutButton_, &QAbstractButton::clicked, this, [this] {
+        if (onAboutButton) {
+            onAboutButton();
+        }
+    });
+
+    progressTimer_.setTimerType(Qt::CoarseTimer);
+    connect(&progressTimer_, &QTimer::timeout, this, &CPrayerBarDlg::OnProgressTimer);
+    // Anything tied to a prayer's minute must not fire early on a long interval.
+    nextPrayerTimer_.setTimerType(Qt::PreciseTimer);
+    nextPrayerTimer_.setSingleShot(true);
+    connect(&nextPrayerTimer_, &QTimer::timeout, this, &CPrayerBarDlg::OnNextPrayerTimer);
+    reminderTimer_.setTimerType(Qt::PreciseTimer);
+    reminderTimer_.setSingleShot(true);
+    connect(&reminderTimer_, &QTimer::timeout, this, &CPrayerBarDlg::OnReminderTimer);
+    clockCheckTimer_.setTimerType(Qt::CoarseTimer);
+    clockCheckTimer_.setInterval(ClockCheckPeriodMs);
+    connect(&clockCheckTimer_, &QTimer::timeout, this, &CPrayerBarDlg::OnClockCheckTimer);
+}
+
+CPrayerBarDlg::~CPrayerBarDlg() = default;
+
+void CPrayerBarDlg::Start() {
+    setAlwaysOnTop(true);
+    RestartSchedule();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
+    move(area.x() + area.width() - RightEdgeGap, area.y());
+    show();
+    // Linux tells no one when the clock is set: compare it with the monotonic clock instead.
+    monotonic_.start();
+    schedule_.OnClockCheck(0);
+    clockCheckTimer_.start();
+}
+
+void CPrayerBarDlg::RestartSchedule() {
+    Apply(schedule_.RestartSchedule());
+}
+
+void CPrayerBarDlg::setAlwaysOnTop(bool on) {
+    schedule_.setAlwaysOnTop(on);
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != on) {
+        const bool visible = isVisible();
+        setWindowFlag(Qt::WindowStaysOnTopHint, on);
+        if (visible) {
+            show();  // changing the flags hides the window
+        }
+    }
+}
+
+void CPrayerBarDlg::Apply(const ScheduleRestart& restart) {
+    const QString title = QString::fromStdString(restart.title);
+    if (title != windowTitle()) {
+        setWindowTitle(title);
+        update(0, 0, BarWidth, TitleHeight);
+    }
+    progressTimer_.start(restart.progressDelayMs);
+    nextPrayerTimer_.start(ClampMs(restart.nextPrayerDelayMs));
+}
+
+void CPrayerBarDlg::OnProgressTimer() {
+    const ProgressTick tick = schedule_.OnProgressTick();
+    if (tick.progressPeriodMs) {
+        progressTimer_.start(ClampMs(*tick.progressPeriodMs));
+    }
+    if (tick.lineChanged) {
+        update(ImageLeft, ImageTop + StripeTop, ImageWidth, StripeRows);
+    }
+    if (tick.front) {
+        BringBarToFront(*tick.front);
+    }
+}
+
+void CPrayerBarDlg::OnNextPrayerTimer() {
+    const PrayerTick tick = schedule_.OnNextPrayerTick();
+    if (tick.arrival == PrayerArrival::Early) {
+        nextPrayerTimer_.start(ClampMs(tick.rearmMs));
+        return;
+    }
+    Apply(*tick.restart);
+    update();  // the picture without the old line; the first progress tick draws the new one
+    // An athan window still open from the previous prayer closes as its "Close Window" does.
+    if (const QPointer<CAthanDlg> previous = openAthanWindow) {
+        openAthanWindow.clear();
+        previous->CloseAsCloseWindow();
+    }
+    if (tick.athan) {
+        OpenAthanWindow(*tick.athan);
+    } else if (tick.front) {
+        BringBarToFront(*tick.front);
+    }
+}
+
+void CPrayerBarDlg::OpenAthanWindow(const AthanRequest& request) {
+    // Modal: the timers go on firing in its loop, and a later prayer may close it from there.
+    const auto window = std::make_unique<CAthanDlg>(request.prayerIndex, alertContext_);
+    openAthanWindow = window.get();
+    window->exec();
+    if (openAthanWindow == window.get()) {
+        openAthanWindow.clear();
+    }
+}
+
+void CPrayerBarDlg::OnReminderTimer() {
+    if (reminderTimerId == 0) {
+        return;
+    }
+    reminderTimer_.stop();
+    CReminderDlg reminder(alertContext_);
+    reminder.exec();
+}
+
+int CPrayerBarDlg::ArmReminder(int minutes) {
+    // Arming again replaces a reminder still pending.
+    reminderTimer_.start(ClampMs(std::max(minutes, 0) * std::int64_t{60000}));
+    reminderTimerId = ReminderTimerId;
+    return reminderTimerId;
+}
+
+void CPrayerBarDlg::OnClockCheckTimer() {
+    if (const auto restart = schedule_.OnClockCheck(monotonic_.elapsed())) {
+        Apply(*restart);
+    }
+}
+
+void CPrayerBarDlg::BringBarToFront(const BarFront& front) {
+    if (front.raise) {
+        raise();
+    }
+    if (front.chime) {
+        sound_.play(NativePath(ChimeFileName));
+    }
+}
+
+void CPrayerBarDlg::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), FaceColour);
+
+    QLinearGradient gradient(0, 0, BarWidth, 0);
+    gradient.setColorAt(0, TitleLeft);
+    gradient.setColorAt(1, TitleRight);
+    p.fillRect(QRect(1, 1, BarWidth - 2, TitleHeight - 1), gradient);
+    QFont titleFont = font();
+    titleFont.setPixelSize(11);
+    p.setFont(titleFont);
+    p.setPen(Qt::white);
+    const QRect textArea(4, 1, BarWidth - 8, TitleHeight - 1);
+    p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter,
+               QFontMetrics(titleFont).elidedText(windowTitle(), Qt::ElideRight, textArea.width()));
+
+    p.setPen(FrameColour);
+    p.drawRect(0, 0, BarWidth - 1, BarHeight - 1);
+
+    // The picture, then the line over its stripe: drawn on every paint, so it survives them.
+    p.drawImage(ImageLeft, ImageTop, image_);
+    const int columns = schedule_.lineColumns();
+    if (columns > 0) {
+        p.fillRect(ImageLeft + 1, ImageTop + StripeTop, columns, StripeRows, LineColour);
+    }
+}
+
+void CPrayerBarDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    if (InTitleStrip(event->position().toPoint())) {
+        // Let the window manager move it where it can; otherwise follow the mouse ourselves.
+        if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
+            return;
+        }
+        dragging_ = true;
+        dragOffset_ = event->globalPosition().toPoint() - pos();
+        return;
+    }
+    if (onFaceClicked) {
+        onFaceClicked();
+    }
+}
+
+void CPrayerBarDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging_ && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - dragOffset_);
+    }
+}
+
+void CPrayerBarDlg::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        dragging_ = false;
+    }
+}
+
+void CPrayerBarDlg::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && !InTitleStrip(event->position().toPoint()) &&
+        onFaceDoubleClicked) {
+        onFaceDoubleClicked();
+    }
+}
+
+void CPrayerBarDlg::contextMenuEvent(QContextMenuEvent* event) {
+    if (InTitleStrip(event->pos())) {
+        ShowAboutMenu(event->globalPos());
+    }
+}
+
+void CPrayerBarDlg::ShowAboutMenu(const QPoint& globalPos) {
+    // The window's own menu, which a title bar drawn by the window manager would have carried.
+    QMenu menu(this);
+    const QAction* about = menu.addAction(QString::fromUtf8(texts::AboutBarItem));
+    if (menu.exec(globalPos) == about && onAboutButton) {
+        onAboutButton();
+    }
+}
+
+void CPrayerBarDlg::closeEvent(QCloseEvent* event) {
+    // The bar runs for the whole session; the window manager's close request does not end it.
+    event->ignore();
+}
+
+}  // namespace salvenor

@@ -1,0 +1,123 @@
+// The prayer bar: the small always-on-top strip in the top right-hand corner that names the next
+// prayer, grows a line across its picture towards it, and opens the athan window when it comes.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPoint>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+#include "bar/athan_dlg.h"
+#include "bar/schedule.h"
+
+class QAbstractButton;
+
+namespace salvenor {
+
+class CPrayerBarDlg : public QWidget {
+    Q_OBJECT
+
+  public:
+    // The window: 176 x 42 pixels, placed 236 pixels left of the screen's right edge, at the top.
+    static constexpr int BarWidth = 176;
+    static constexpr int BarHeight = 42;
+    static constexpr int RightEdgeGap = 236;
+    // The title strip the bar draws itself (a window manager's title bar cannot be relied on for
+    // a window this small) and by which it is dragged.
+    static constexpr int TitleHeight = 20;
+    // The bar image lies so that its bright stripe (rows 9..12) is window rows 29..32 and its
+    // column 1 is window column 29.
+    static constexpr int ImageLeft = 28;
+    static constexpr int ImageTop = 20;
+    static constexpr int ImageWidth = 146;
+    static constexpr int ImageHeight = 22;
+    static constexpr int StripeTop = 9;
+    static constexpr int StripeRows = 4;
+    // The reminder timer's id, as the alert windows report it.
+    static constexpr int ReminderTimerId = 400;
+
+    CPrayerBarDlg(CConfigFile& config, const Clock& clock, SoundPlayer& sound, MessageBoxes& boxes,
+                  QWidget* parent = nullptr);
+    ~CPrayerBarDlg() override;
+
+    // Puts the bar on top, arms the first schedule, places the bar in the top right-hand corner
+    // and shows it without taking the focus.
+    void Start();
+
+    // Measures the interval anew and re-arms the progress and next-prayer timers (also for the
+    // setup command, after the settings change).
+    void RestartSchedule();
+
+    void setAlwaysOnTop(bool on);
+    bool alwaysOnTop() const { return schedule_.alwaysOnTop(); }
+
+    const PrayerSchedule& schedule() const { return schedule_; }
+    QString titleText() const { return windowTitle(); }
+
+    // Where the bar leads; connected by the parts that own those windows.
+    std::function<void()> onFaceClicked;        // a click on the face: today's prayer times
+    std::function<void()> onFaceDoubleClicked;  // a double click on the face
+    std::function<void()> onMenuButton;         // the command menu
+    std::function<void()> onAboutButton;        // the About window
+
+    // The athan window that is open, if any; it clears itself when the window goes away.
+    QPointer<CAthanDlg> openAthanWindow;
+    // What the last arming of the reminder timer returned (400, or 0 before the first).
+    int reminderTimerId = 0;
+
+    // The timers' ticks. The timers call them; tests on a fake clock call them directly.
+    void OnProgressTimer();
+    void OnNextPrayerTimer();
+    void OnReminderTimer();
+    void OnClockCheckTimer();
+
+    const QTimer& progressTimer() const { return progressTimer_; }
+    const QTimer& nextPrayerTimer() const { return nextPrayerTimer_; }
+    const QTimer& reminderTimer() const { return reminderTimer_; }
+
+    // The pictures, drawn pixel by pixel: the bar image (146 x 22: black outline rows 0, 8, 13
+    // and 21, dark bands with rounded ends, the bright stripe in rows 9..12; green to column 33,
+    // grey to column 115, red after) and the menu button up and pressed (19 x 11).
+    static QImage BarImage();
+    static QImage MenuButtonImage(bool pressed);
+    static QImage BarIcon();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void Apply(const ScheduleRestart& restart);
+    void BringBarToFront(const BarFront& front);
+    void OpenAthanWindow(const AthanRequest& request);
+    int ArmReminder(int minutes);
+    void ShowAboutMenu(const QPoint& globalPos);
+    bool InTitleStrip(const QPoint& pos) const { return pos.y() < TitleHeight; }
+
+    SoundPlayer& sound_;
+    PrayerSchedule schedule_;
+    AlertContext alertContext_;
+
+    const QImage image_;
+    QTimer progressTimer_;
+    QTimer nextPrayerTimer_;
+    QTimer reminderTimer_;
+    QTimer clockCheckTimer_;
+    QElapsedTimer monotonic_;
+
+    QAbstractButton* menuButton_ = nullptr;
+    QAbstractButton* aboutButton_ = nullptr;
+
+    bool dragging_ = false;
+    QPoint dragOffset_;
+};
+
+}  // namespace salvenor

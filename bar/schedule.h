@@ -1,0 +1,172 @@
+// The prayer bar's schedule in plain C++: the next prayer, the interval its line measures, the
+// periods of its timers, its title, and what each of its timer ticks asks the window to do.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "config/config_file.h"
+#include "core/next_prayer.h"
+#include "platform/clock.h"
+
+namespace salvenor {
+
+// The bar image is 146 columns wide: one progress step a column.
+inline constexpr std::uint32_t ProgressSteps = 146;
+// The first progress tick after a restart comes this soon, so the line shows at once.
+inline constexpr int FirstProgressDelayMs = 500;
+// Image columns on which the line can lie (the bright stripe runs from column 1 to 144).
+inline constexpr int StripeFirstColumn = 1;
+inline constexpr int StripeColumns = 144;
+// The wall clock is compared with the monotonic clock this often, and a departure of more than
+// the tolerance counts as the clock being set (or the machine waking from suspend).
+inline constexpr int ClockCheckPeriodMs = 30000;
+inline constexpr std::int64_t ClockJumpToleranceMs = 2000;
+
+// The chime of the bar, and the call to prayer played when the settings name none; both are
+// relative to the working directory.
+inline constexpr const char* ChimeFileName = "AlSalah.wav";
+inline constexpr const char* FallbackAthanFileName = "Athan-1.wav";
+
+// The current interval: from the previous prayer's minute to the next prayer's minute.
+struct PrayerInterval {
+    NextPrayer next;             // the search's result at the moment measured
+    ClockTime previousTime = 0;  // the previous prayer's minute, second 0
+    ClockTime nextTime = 0;      // the next prayer's minute, second 0
+    std::int64_t length = 0;     // nextTime - previousTime, seconds
+    std::uint32_t elapsed = 0;   // seconds from previousTime to now; 0 while it still lies ahead
+};
+
+// Finds the next prayer at `now` and the interval that leads to it. Stores the local clock's
+// daylight-saving state in config.daylightSavingActive, as the computation of the times reads it.
+// The prayer minutes become clock times under that same daylight-saving state, so that an interval
+// which spans a change of the clocks still ends at the moment the prayer comes.
+PrayerInterval MeasureInterval(ClockTime now, CConfigFile& config);
+
+// The step and the starting position of the progress line for an interval.
+struct ProgressPlan {
+    std::uint32_t step = 1;   // seconds per column, at least 1
+    std::uint32_t start = 0;  // steps already elapsed
+};
+ProgressPlan PlanProgress(std::int64_t intervalLength, std::uint32_t elapsed);
+
+// The number of image columns, from column 1 on, that the line covers at progress position p:
+// none below 5, then p - 4, never past the stripe's end.
+int LineColumns(std::uint32_t p);
+
+// "Next: %s at: %d:%02d %s" for a prayer at hour (0..23) and minute: 12-hour hours, "PM" from
+// 13:00 and at 12 for Thuhr and later, "AM" otherwise (0:20 stays 0:20 AM).
+std::string ScheduleTitle(int prayerIndex, int hour, int minute);
+
+// The bring-to-front rule's two zones of r = 146 - topReminderOffset (an unsigned 32-bit
+// difference, so an offset above 146 wraps round to a very large r).
+enum class TopReminderZone { Raise, Clear };
+TopReminderZone TopReminderZoneOf(std::uint32_t r);
+
+// The call to prayer for a prayer, as stored (".\Athan\Athan-1.wav" form): Fajr's own file for
+// Fajr, the general one for the others, "Athan-1.wav" when the setting is empty.
+std::string AthanSoundFor(int prayerIndex, const ConfigRecord& config);
+
+// What bringing the bar to the front does: raise it (only when it is not kept on top anyway) and
+// play the chime (unless all sounds are muted).
+struct BarFront {
+    bool raise = false;
+    bool chime = false;
+};
+
+// What a restart asks of the window.
+struct ScheduleRestart {
+    std::string title;
+    int progressDelayMs = FirstProgressDelayMs;
+    std::int64_t nextPrayerDelayMs = 0;  // at least 1000
+};
+
+// What a progress tick asks of the window.
+struct ProgressTick {
+    std::optional<std::int64_t> progressPeriodMs;  // the first tick after a restart sets the period
+    bool lineChanged = false;                      // repaint the line
+    std::optional<BarFront> front;                 // the bring-to-front rule fired
+};
+
+enum class PrayerArrival {
+    Early,    // the tick came before the prayer's minute: wait for the rest
+    Arrived,  // the prayer's minute has come
+    Missed,   // the minute passed unseen (suspend, the clock set forward): no late alert
+};
+
+struct AthanRequest {
+    int prayerIndex = 0;
+    std::string soundPath;  // as stored; see AthanSoundFor
+    bool playSound = true;  // false when all sounds are muted
+};
+
+// What a next-prayer tick asks of the window. For Arrived and Missed the schedule has restarted
+// (`restart`), the line is cleared, and an athan window still open from an earlier prayer is to
+// be closed as its "Close Window" button does.
+struct PrayerTick {
+    PrayerArrival arrival = PrayerArrival::Early;
+    int prayerIndex = 0;                     // the prayer that was awaited
+    std::int64_t rearmMs = 0;                // Early: the rest of the wait
+    std::optional<ScheduleRestart> restart;  // Arrived, Missed
+    std::optional<AthanRequest> athan;       // Arrived, alerts on, not sunrise
+    std::optional<BarFront> front;           // Arrived without an athan window
+};
+
+// The bar's schedule: everything the bar computes, over the Clock seam, with no windowing.
+class PrayerSchedule {
+  public:
+    PrayerSchedule(CConfigFile& config, const Clock& clock);
+
+    // Measures the interval anew, sets the step, title and next prayer, and returns the periods
+    // of the progress and next-prayer timers.
+    ScheduleRestart RestartSchedule();
+
+    // The progress timer's tick: one more column, and the bring-to-front rule.
+    ProgressTick OnProgressTick();
+
+    // The next-prayer timer's tick.
+    PrayerTick OnNextPrayerTick();
+
+    // The wall-clock check, with the monotonic clock's reading in milliseconds. The first call
+    // only takes the readings. A departure of the wall clock from the monotonic clock of more than
+    // ClockJumpToleranceMs since the last call, or a change of the local zone offset, restarts the
+    // schedule (taking the zone from the system again when the settings follow it).
+    std::optional<ScheduleRestart> OnClockCheck(std::int64_t monotonicMs);
+
+    BarFront BringBarToFront() const;
+
+    // Whether the bar is kept above all windows; decides whether bringing it to front raises it.
+    bool alwaysOnTop() const { return alwaysOnTop_; }
+    void setAlwaysOnTop(bool on) { alwaysOnTop_ = on; }
+
+    int nextIndex() const { return nextIndex_; }
+    const std::string& title() const { return title_; }
+    ClockTime nextPrayerTime() const { return nextTime_; }
+    std::uint32_t progressStep() const { return progressStep_; }
+    std::uint32_t progressStart() const { return progressStart_; }
+    std::uint32_t progressTicks() const { return progressTicks_; }
+    // Image columns covered by the line as last drawn (0 after a prayer came, until the next
+    // progress tick).
+    int lineColumns() const { return LineColumns(lineSteps_); }
+
+  private:
+    CConfigFile& config_;
+    const Clock& clock_;
+    bool alwaysOnTop_ = true;
+
+    int nextIndex_ = 0;
+    std::string title_;
+    ClockTime nextTime_ = 0;
+    std::uint32_t progressStep_ = 1;
+    std::uint32_t progressStart_ = 0;
+    std::uint32_t progressTicks_ = 0;
+    std::uint32_t lineSteps_ = 0;
+
+    bool watching_ = false;
+    ClockTime lastWall_ = 0;
+    std::int64_t lastMonotonicMs_ = 0;
+    long lastZoneOffset_ = 0;
+};
+
+}  // namespace salvenor

@@ -1,0 +1,53 @@
+// Modal message boxes and Yes/No questions on QMessageBox.
+#include "platform/qt/qt_message_boxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "core/texts.h"
+
+namespace salvenor {
+
+namespace {
+
+QMessageBox::Icon QtIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Error:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Runs a box over the window the user is working in, so that it stays in front of it.
+int RunBox(std::string_view text, MessageIcon icon, QMessageBox::StandardButtons buttons) {
+    QWidget* parent = QApplication::activeModalWidget();
+    if (parent == nullptr) {
+        parent = QApplication::activeWindow();
+    }
+    QMessageBox box(QtIcon(icon), QString::fromUtf8(texts::AppTitle),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), buttons,
+                    parent);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec();
+}
+
+}  // namespace
+
+void QtMessageBoxes::show(std::string_view text, MessageIcon icon) {
+    RunBox(text, icon, QMessageBox::Ok);
+}
+
+bool QtMessageBoxes::askYesNo(std::string_view text, MessageIcon icon) {
+    // Any answer but No counts as Yes, the way the questions have always been read.
+    return RunBox(text, icon, QMessageBox::Yes | QMessageBox::No) != QMessageBox::No;
+}
+
+}  // namespace salvenor

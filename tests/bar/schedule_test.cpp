@@ -1,0 +1,907 @@
+// The bar's schedule stepped through whole days on a fake clock: titles, timer periods, athan
+// requests, the progress line and the bring-to-front rule, in several zones and across the
+// changes of the clocks.
+#include "bar/schedule.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/local_time.h"
+#include "core/str_printf.h"
+#include "tests/support/fakes.h"
+#include "tests/support/time_zone.h"
+
+namespace salvenor {
+namespace {
+
+using ScopedTz = testing::ScopedTimeZone;
+
+std::string Describe(ClockTime t) {
+    const CalendarFields f = BreakLocal(t);
+    return StrPrintf("%04d-%02d-%02d %02d:%02d:%02d local (%lld)", f.year, f.month, f.day, f.hour,
+                     f.minute, f.second, static_cast<long long>(t));
+}
+
+struct Place {
+    const char* zone;
+    double latitude;
+    double longitude;
+    int gmtOffsetHours;
+    int calculationWay;
+    bool followZone;
+};
+
+const Place Cairo{"Africa/Cairo", 30.0444, 31.2357, 2, EgyptianSurvey, false};
+const Place London{"Europe/London", 51.5074, -0.1278, 0, Isna, false};
+const Place Kolkata{"Asia/Kolkata", 22.5726, 88.3639, 0, WorldIslamicLeague, true};
+
+// A configuration as first-run setup leaves it, at a place.
+void Configure(CConfigFile& config, const Place& place, ClockTime now) {
+    ApplyFirstRunDefaults(config);
+    config.latitude = place.latitude;
+    config.longitude = place.longitude;
+    config.gmtOffsetHours = place.gmtOffsetHours;
+    config.calculationWay = place.calculationWay;
+    config.followWindowsZone = place.followZone ? 1 : 0;
+    config.athanWavPath = ".\\Athan\\general.wav";
+    config.fajrAthanWavPath = ".\\Athan\\dawn.wav";
+    if (place.followZone) {
+        config.FollowSystemZone(now);
+    }
+}
+
+ClockTime UtcMidnight(int year, int month, int day) {
+    std::tm tm{};
+    tm.tm_year = year - 1900;
+    tm.tm_mon = month - 1;
+    tm.tm_mday = day;
+    return static_cast<ClockTime>(timegm(&tm));
+}
+
+// The expectation, worked out in UTC from the standard-time prayer times: independent of the
+// local-time arithmetic the schedule does.
+struct Expected {
+    int index = 0;
+    std::string title;
+    ClockTime nextMoment = 0;
+    ClockTime previousMoment = 0;
+};
+
+struct DayTimes {
+    std::array<DecimalHours, 6> standard{};  // local standard time, daylight saving taken off
+    ClockTime utcMidnight = 0;               // UTC midnight of the local date
+};
+
+DayTimes TimesOfLocalDay(const CConfigFile& config, ClockTime when) {
+    PrayerSettings settings = config.prayerSettings();
+    settings.daylightSavingActive = false;
+    const CalendarFields f = BreakLocal(when);
+    return {ComputePrayerTimes(when, settings), UtcMidnight(f.year, f.month, f.day)};
+}
+
+// The prayer's minute as a clock time: local standard minutes minus the zone offset.
+ClockTime MinuteMoment(const DayTimes& day, int index, int offsetMinutes) {
+    const auto minutes = static_cast<std::int64_t>(std::trunc(day.standard[index] * 60));
+    return day.utcMidnight + minutes * 60 - offsetMinutes * 60;
+}
+
+std::string Upper(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return s;
+}
+
+Expected ExpectedAt(const CConfigFile& config, ClockTime now) {
+    const CalendarFields local = BreakLocal(now);
+    const int offset = config.prayerSettings().gmtOffsetMinutes;
+    const double dst = local.isDst == 1 ? 1.0 : 0.0;
+    const ClockTime minuteStart = now - local.second;
+    const DayTimes today = TimesOfLocalDay(config, now);
+
+    Expected e;
+    std::optional<DecimalHours> hours;
+    for (int i = 0; i < 6; ++i) {
+        // A prayer counts as coming when it lies more than 0.016667 hours (60.0012 seconds)
+        // after the start of the current minute.
+        const double exact =
+            static_cast<double>(today.utcMidnight) + today.standard[i] * 3600 - offset * 60.0;
+        if (exact - static_cast<double>(minuteStart) > 60.0012) {
+            e.index = i;
+            hours = today.standard[i];
+            e.nextMoment = MinuteMoment(today, i, offset);
+            if (i > 0) {
+                e.previousMoment = MinuteMoment(today, i - 1, offset);
+            } else {
+                const DayTimes yesterday = TimesOfLocalDay(
+                    config, MakeLocal(local.year, local.month, local.day - 1, 12, 0, 0));
+                e.previousMoment = MinuteMoment(yesterday, Isha, offset);
+            }
+            break;
+        }
+    }
+    if (!hours) {
+        // Tomorrow's Fajr, looked up one day of seconds ahead and placed on the next date.
+        DayTimes tomorrow = TimesOfLocalDay(config, now + 86400);
+        tomorrow.utcMidnight = today.utcMidnight + 86400;
+        e.index = Fajr;
+        hours = tomorrow.standard[Fajr];
+        e.nextMoment = MinuteMoment(tomorrow, Fajr, offset);
+        e.previousMoment = MinuteMoment(today, Isha, offset);
+    }
+    e.title = std::string("Next: ") + PrayerNames[e.index] +
+              " at: " + Upper(FormatDecimalTime(e.index, *hours + dst));
+    return e;
+}
+
+// The bar's timers, run on virtual time: the monotonic clock in milliseconds, the wall clock
+// derived from it (plus any jump a test makes), and the three timers the schedule drives plus the
+// wall-clock check, each firing at its due time in order.
+class BarSimulation {
+  public:
+    struct Athan {
+        ClockTime at;
+        AthanRequest request;
+    };
+    struct Front {
+        ClockTime at;
+        BarFront front;
+    };
+    struct Title {
+        ClockTime at;
+        std::string text;
+    };
+    struct Restart {
+        ClockTime at;
+        ScheduleRestart restart;
+    };
+
+    BarSimulation(CConfigFile& config, ClockTime start)
+        : startMs_(start * 1000), clock_(start), schedule(config, clock_) {
+        Apply(schedule.RestartSchedule());
+        schedule.OnClockCheck(0);
+        clockCheckDue_ = ClockCheckPeriodMs;
+    }
+
+    ClockTime now() const { return clock_.now(); }
+
+    // Sets the wall clock forward or back without the monotonic clock moving.
+    void JumpWallClock(std::int64_t seconds) {
+        shiftMs_ += seconds * 1000;
+        Sync();
+    }
+
+    // Runs every timer due until the wall clock reads `until`.
+    void RunUntil(ClockTime until) {
+        while (true) {
+            std::int64_t due = clockCheckDue_;
+            if (progressDue_) {
+                due = std::min(due, *progressDue_);
+            }
+            if (nextPrayerDue_) {
+                due = std::min(due, *nextPrayerDue_);
+            }
+            if (startMs_ + shiftMs_ + due > until * 1000) {
+                monoMs_ = until * 1000 - startMs_ - shiftMs_;
+                Sync();
+                return;
+            }
+            monoMs_ = due;
+            Sync();
+            if (nextPrayerDue_ && *nextPrayerDue_ == due) {
+                FireNextPrayer();
+            } else if (progressDue_ && *progressDue_ == due) {
+                FireProgress();
+            } else {
+                clockCheckDue_ += ClockCheckPeriodMs;
+                if (auto restart = schedule.OnClockCheck(monoMs_)) {
+                    Apply(*restart);
+                }
+            }
+        }
+    }
+
+    std::vector<Athan> athans;
+    std::vector<Front> fronts;
+    std::vector<Title> titles;
+    std::vector<Restart> restarts;
+    int missed = 0;
+    int early = 0;
+
+  private:
+    void Sync() {
+        const std::int64_t wallMs = startMs_ + shiftMs_ + monoMs_;
+        clock_.set(wallMs >= 0 ? wallMs / 1000 : -((-wallMs + 999) / 1000));
+    }
+
+    void Apply(const ScheduleRestart& restart) {
+        restarts.push_back({now(), restart});
+        if (titles.empty() || titles.back().text != restart.title) {
+            titles.push_back({now(), restart.title});
+        }
+        progressDue_ = monoMs_ + restart.progressDelayMs;
+        nextPrayerDue_ = monoMs_ + restart.nextPrayerDelayMs;
+    }
+
+    void FireProgress() {
+        const ProgressTick tick = schedule.OnProgressTick();
+        if (tick.progressPeriodMs) {
+            progressPeriodMs_ = *tick.progressPeriodMs;
+        }
+        progressDue_ = monoMs_ + progressPeriodMs_;
+        if (tick.front) {
+            fronts.push_back({now(), *tick.front});
+        }
+    }
+
+    void FireNextPrayer() {
+        nextPrayerDue_.reset();
+        const PrayerTick tick = schedule.OnNextPrayerTick();
+        if (tick.arrival == PrayerArrival::Early) {
+            ++early;
+            nextPrayerDue_ = monoMs_ + tick.rearmMs;
+            return;
+        }
+        Apply(*tick.restart);
+        if (tick.arrival == PrayerArrival::Missed) {
+            ++missed;
+        }
+        if (tick.athan) {
+            athans.push_back({now(), *tick.athan});
+        }
+        if (tick.front) {
+            fronts.push_back({now(), *tick.front});
+        }
+    }
+
+    std::int64_t startMs_;
+    std::int64_t monoMs_ = 0;
+    std::int64_t shiftMs_ = 0;
+    FakeClock clock_;
+
+  public:
+    PrayerSchedule schedule;
+
+  private:
+    std::optional<std::int64_t> progressDue_;
+    std::optional<std::int64_t> nextPrayerDue_;
+    std::int64_t clockCheckDue_ = 0;
+    std::int64_t progressPeriodMs_ = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Pure rules.
+
+TEST(ScheduleTitle, WritesTwelveHourTimesWithThePrayersAmPmRule) {
+    struct Case {
+        int index, hour, minute;
+        const char* title;
+    };
+    const Case cases[] = {
+        {Maghrib, 18, 7, "Next: Maghrib at: 6:07 PM"}, {Thuhr, 13, 5, "Next: Thuhr at: 1:05 PM"},
+        {Thuhr, 12, 10, "Next: Thuhr at: 12:10 PM"},   {Fajr, 12, 10, "Next: Fajr at: 12:10 AM"},
+        {Shrook, 12, 10, "Next: Shrook at: 12:10 AM"}, {Fajr, 0, 20, "Next: Fajr at: 0:20 AM"},
+        {Isha, 23, 59, "Next: Isha at: 11:59 PM"},     {Asr, 15, 30, "Next: Asr at: 3:30 PM"},
+        {Fajr, 4, 5, "Next: Fajr at: 4:05 AM"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ScheduleTitle(c.index, c.hour, c.minute), c.title);
+    }
+    // Every hour and prayer reads as the time texts of the prayer-time tables do, in capitals.
+    for (int index = 0; index < 6; ++index) {
+        for (int hour = 0; hour < 24; ++hour) {
+            const std::string expected = std::string("Next: ") + PrayerNames[index] + " at: " +
+                                         Upper(FormatDecimalTime(index, hour + 41 / 60.0));
+            EXPECT_EQ(ScheduleTitle(index, hour, 41), expected) << index << " " << hour;
+        }
+    }
+}
+
+TEST(TopReminderRule, ZonesOfR) {
+    const std::pair<std::uint32_t, TopReminderZone> cases[] = {
+        {0, TopReminderZone::Clear},   {29, TopReminderZone::Clear},
+        {30, TopReminderZone::Raise},  {39, TopReminderZone::Raise},
+        {40, TopReminderZone::Clear},  {106, TopReminderZone::Clear},
+        {109, TopReminderZone::Clear}, {110, TopReminderZone::Raise},
+        {114, TopReminderZone::Raise}, {115, TopReminderZone::Clear},
+        {139, TopReminderZone::Clear}, {140, TopReminderZone::Raise},
+        {146, TopReminderZone::Raise}, {146u - 200u, TopReminderZone::Raise},
+    };
+    for (const auto& [r, zone] : cases) {
+        EXPECT_EQ(TopReminderZoneOf(r), zone) << r;
+    }
+}
+
+TEST(ProgressPlan, StepIsTheIntervalOver146AndAtLeastOneSecond) {
+    struct Case {
+        std::int64_t length;
+        std::uint32_t elapsed, step, start;
+    };
+    const Case cases[] = {
+        {146 * 30, 0, 30, 0},
+        {146 * 30 + 145, 61, 30, 2},
+        {146 * 300, 146 * 300, 300, 146},
+        {146, 7, 1, 7},
+        {145, 0, 1, 0},
+        {100, 37, 1, 37},
+        {0, 5, 1, 5},
+        {-20, 0, 1, 0},
+    };
+    for (const Case& c : cases) {
+        const ProgressPlan plan = PlanProgress(c.length, c.elapsed);
+        EXPECT_EQ(plan.step, c.step) << c.length;
+        EXPECT_EQ(plan.start, c.start) << c.length;
+    }
+}
+
+TEST(ProgressLine, CoversImageColumnsOneToPMinusFourWithinTheStripe) {
+    const std::pair<std::uint32_t, int> cases[] = {
+        {0, 0},     {4, 0},     {5, 1},
+        {6, 2},     {100, 96},  {146, 142},
+        {148, 144}, {149, 144}, {0xFFFFFFFFu, 144},
+    };
+    for (const auto& [p, columns] : cases) {
+        EXPECT_EQ(LineColumns(p), columns) << p;
+    }
+}
+
+TEST(AthanSound, FajrHasItsOwnFileAndAnEmptySettingFallsBack) {
+    ConfigRecord config;
+    config.athanWavPath = ".\\Athan\\Athan-1.wav";
+    config.fajrAthanWavPath = ".\\Athan\\athanFajr.wav";
+    EXPECT_EQ(AthanSoundFor(Fajr, config), ".\\Athan\\athanFajr.wav");
+    for (int i : {Thuhr, Asr, Maghrib, Isha}) {
+        EXPECT_EQ(AthanSoundFor(i, config), ".\\Athan\\Athan-1.wav");
+    }
+    config.athanWavPath.clear();
+    config.fajrAthanWavPath.clear();
+    EXPECT_EQ(AthanSoundFor(Fajr, config), "Athan-1.wav");
+    EXPECT_EQ(AthanSoundFor(Isha, config), "Athan-1.wav");
+}
+
+// ---------------------------------------------------------------------------------------------
+// A fresh restart at every minute of a day.
+
+void CheckEveryMinute(const Place& place, int year, int month, int day) {
+    const ScopedTz tz(place.zone);
+    testing::RecordingMessageBoxes boxes;
+    const ClockTime first = MakeLocal(year, month, day, 0, 0, 0);
+    const ClockTime last = MakeLocal(year, month, day + 1, 0, 0, 0);
+    for (ClockTime minute = first; minute < last; minute += 60) {
+        for (int second : {0, 31, 59}) {
+            const ClockTime now = minute + second;
+            SCOPED_TRACE(Describe(now));
+            CConfigFile config(boxes);
+            Configure(config, place, now);
+            const FakeClock clock(now);
+            PrayerSchedule schedule(config, clock);
+            const ScheduleRestart restart = schedule.RestartSchedule();
+            const Expected e = ExpectedAt(config, now);
+
+            ASSERT_EQ(restart.title, e.title);
+            ASSERT_EQ(schedule.nextIndex(), e.index);
+            ASSERT_EQ(schedule.nextPrayerTime(), e.nextMoment);
+            ASSERT_EQ(restart.nextPrayerDelayMs, (e.nextMoment - now) * 1000);
+            ASSERT_EQ(restart.progressDelayMs, 500);
+            const std::int64_t length = e.nextMoment - e.previousMoment;
+            const auto step = static_cast<std::uint32_t>(length / 146);
+            ASSERT_EQ(schedule.progressStep(), step);
+            const auto elapsed =
+                static_cast<std::uint32_t>(std::max<ClockTime>(now - e.previousMoment, 0));
+            ASSERT_EQ(schedule.progressStart(), elapsed / step);
+            ASSERT_EQ(config.daylightSavingActive, BreakLocal(now).isDst == 1 ? 1 : 0);
+        }
+    }
+}
+
+TEST(EveryMinute, Cairo) {
+    CheckEveryMinute(Cairo, 2024, 1, 15);
+}
+TEST(EveryMinute, CairoInSummerTime) {
+    CheckEveryMinute(Cairo, 2024, 6, 20);
+}
+TEST(EveryMinute, LondonClocksGoForward) {
+    CheckEveryMinute(London, 2024, 3, 31);
+}
+TEST(EveryMinute, LondonClocksGoBack) {
+    CheckEveryMinute(London, 2024, 10, 27);
+}
+TEST(EveryMinute, Kolkata) {
+    CheckEveryMinute(Kolkata, 2024, 9, 2);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Whole days on the running timers.
+
+struct DayRun {
+    std::vector<BarSimulation::Athan> athans;
+    std::vector<BarSimulation::Title> titles;
+    std::vector<BarSimulation::Front> fronts;
+    int missed = 0;
+};
+
+DayRun RunDays(CConfigFile& config, ClockTime from, ClockTime until) {
+    BarSimulation sim(config, from);
+    sim.RunUntil(until);
+    return {sim.athans, sim.titles, sim.fronts, sim.missed};
+}
+
+// The moments each prayer of the local days in [from, until) comes, by the clock's own zone rules.
+std::vector<std::pair<int, ClockTime>> PrayerMoments(const CConfigFile& config, ClockTime from,
+                                                     ClockTime until) {
+    std::vector<std::pair<int, ClockTime>> out;
+    const CalendarFields f = BreakLocal(from);
+    for (int d = -1; d <= 3; ++d) {
+        const ClockTime noon = MakeLocal(f.year, f.month, f.day + d, 12, 0, 0);
+        const DayTimes day = TimesOfLocalDay(config, noon);
+        for (int i = 0; i < 6; ++i) {
+            const ClockTime at = MinuteMoment(day, i, config.prayerSettings().gmtOffsetMinutes);
+            if (at > from && at <= until) {
+                out.emplace_back(i, at);
+            }
+        }
+    }
+    std::sort(out.begin(), out.end(),
+              [](const auto& a, const auto& b) { return a.second < b.second; });
+    return out;
+}
+
+void CheckWholeDays(const Place& place, int year, int month, int day, int days) {
+    const ScopedTz tz(place.zone);
+    testing::RecordingMessageBoxes boxes;
+    CConfigFile config(boxes);
+    const ClockTime from = MakeLocal(year, month, day, 0, 0, 10);
+    const ClockTime until = MakeLocal(year, month, day + days, 0, 0, 10);
+    Configure(config, place, from);
+    config.topReminderShown = 1;  // the first-tick raise is checked on its own
+    const DayRun run = RunDays(config, from, until);
+    const auto moments = PrayerMoments(config, from, until);
+
+    // One athan window at each prayer but sunrise, at its minute, never two.
+    std::vector<std::pair<int, ClockTime>> expectedAthans;
+    for (const auto& m : moments) {
+        if (m.first != Shrook) {
+            expectedAthans.push_back(m);
+        }
+    }
+    ASSERT_EQ(run.athans.size(), expectedAthans.size());
+    for (std::size_t k = 0; k < expectedAthans.size(); ++k) {
+        SCOPED_TRACE(Describe(expectedAthans[k].second));
+        EXPECT_EQ(run.athans[k].request.prayerIndex, expectedAthans[k].first);
+        EXPECT_EQ(run.athans[k].at, expectedAthans[k].second);
+        EXPECT_EQ(run.athans[k].request.soundPath,
+                  expectedAthans[k].first == Fajr ? ".\\Athan\\dawn.wav" : ".\\Athan\\general.wav");
+        EXPECT_TRUE(run.athans[k].request.playSound);
+    }
+    EXPECT_EQ(run.missed, 0);
+    // Kept on top, the bar neither rises nor chimes at sunrise.
+    EXPECT_TRUE(run.fronts.empty());
+
+    // The title names each prayer in turn and changes at the minute the previous one comes (or
+    // when the clocks change and the same prayer is read on the new clock).
+    ASSERT_FALSE(run.titles.empty());
+    EXPECT_EQ(run.titles.front().text, ExpectedAt(config, from).title);
+    std::size_t next = 0;
+    for (std::size_t k = 1; k < run.titles.size(); ++k) {
+        SCOPED_TRACE(Describe(run.titles[k].at));
+        EXPECT_EQ(run.titles[k].text, ExpectedAt(config, run.titles[k].at).title);
+        while (next < moments.size() && moments[next].second < run.titles[k].at) {
+            ++next;
+        }
+        const bool atPrayer = next < moments.size() && moments[next].second == run.titles[k].at;
+        const long offsetBefore = BreakLocal(run.titles[k].at - 31).gmtOffsetSeconds;
+        const bool atClockChange = offsetBefore != BreakLocal(run.titles[k].at).gmtOffsetSeconds;
+        EXPECT_TRUE(atPrayer || atClockChange);
+    }
+}
+
+TEST(WholeDay, CairoWinter) {
+    CheckWholeDays(Cairo, 2024, 1, 15, 2);
+}
+TEST(WholeDay, CairoAcrossItsSummerTimeStart) {
+    CheckWholeDays(Cairo, 2024, 4, 25, 2);
+}
+TEST(WholeDay, LondonAcrossClocksGoingForward) {
+    CheckWholeDays(London, 2024, 3, 30, 2);
+}
+TEST(WholeDay, LondonAcrossClocksGoingBack) {
+    CheckWholeDays(London, 2024, 10, 26, 2);
+}
+TEST(WholeDay, Kolkata) {
+    CheckWholeDays(Kolkata, 2024, 9, 2, 1);
+}
+
+TEST(WholeDay, ClockChangeRenamesTheTimeOnTheNewClock) {
+    const ScopedTz tz(London.zone);
+    testing::RecordingMessageBoxes boxes;
+    CConfigFile config(boxes);
+    const ClockTime from = MakeLocal(2024, 3, 31, 0, 20, 0);  // GMT, Fajr next
+    Configure(config, London, from);
+    BarSimulation sim(config, from);
+    const std::string before = sim.schedule.title();
+    const ClockTime fajr = sim.schedule.nextPrayerTime();
+    sim.RunUntil(MakeLocal(2024, 3, 31, 2, 1, 0));  // 01:01 GMT = 02:01 BST
+    // The same Fajr, now read on summer time: one hour later on the clock, same moment.
+    EXPECT_NE(sim.schedule.title(), before);
+    EXPECT_EQ(sim.schedule.title(), ExpectedAt(config, sim.now()).title);
+    EXPECT_EQ(sim.schedule.nextPrayerTime(), fajr);
+    EXPECT_EQ(config.daylightSavingActive, 1);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The interval across midnight and the exact-minute boundary.
+
+TEST(Interval, FromIshaRunsAcrossMidnightToFajr) {
+    const ScopedTz tz(Cairo.zone);
+    testing::RecordingMessageBoxes boxes;
+    CConfigFile config(boxes);
+    const ClockTime evening = MakeLocal(2024, 1, 15, 23, 0, 0);
+    Configure(config, Cairo, evening);
+    const DayTimes today = TimesOfLocalDay(config, evening);
+    const DayTimes tomorrow = TimesOfLocalDay(config, evening + 86400);
+    const ClockTime isha = MinuteMoment(today, Isha, 120);
+    const ClockTime fajr = MinuteMoment(tomorrow, Fajr, 120) + 0;
+
+    for (const ClockTime now : {evening, MakeLocal(2024, 1, 16, 2, 0, 0)}) {
+        SCOPED_TRACE(Describe(now));
+        const PrayerInterval interval = MeasureInterval(now, config);
+        EXPECT_EQ(interval.next.index, Fajr);
+        EXPECT_EQ(interval.previousTime, isha);
+        EXPECT_EQ(interval.nextTime, fajr);
+        EXPECT_EQ(interval.length, fajr - isha);
+        EXPECT_EQ(interval.elapsed, static_cast<std::uint32_t>(now - isha));
+    }
+}
+
+// A longitude that puts Thuhr at the given local hours on the day of `noon` (Cairo, +2).
+double LongitudeForThuhr(CConfigFile& config, ClockTime noon, double hours) {
+    config.longitude = 30.0;
+    const double atThirty = ComputePrayerTime(Thuhr, noon, config.prayerSettings());
+    return 30.0 + 15.0 * (atThirty - hours);
+}
+
+TEST(Interval, APrayerWithinAMinuteOfTheCurrentMinuteHasPassed) {
+    const ScopedTz tz(Cairo.zone);
+    testing::RecordingMessageBoxes boxes;
+    const ClockTime now = MakeLocal(2024, 1, 15, 12, 4, 40);
+    SCOPED_TRACE(Describe(now));
+
+    // Thuhr at exactly 12:05:00 is passed: the title names Asr, and the timer runs to Asr's
+    // minute, not twenty seconds short of it.
+    {
+        CConfigFile config(boxes);
+        Configure(config, Cairo, now);
+        config.longitude = LongitudeForThuhr(config, now, 12 + 5 / 60.0);
+        const FakeClock clock(now);
+        PrayerSchedule schedule(config, clock);
+        const ScheduleRestart restart = schedule.RestartSchedule();
+        const Expected e = ExpectedAt(config, now);
+        EXPECT_EQ(e.index, Asr);
+        EXPECT_EQ(schedule.nextIndex(), Asr);
+        EXPECT_EQ(restart.title, e.title);
+        EXPECT_EQ(restart.nextPrayerDelayMs, (e.nextMoment - now) * 1000);
+        // The interval from Thuhr's minute has not begun.
+        EXPECT_EQ(schedule.progressStart(), 0u);
+
+        // Run on: Asr comes once, at its minute; Thuhr never.
+        BarSimulation sim(config, now);
+        sim.RunUntil(e.nextMoment + 120);
+        ASSERT_EQ(sim.athans.size(), 1u);
+        EXPECT_EQ(sim.athans[0].request.prayerIndex, Asr);
+        EXPECT_EQ(sim.athans[0].at, e.nextMoment);
+    }
+    // Thuhr at 12:05:30 is taken; its minute is 12:05, twenty seconds away.
+    {
+        CConfigFile config(boxes);
+        Configure(config, Cairo, now);
+        config.longitude = LongitudeForThuhr(config, now, 12 + 5.5 / 60.0);
+        BarSimulation sim(config, now);
+        EXPECT_EQ(sim.schedule.title(), "Next: Thuhr at: 12:05 PM");
+        EXPECT_EQ(sim.restarts.at(0).restart.nextPrayerDelayMs, 20000);
+        sim.RunUntil(now + 21);
+        ASSERT_EQ(sim.athans.size(), 1u);
+        EXPECT_EQ(sim.athans[0].request.prayerIndex, Thuhr);
+        EXPECT_EQ(sim.athans[0].at, now + 20);
+        EXPECT_EQ(sim.schedule.nextIndex(), Asr);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Next-prayer ticks.
+
+struct TickFixture {
+    explicit TickFixture(ClockTime start) : clock(start) {
+        Configure(config, Cairo, start);
+        config.topReminderShown = 1;
+    }
+    testing::RecordingMessageBoxes boxes;
+    CConfigFile config{boxes};
+    FakeClock clock;
+};
+
+TEST(NextPrayerTick, AnEarlyTickWaitsForTheRestAndRaisesNothing) {
+    const ScopedTz tz(Cairo.zone);
+    TickFixture f(MakeLocal(2024, 1, 15, 10, 0, 0));
+    PrayerSchedule schedule(f.config, f.clock);
+    schedule.setAlwaysOnTop(false);
+    schedule.RestartSchedule();
+    ASSERT_EQ(schedule.nextIndex(), Thuhr);
+    const ClockTime thuhr = schedule.nextPrayerTime();
+    const std::string title = schedule.title();
+
+    for (const std::int64_t before : {90, 1}) {
+        f.clock.set(thuhr - before);
+        SCOPED_TRACE(Describe(f.clock.now()));
+        const PrayerTick tick = schedule.OnNextPrayerTick();
+        EXPECT_EQ(tick.arrival, PrayerArrival::Early);
+        EXPECT_EQ(tick.rearmMs, before * 1000);
+        EXPECT_FALSE(tick.restart);
+        EXPECT_FALSE(tick.athan);
+        EXPECT_FALSE(tick.front);
+        EXPECT_EQ(schedule.title(), title);
+    }
+    f.clock.set(thuhr);
+    const PrayerTick tick = schedule.OnNextPrayerTick();
+    EXPECT_EQ(tick.arrival, PrayerArrival::Arrived);
+    ASSERT_TRUE(tick.athan);
+    EXPECT_EQ(tick.athan->prayerIndex, Thuhr);
+    EXPECT_EQ(schedule.nextIndex(), Asr);
+}
+
+TEST(NextPrayerTick, APrayerWhoseMinutePassedUnseenGetsNoLateAlert) {
+    const ScopedTz tz(Cairo.zone);
+    TickFixture f(MakeLocal(2024, 1, 15, 10, 0, 0));
+    PrayerSchedule schedule(f.config, f.clock);
+    schedule.setAlwaysOnTop(false);
+    schedule.RestartSchedule();
+    const ClockTime thuhr = schedule.nextPrayerTime();
+    f.clock.set(thuhr + 60);  // asleep through Thuhr's minute
+    const PrayerTick tick = schedule.OnNextPrayerTick();
+    EXPECT_EQ(tick.arrival, PrayerArrival::Missed);
+    EXPECT_FALSE(tick.athan);
+    EXPECT_FALSE(tick.front);
+    ASSERT_TRUE(tick.restart);
+    EXPECT_EQ(tick.restart->title, ExpectedAt(f.config, thuhr + 60).title);
+    EXPECT_EQ(schedule.nextIndex(), Asr);
+    EXPECT_EQ(schedule.lineColumns(), 0);
+}
+
+TEST(NextPrayerTick, WhatArrivingPrayersAsk) {
+    const ScopedTz tz(Cairo.zone);
+    struct Case {
+        int prayer;
+        bool showAthanAlert, barOnTopReminder, muted, alwaysOnTop;
+        bool athan;
+        std::optional<BarFront> front;
+    };
+    const Case cases[] = {
+        {Thuhr, true, true, false, true, true, std::nullopt},
+        {Fajr, true, true, true, true, true, std::nullopt},
+        {Shrook, true, true, false, true, false, std::nullopt},
+        {Shrook, true, true, false, false, false, BarFront{true, true}},
+        {Shrook, true, true, true, false, false, BarFront{true, false}},
+        {Shrook, true, false, false, false, false, std::nullopt},
+        {Asr, false, true, false, true, false, std::nullopt},
+        {Asr, false, true, false, false, false, BarFront{true, true}},
+        {Asr, false, false, false, false, false, std::nullopt},
+    };
+    testing::RecordingMessageBoxes boxes;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(PrayerNames[c.prayer]);
+        // Start a little before the prayer: Fajr from the night, the others from the morning.
+        CConfigFile config(boxes);
+        const ClockTime probe = MakeLocal(2024, 1, 15, 12, 0, 0);
+        Configure(config, Cairo, probe);
+        const DayTimes day = TimesOfLocalDay(config, probe);
+        const ClockTime at = MinuteMoment(day, c.prayer, 120);
+        FakeClock clock(at - 600);
+        config.showAthanAlert = c.showAthanAlert;
+        config.barOnTopReminder = c.barOnTopReminder;
+        config.muteAllSounds = c.muted;
+        config.topReminderShown = 1;
+        PrayerSchedule schedule(config, clock);
+        schedule.setAlwaysOnTop(c.alwaysOnTop);
+        schedule.RestartSchedule();
+        ASSERT_EQ(schedule.nextIndex(), c.prayer);
+        clock.set(at);
+        const PrayerTick tick = schedule.OnNextPrayerTick();
+        ASSERT_EQ(tick.arrival, PrayerArrival::Arrived);
+        EXPECT_EQ(tick.prayerIndex, c.prayer);
+        ASSERT_EQ(tick.athan.has_value(), c.athan);
+        if (c.athan) {
+            EXPECT_EQ(tick.athan->prayerIndex, c.prayer);
+            EXPECT_EQ(tick.athan->playSound, !c.muted);
+        }
+        ASSERT_EQ(tick.front.has_value(), c.front.has_value());
+        if (c.front) {
+            EXPECT_EQ(tick.front->raise, c.front->raise);
+            EXPECT_EQ(tick.front->chime, c.front->chime);
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The wall clock set forward and back, and the zone changed.
+
+TEST(ClockCheck, ClockSetForwardSkipsThePrayersBetweenWithoutAlerts) {
+    const ScopedTz tz(Cairo.zone);
+    testing::RecordingMessageBoxes boxes;
+    CConfigFile config(boxes);
+    const ClockTime start = MakeLocal(2024, 1, 15, 8, 0, 0);
+    Configure(config, Cairo, start);
+    config.topReminderShown = 1;
+    BarSimulation sim(config, start);
+    ASSERT_EQ(sim.schedule.nextIndex(), Thuhr);
+    sim.RunUntil(MakeLocal(2024, 1, 15, 10, 0, 0));
+    sim.JumpWallClock(6 * 3600);  // 16:00, past Thuhr and Asr
+    const ClockTime jumped = sim.now();
+    sim.RunUntil(jumped + 30);
+    SCOPED_TRACE(Describe(sim.now()));
+    EXPECT_EQ(sim.schedule.title(), ExpectedAt(config, sim.now()).title);
+    EXPECT_EQ(sim.schedule.nextIndex(), Maghrib);
+    sim.RunUntil(MakeLocal(2024, 1, 15, 21, 0, 0));
+    std::vector<int> alerted;
+    for (const auto& a : sim.athans) {
+        alerted.push_back(a.request.prayerIndex);
+    }
+    EXPECT_EQ(alerted, (std::vector<int>{Maghrib, Isha}));
+}
+
+TEST(ClockCheck, ClockSetBackNamesTheEarlierPrayerAgain) {
+    const ScopedTz tz(Cairo.zone);
+    testing::RecordingMessageBoxes boxes;
+    CConfigFile config(boxes);
+    const ClockTime start = MakeLocal(2024, 1, 15, 13, 0, 0);
+    Configure(config, Cairo, start);
+    config.topReminderShown = 1;
+    BarSimulation sim(config, start);
+    ASSERT_EQ(sim.schedule.nextIndex(), Asr);
+    sim.JumpWallClock(-3 * 3600);  // 10:00
+    sim.RunUntil(sim.now() + 30);
+    SCOPED_TRACE(Describe(sim.now()));
+    EXPECT_EQ(sim.schedule.nextIndex(), Thuhr);
+    const Expected e = ExpectedAt(config, sim.now());
+    EXPECT_EQ(sim.schedule.title(), e.title);
+    EXPECT_EQ(sim.restarts.back().restart.nextPrayerDelayMs, (e.nextMoment - sim.now()) * 1000);
+    sim.RunUntil(e.nextMoment + 30);
+    ASSERT_EQ(sim.athans.size(), 1u);
+    EXPECT_EQ(sim.athans[0].request.prayerIndex, Thuhr);
+    EXPECT_EQ(sim.athans[0].at, e.nextMoment);
+}
+
+TEST(ClockCheck, SmallDriftIsNotAJump) {
+    const ScopedTz tz(Cairo.zone);
+    testing::RecordingMessageBoxes boxes;
+    CConfigFile config(boxes);
+    const ClockTime start = MakeLocal(2024, 1, 15, 8, 0, 0);
+    Configure(config, Cairo, start);
+    FakeClock clock(start);
+    PrayerSchedule schedule(config, clock);
+    schedule.RestartSchedule();
+    EXPECT_FALSE(schedule.OnClockCheck(0));
+    clock.advance(32);  // two seconds ahead of the monotonic 30
+    EXPECT_FALSE(schedule.OnClockCheck(30000));
+    clock.advance(27);  // three behind
+    EXPECT_TRUE(schedule.OnClockCheck(60000));
+    clock.advance(33);  // three ahead
+    EXPECT_TRUE(schedule.OnClockCheck(90000));
+}
+
+TEST(ClockCheck, ZoneChangeFollowsTheSystemZone) {
+    const ScopedTz cairo(Cairo.zone);
+    testing::RecordingMessageBoxes boxes;
+    CConfigFile config(boxes);
+    const ClockTime start = MakeLocal(2024, 1, 15, 8, 0, 0);
+    Configure(config, Cairo, start);
+    config.followWindowsZone = 1;
+    config.FollowSystemZone(start);
+    FakeClock clock(start);
+    PrayerSchedule schedule(config, clock);
+    schedule.RestartSchedule();
+    schedule.OnClockCheck(0);
+    {
+        const ScopedTz kolkata(Kolkata.zone);  // 11:30 there
+        clock.advance(30);
+        const auto restart = schedule.OnClockCheck(30000);
+        ASSERT_TRUE(restart);
+        EXPECT_EQ(config.gmtOffsetHours, 5);
+        EXPECT_EQ(config.prayerSettings().gmtOffsetMinutes, 330);
+        EXPECT_EQ(restart->title, ExpectedAt(config, clock.now()).title);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Progress ticks: the line and the bring-to-front rule.
+
+TEST(ProgressTick, FirstTickSetsTheStepPeriodAndTheLineGrowsAColumnAStep) {
+    const ScopedTz tz(Cairo.zone);
+    TickFixture f(MakeLocal(2024, 1, 15, 10, 0, 0));
+    PrayerSchedule schedule(f.config, f.clock);
+    schedule.RestartSchedule();
+    const std::uint32_t start = schedule.progressStart();
+    ASSERT_GE(start, 5u);
+
+    const ProgressTick first = schedule.OnProgressTick();
+    ASSERT_TRUE(first.progressPeriodMs);
+    EXPECT_EQ(*first.progressPeriodMs, schedule.progressStep() * 1000);
+    EXPECT_TRUE(first.lineChanged);
+    EXPECT_EQ(schedule.lineColumns(), static_cast<int>(start) - 4);
+    for (int n = 1; n <= 3; ++n) {
+        const ProgressTick tick = schedule.OnProgressTick();
+        EXPECT_FALSE(tick.progressPeriodMs);
+        EXPECT_TRUE(tick.lineChanged);
+        EXPECT_EQ(schedule.lineColumns(), static_cast<int>(start) - 4 + n);
+    }
+    EXPECT_EQ(schedule.progressTicks(), 4u);
+}
+
+TEST(ProgressTick, NoLineUntilFiveStepsHaveElapsed) {
+    const ScopedTz tz(Cairo.zone);
+    TickFixture f(MakeLocal(2024, 1, 15, 12, 0, 0));
+    PrayerSchedule schedule(f.config, f.clock);
+    schedule.RestartSchedule();
+    // Restart right at the previous prayer's minute.
+    const DayTimes day = TimesOfLocalDay(f.config, f.clock.now());
+    f.clock.set(MinuteMoment(day, schedule.nextIndex() - 1, 120));
+    schedule.RestartSchedule();
+    ASSERT_EQ(schedule.progressStart(), 0u);
+    for (int tick = 0; tick < 5; ++tick) {
+        const ProgressTick t = schedule.OnProgressTick();
+        EXPECT_FALSE(t.lineChanged) << tick;
+        EXPECT_EQ(schedule.lineColumns(), 0) << tick;
+    }
+    EXPECT_TRUE(schedule.OnProgressTick().lineChanged);
+    EXPECT_EQ(schedule.lineColumns(), 1);
+}
+
+TEST(ProgressTick, BringToFrontRule) {
+    const ScopedTz tz(Cairo.zone);
+    struct Case {
+        const char* name;
+        int offset;
+        bool shown, onTopReminder, alwaysOnTop, muted;
+        std::optional<BarFront> firstTick;  // and no second raise
+        bool shownAfter;
+    };
+    const Case cases[] = {
+        {"offset 0", 0, false, true, true, false, BarFront{false, true}, true},
+        {"offset 0, not on top", 0, false, true, false, false, BarFront{true, true}, true},
+        {"offset 0, muted", 0, false, true, true, true, BarFront{false, false}, true},
+        {"offset 0, shown before", 0, true, true, true, false, std::nullopt, true},
+        {"offset 40", 40, true, true, true, false, std::nullopt, false},
+        {"offset 40, never shown", 40, false, true, true, false, std::nullopt, false},
+        {"offset 200", 200, false, true, false, false, BarFront{true, true}, true},
+        {"reminder off", 0, false, false, true, false, std::nullopt, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TickFixture f(MakeLocal(2024, 1, 15, 10, 0, 0));
+        f.config.topReminderOffset = c.offset;
+        f.config.topReminderShown = c.shown;
+        f.config.barOnTopReminder = c.onTopReminder;
+        f.config.muteAllSounds = c.muted;
+        PrayerSchedule schedule(f.config, f.clock);
+        schedule.setAlwaysOnTop(c.alwaysOnTop);
+        schedule.RestartSchedule();
+        const ProgressTick first = schedule.OnProgressTick();
+        ASSERT_EQ(first.front.has_value(), c.firstTick.has_value());
+        if (c.firstTick) {
+            EXPECT_EQ(first.front->raise, c.firstTick->raise);
+            EXPECT_EQ(first.front->chime, c.firstTick->chime);
+        }
+        for (int n = 0; n < 5; ++n) {
+            EXPECT_FALSE(schedule.OnProgressTick().front);
+        }
+        EXPECT_EQ(f.config.topReminderShown != 0, c.shownAfter);
+    }
+}
+
+}  // namespace
+}  // namespace salvenor
