@@ -4,40 +4,17 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
-#include <QEvent>
 #include <QMenu>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
 
 #include "bar/prayer_bar_dlg.h"
 #include "config/config_file.h"
 #include "core/texts.h"
 #include "platform/clock.h"
+#include "platform/qt/first_shown_reporter.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_sound_player.h"
 #include "windows/day_sala_time_dlg.h"
 #include "windows/setup_sheet.h"
-
-namespace {
-
-// With SALVENOR_REPORT_FIRST_SHOWN set, prints the wall-clock time (nanoseconds since 1970) at
-// which the bar is first painted; the start-up benchmark reads it.
-class FirstShownReporter final : public QObject {
-  public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                std::chrono::system_clock::now().time_since_epoch())
-                                .count();
-            std::fprintf(stderr, "first-shown %lld\n", static_cast<long long>(ns));
-            watched->removeEventFilter(this);
-        }
-        return false;
-    }
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -85,10 +62,7 @@ int main(int argc, char** argv) {
             QCoreApplication::exit(0);
         }
     };
-    FirstShownReporter reporter;
-    if (std::getenv("SALVENOR_REPORT_FIRST_SHOWN") != nullptr) {
-        bar.installEventFilter(&reporter);
-    }
+    const salvenor::FirstShownReporter reporter(bar);
     bar.Start();
     return QApplication::exec();
 }
