@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
@@ -56,6 +55,23 @@ class PictureButton final : public QAbstractButton {
   private:
     const QImage up_;
     const QImage down_;
+};
+
+// A flat button that draws only its text, centred, one pixel lower while pressed. The style's
+// push-button margins would clip a digit in a button this small.
+class FlatTextButton final : public QAbstractButton {
+  public:
+    FlatTextButton(const QString& text, QWidget* parent) : QAbstractButton(parent) {
+        setText(text);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(rect().translated(0, isDown() ? 1 : 0), Qt::AlignCenter, text());
+    }
 };
 
 }  // namespace
@@ -189,10 +205,8 @@ CPrayerBarDlg::CPrayerBarDlg(CConfigFile& config, const Clock& clock, SoundPlaye
         }
     });
 
-    auto* about = new QPushButton("0", this);
+    auto* about = new FlatTextButton("0", this);
     about->setObjectName("aboutButton");
-    about->setFlat(true);
-    about->setFocusPolicy(Qt::NoFocus);
     QFont small = about->font();
     small.setPixelSize(8);
     about->setFont(small);

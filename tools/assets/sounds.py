@@ -233,10 +233,10 @@ RAST = {1: 0.0, 2: 2.0, 3: 3.5, 4: 5.0, 5: 7.0, 6: 9.0, 7: 10.5, 8: 12.0}
 HIJAZ = {1: 0.0, 2: 1.0, 3: 4.0, 4: 5.0, 5: 7.0, 6: 8.0, 7: 10.0, 8: 12.0, 0: -2.0}
 
 
-def phrase(scale, spec):
-    """spec: (degree or None, seconds, level); a degree may be 'x+' for an octave up."""
+def phrase(scale, melody):
+    """melody: (degree or None, seconds, level); a degree may be 'x+' for an octave up."""
     out = []
-    for degree, seconds, level in spec:
+    for degree, seconds, level in melody:
         out.append((None if degree is None else scale[degree], seconds, level))
     return out
 
@@ -244,7 +244,7 @@ def phrase(scale, spec):
 def athan_general(rate=16000):
     """The general call: maqam Rast, an open bright voice, four rising and falling phrases."""
     b = None
-    spec = [
+    melody = [
         # First phrase: rises from the tonic to the third, turns, and settles.
         (1, 0.9, 0.8), (2, 0.35, 0.9), (3, 1.3, 1.0), (4, 0.25, 0.9), (3, 0.25, 0.9),
         (2, 0.3, 0.85), (1, 1.4, 0.8), (b, 0.8, 0),
@@ -258,7 +258,7 @@ def athan_general(rate=16000):
         (4, 0.6, 0.85), (3, 0.5, 0.85), (2, 0.4, 0.8), (3, 0.25, 0.8), (2, 0.25, 0.8),
         (1, 2.4, 0.75), (b, 0.3, 0),
     ]
-    line = sung_line(phrase(RAST, spec), 196.0, rate, VOWEL_A, 5.6, 0.012, 0.09, 1.1,
+    line = sung_line(phrase(RAST, melody), 196.0, rate, VOWEL_A, 5.6, 0.012, 0.09, 1.1,
                      seed=1)
     out = reverb(line, rate, mix=0.55)
     return fade_ends(normalise(out), rate, 0.02, 1.0)
@@ -267,7 +267,7 @@ def athan_general(rate=16000):
 def athan_fajr(rate=16000):
     """The dawn call: maqam Hijaz, lower, darker and slower, over a soft drone."""
     b = None
-    spec = [
+    melody = [
         (b, 0.6, 0),
         # A long opening on the tonic, lifting through the augmented second.
         (1, 1.6, 0.75), (2, 0.5, 0.8), (3, 1.6, 0.9), (2, 0.35, 0.8), (1, 1.5, 0.75),
@@ -282,7 +282,7 @@ def athan_fajr(rate=16000):
         (4, 0.6, 0.8), (3, 0.6, 0.8), (2, 0.6, 0.75), (0, 0.5, 0.7), (1, 3.0, 0.7),
         (b, 0.5, 0),
     ]
-    notes = phrase(HIJAZ, spec)
+    notes = phrase(HIJAZ, melody)
     line = sung_line(notes, 146.83, rate, VOWEL_O, 4.8, 0.010, 0.14, 1.3, seed=2)
     seconds = sum(n[1] for n in notes)
     low = drone(73.42, seconds, rate, 0.06)
