@@ -222,6 +222,35 @@ GregorianDate HijriToGregorian(const HijriDate& date) {
     return result;
 }
 
+namespace {
+
+// 28 July 622: the first day whose Hijri year is 1.
+constexpr int EpochYear = 622;
+constexpr int EpochMonth = 7;
+constexpr int EpochDay = 28;
+
+}  // namespace
+
+bool HijriMonthSupported(int year, int month) {
+    return year >= 1 && year <= MaxCalendarYear && month >= 1 && month <= 12;
+}
+
+bool GregorianMonthSupported(int year, int month) {
+    if (month < 1 || month > 12 || year > MaxCalendarYear) {
+        return false;
+    }
+    return year > EpochYear || (year == EpochYear && month > EpochMonth);
+}
+
+bool GregorianDateSupported(int year, int month, int day) {
+    if (month < 1 || month > 12 || year > MaxCalendarYear || day < 1 ||
+        day > MonthLength(month, year)) {
+        return false;
+    }
+    return GregorianMonthSupported(year, month) ||
+           (year == EpochYear && month == EpochMonth && day >= EpochDay);
+}
+
 std::string FormatHijriDate(std::int64_t t) {
     const CalendarFields local = BreakLocal(t);
     const HijriDate hijri = GregorianToHijri(local.day, local.month, local.year);

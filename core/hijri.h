@@ -26,6 +26,20 @@ HijriDate GregorianToHijri(int day, int month, int year);
 // Reads and writes no shared state.
 GregorianDate HijriToGregorian(const HijriDate& date);
 
+// The dates the calendars serve: from the Hijri epoch, which this arithmetic puts on 28 July 622
+// (1 Muharram 1), to the year 9999 of either calendar. Before the epoch the conversions give
+// Hijri years of 0 or less, and the month pages would show negative day numbers.
+inline constexpr int MaxCalendarYear = 9999;
+
+// Hijri year 1..9999 and month 1..12.
+bool HijriMonthSupported(int year, int month);
+// Gregorian year up to 9999, month 1..12, and every day of the month on or after the epoch (the
+// first such month is August 622).
+bool GregorianMonthSupported(int year, int month);
+// A real day of a supported Gregorian month's calendar (February has 29 days in years divisible
+// by 4) that lies on or after the epoch.
+bool GregorianDateSupported(int year, int month, int day);
+
 // "%d of %s, %d": the Hijri day, month name and year of the local calendar day of `t`.
 std::string FormatHijriDate(std::int64_t t);
 

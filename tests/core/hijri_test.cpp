@@ -99,6 +99,34 @@ TEST(Conversions, AbsurdYearsStayOnTheirSideOfTheEpoch) {
     EXPECT_LT(HijriToGregorian({INT_MIN, INT_MIN, INT_MIN}).year, -1'000'000'000);
 }
 
+TEST(SupportedDates, StartAtTheEpochAndEndWithTheYear9999) {
+    // The epoch is where the conversion itself reaches Hijri year 1.
+    EXPECT_EQ(GregorianToHijri(28, 7, 622).year, 1);
+    EXPECT_EQ(GregorianToHijri(27, 7, 622).year, 0);
+    struct Case {
+        int year, month, day;
+        bool date, wholeMonth;
+    };
+    const Case cases[] = {
+        {622, 7, 28, true, false},  {622, 7, 27, false, false},  {622, 8, 1, true, true},
+        {1, 1, 1, false, false},    {2026, 2, 29, false, true},  {2028, 2, 29, true, true},
+        {9999, 12, 31, true, true}, {10000, 1, 1, false, false}, {2026, 13, 1, false, false},
+        {2026, 0, 1, false, false}, {2026, 4, 31, false, true},  {-5, 1, 1, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" +
+                     std::to_string(c.day));
+        EXPECT_EQ(GregorianDateSupported(c.year, c.month, c.day), c.date);
+        EXPECT_EQ(GregorianMonthSupported(c.year, c.month), c.wholeMonth);
+    }
+    EXPECT_TRUE(HijriMonthSupported(1, 1));
+    EXPECT_TRUE(HijriMonthSupported(9999, 12));
+    EXPECT_FALSE(HijriMonthSupported(0, 12));
+    EXPECT_FALSE(HijriMonthSupported(10000, 1));
+    EXPECT_FALSE(HijriMonthSupported(1448, 13));
+    EXPECT_FALSE(HijriMonthSupported(-639, 6));
+}
+
 struct H2GCase {
     HijriDate hijri;
     GregorianDate expected;
