@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Makes the installation's sounds and the alert windows' pictures.
+"""Makes the installation's sounds and the backgrounds of the alert windows' pictures.
 
-Run from anywhere: python3 tools/assets/make_assets.py
+Run from anywhere: python3 tools/assets/make_assets.py [chimes] [athan] [fajr] [pictures]
 It writes data/AlSalah.wav, data/Athan/Athan-1.wav, data/Athan/athanFajr.wav,
-platform/qt/default_chime.wav and resources/alerts/*.png. The output is the same on every run.
+platform/qt/default_chime.wav and tools/assets/backgrounds/*.png. The output is the same on every
+run. The finished pictures in resources/alerts/ are the backgrounds with words written on them:
+tools/assets/make_pictures.sh makes both.
 """
 
 import os
@@ -38,9 +40,10 @@ def main():
     if wanted("fajr"):
         sounds.write_wav(out("data", "Athan", "athanFajr.wav"), sounds.athan_fajr(16000), 16000)
     if wanted("pictures"):
-        pictures.mosque_sunset(out("resources", "alerts", "mosque_sunset.png"))
-        pictures.reminder_sunset(out("resources", "alerts", "reminder_sunset.png"))
-        pictures.reminder_verses(out("resources", "alerts", "reminder_verses.png"))
+        backgrounds = ("tools", "assets", "backgrounds")
+        pictures.mosque_sunset(out(*backgrounds, "mosque_sunset.png"))
+        pictures.reminder_sunset(out(*backgrounds, "reminder_sunset.png"))
+        pictures.reminder_verses(out(*backgrounds, "reminder_verses.png"))
 
 
 if __name__ == "__main__":

@@ -1,6 +1,7 @@
-"""Draws the alert windows' pictures: a mosque at sunset, and calligraphy-like strokes on a
-golden sunset and on grey. A tiny supersampling rasteriser over the standard library, with a
-broad-nib pen whose strokes thicken and thin with their direction as a reed pen's do.
+"""Draws the backgrounds of the alert windows' pictures: a mosque at sunset, a golden sunset over
+the sea and a grey panel. A tiny supersampling rasteriser over the standard library. The words
+are written on these backgrounds afterwards by tools/assets/calligraphy, which shapes them with a
+real Arabic font (see tools/assets/make_pictures.sh).
 """
 
 import math
@@ -91,40 +92,6 @@ class Canvas:
             return c
         self.fill((min(xs), min(ys), max(xs), max(ys)), inside, colour, alpha)
 
-    def nib_stroke(self, path, nib, angle, colour, taper=0.0):
-        """Drags a flat nib of length `nib` held at `angle` along the points of `path`; each
-        step fills the quadrilateral it sweeps. `taper` thins both ends of the stroke."""
-        ux, uy = math.cos(angle), math.sin(angle)
-        n = len(path)
-        for k in range(n - 1):
-            t0, t1 = k / max(1, n - 1), (k + 1) / max(1, n - 1)
-            h0 = nib / 2 * _taper(t0, taper)
-            h1 = nib / 2 * _taper(t1, taper)
-            (ax, ay), (bx, by) = path[k], path[k + 1]
-            quad = [(ax - ux * h0, ay - uy * h0), (bx - ux * h1, by - uy * h1),
-                    (bx + ux * h1, by + uy * h1), (ax + ux * h0, ay + uy * h0)]
-            # A minimum width keeps strokes along the nib's own direction from vanishing.
-            self.convex(quad, colour)
-            self.disc(ax, ay, max(0.45, 0.12 * nib * _taper(t0, taper)), colour)
-
-    def convex(self, quad, colour):
-        xs = [p[0] for p in quad]
-        ys = [p[1] for p in quad]
-        edges = [(quad[k], quad[(k + 1) % 4]) for k in range(4)]
-
-        def inside(x, y):
-            sign = 0
-            for (ax, ay), (bx, by) in edges:
-                c = (bx - ax) * (y - ay) - (by - ay) * (x - ax)
-                if c != 0:
-                    sgn = 1 if c > 0 else -1
-                    if sign == 0:
-                        sign = sgn
-                    elif sgn != sign:
-                        return False
-            return True
-        self.fill((min(xs), min(ys), max(xs), max(ys)), inside, colour)
-
     def disc(self, cx, cy, r, colour):
         self.fill((cx - r, cy - r, cx + r, cy + r),
                   lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r, colour)
@@ -163,13 +130,6 @@ class Canvas:
                       chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
-def _taper(t, amount):
-    if amount <= 0:
-        return 1.0
-    edge = min(t, 1 - t)
-    return 0.35 + 0.65 * min(1.0, edge / amount)
-
-
 def lerp(a, b, t):
     return tuple(a[k] + (b[k] - a[k]) * t for k in range(3))
 
@@ -185,135 +145,11 @@ def gradient(stops, t):
     return stops[-1][1]
 
 
-def bezier(points, steps):
-    """A cubic Bezier curve (four control points) as `steps`+1 points."""
-    (x0, y0), (x1, y1), (x2, y2), (x3, y3) = points
-    out = []
-    for k in range(steps + 1):
-        t = k / steps
-        u = 1 - t
-        out.append((u ** 3 * x0 + 3 * u * u * t * x1 + 3 * u * t * t * x2 + t ** 3 * x3,
-                    u ** 3 * y0 + 3 * u * u * t * y1 + 3 * u * t * t * y2 + t ** 3 * y3))
-    return out
-
-
-# --- Calligraphy-like writing -------------------------------------------------------------------
-
-# The nib is held steeply, so that strokes along the line come out broad and upright ones narrow.
-NIB_ANGLE = math.radians(-62)
-
-
-def diamond(canvas, x, y, r, colour):
-    canvas.convex([(x, y - r), (x + r * 0.8, y), (x, y + r), (x - r * 0.8, y)], colour)
-
-
-def write_line(canvas, right, left, baseline, size, colour, seed, dots=True):
-    """Writes a line of joined strokes from right to left between `right` and `left`: tall
-    upright strokes, hooked uprights, deep bowls, descending tails, small filled heads and low
-    teeth, joined by broad stretches along the line, with diamond dots and short slanting marks
-    above and below."""
-    rng = random.Random(seed)
-    nib = size * 0.30
-    x = right
-    pen = []
-    marks = []
-
-    def flush():
-        if len(pen) > 1:
-            canvas.nib_stroke(pen[:], nib, NIB_ANGLE, colour, taper=0.05)
-        pen.clear()
-
-    def join(length):
-        pen.extend(bezier([(x, baseline), (x - length * 0.3, baseline + size * 0.03),
-                           (x - length * 0.7, baseline + size * 0.03), (x - length, baseline)], 12))
-
-    previous = None
-    while x > left + size * 1.2:
-        kinds = ["alif", "lam", "bowl", "tail", "head", "teeth", "join", "join"]
-        if previous in ("alif", "tail", "bowl"):
-            kinds = ["lam", "head", "teeth", "join", "join", "alif"]
-        kind = rng.choice(kinds)
-        if kind == previous and kind != "join":
-            kind = "join"
-        previous = kind
-        if kind == "alif":
-            # A free-standing upright: the pen lifts before and after it.
-            flush()
-            h = size * rng.uniform(1.3, 1.8)
-            canvas.nib_stroke(bezier([(x + size * 0.12, baseline - h),
-                                      (x + size * 0.05, baseline - h * 0.6),
-                                      (x, baseline - h * 0.3), (x - size * 0.05, baseline + size * 0.05)],
-                                     20), nib * 1.1, NIB_ANGLE, colour, taper=0.2)
-            x -= size * 0.55
-        elif kind == "lam":
-            # An upright that runs down into the line and on: drawn top to bottom into the join.
-            flush()
-            h = size * rng.uniform(1.2, 1.6)
-            pen.extend(bezier([(x + size * 0.08, baseline - h), (x, baseline - h * 0.4),
-                               (x - size * 0.05, baseline), (x - size * 0.4, baseline)], 18))
-            x -= size * 0.4
-            join(size * rng.uniform(0.3, 0.8))
-            x -= size * 0.5
-        elif kind == "bowl":
-            # A deep bowl under the line whose end turns up, with its dots.
-            w = size * rng.uniform(1.3, 1.9)
-            d = size * rng.uniform(0.6, 0.85)
-            pen.extend(bezier([(x, baseline), (x - w * 0.05, baseline + d * 1.35),
-                               (x - w * 0.95, baseline + d * 1.3), (x - w, baseline - size * 0.45)],
-                              32))
-            flush()
-            if dots:
-                if rng.random() < 0.5:
-                    marks.append(("dot", x - w * 0.5, baseline - size * 0.35))
-                else:
-                    marks.append(("dot", x - w * 0.38, baseline + d * 1.55))
-                    marks.append(("dot", x - w * 0.62, baseline + d * 1.55))
-            x -= w + size * 0.35
-        elif kind == "tail":
-            # A short stroke falling below the line to the left, ending a word.
-            w = size * rng.uniform(0.6, 0.9)
-            pen.extend(bezier([(x, baseline - size * 0.2), (x - w * 0.25, baseline + size * 0.05),
-                               (x - w * 0.45, baseline + size * 0.55),
-                               (x - w, baseline + size * 0.8)], 18))
-            flush()
-            x -= w * 0.8 + size * 0.3
-        elif kind == "head":
-            # A small filled head sitting on the line, then on along the line.
-            flush()
-            r = size * 0.2
-            canvas.ellipse(x - r, baseline - r * 0.9, r * 1.1, r, colour)
-            pen.append((x, baseline))
-            x -= 2 * r
-            join(size * rng.uniform(0.3, 0.7))
-            x -= size * 0.5
-        elif kind == "teeth":
-            # Two or three low teeth along the line.
-            for _ in range(rng.randint(2, 3)):
-                canvas.nib_stroke([(x + size * 0.02, baseline - size * 0.32),
-                                   (x, baseline)], nib * 0.7, NIB_ANGLE, colour)
-                join(size * 0.28)
-                x -= size * 0.28
-            if dots and rng.random() < 0.8:
-                marks.append(("dot", x + size * 0.42, baseline - size * 0.6))
-        else:
-            w = size * rng.uniform(0.6, 1.6)
-            join(w)
-            x -= w
-            if dots and rng.random() < 0.4:
-                marks.append(("mark", x + w * 0.5, baseline - size * 0.75))
-    flush()
-    for kind, mx, my in marks:
-        if kind == "dot":
-            diamond(canvas, mx, my, size * 0.13, colour)
-        else:
-            canvas.nib_stroke([(mx + size * 0.2, my - size * 0.12), (mx - size * 0.2, my + size * 0.1)],
-                              nib * 0.6, NIB_ANGLE, colour)
-
-
 # --- The pictures ----------------------------------------------------------------------------
 
 def mosque_sunset(path):
-    """321 x 246: a mosque against a sunset sky with a line of calligraphy above it."""
+    """321 x 246: a mosque against a sunset sky, with dark sky above it left for a line of
+    words."""
     w, h = 321, 246
     c = Canvas(w, h)
     horizon = 200.0
@@ -382,15 +218,11 @@ def mosque_sunset(path):
     c.blend((80, horizon, 240, h),
             lambda x, y: 0.22 * math.exp(-((x - 160) / 60) ** 2) * math.exp(-(y - horizon) / 14),
             (255, 170, 90))
-
-    # The line of calligraphy across the top, in gold over its own dark shadow.
-    write_line(c, 300, 24, 38, 15, (70, 30, 60), seed=11)
-    write_line(c, 299, 23, 37, 15, (246, 206, 120), seed=11)
     c.save_png(path)
 
 
 def reminder_sunset(path):
-    """115 x 115: a round composition of strokes on a golden sunset."""
+    """115 x 115: a golden sunset over a dark sea, its light sky left for the words."""
     w = h = 115
     c = Canvas(w, h, ss=4)
     stops = [(0.0, (255, 236, 160)), (0.35, (250, 190, 80)), (0.7, (220, 110, 40)),
@@ -403,32 +235,12 @@ def reminder_sunset(path):
         y = 103 + k * 2.4
         half = 20 - k * 3.5
         c.rect(57.5 - half, y, 57.5 + half, y + 0.9, (250, 200, 120))
-    ink = (60, 22, 20)
-    nib = 5.5
-    # An asymmetric round composition: two uprights of different heights, a hooked upright, a
-    # great bowl sweeping under them and rising at the left, a filled head and the dots.
-    c.nib_stroke(bezier([(84, 14), (82, 30), (80, 44), (78, 64)], 24), nib, NIB_ANGLE, ink,
-                 taper=0.2)
-    c.nib_stroke(bezier([(72, 24), (70, 36), (69, 48), (67, 62)], 22), nib, NIB_ANGLE, ink,
-                 taper=0.2)
-    c.nib_stroke(bezier([(58, 30), (56, 46), (55, 60), (44, 62)], 22), nib, NIB_ANGLE, ink,
-                 taper=0.1)
-    c.nib_stroke(bezier([(97, 52), (96, 88), (22, 90), (17, 44)], 56), nib * 1.1, NIB_ANGLE, ink,
-                 taper=0.1)
-    c.nib_stroke(bezier([(44, 62), (38, 62), (34, 60), (30, 56)], 12), nib, NIB_ANGLE, ink,
-                 taper=0.3)
-    c.ellipse(36, 50, 4.5, 3.8, ink)
-    c.nib_stroke([(45, 38), (33, 44)], 3.2, NIB_ANGLE, ink)
-    for mx, my in ((57, 79), (66, 79), (92, 40)):
-        diamond(c, mx, my, 2.4, ink)
     c.save_png(path)
 
 
 def reminder_verses(path):
-    """185 x 57: two lines of calligraphy on grey."""
+    """185 x 57: a grey panel for two lines of words."""
     w, h = 185, 57
     c = Canvas(w, h, ss=4)
     c.shade(lambda x, y: gradient([(0, (206, 206, 204)), (1, (184, 184, 182))], y / h))
-    write_line(c, 176, 10, 21, 8.5, (30, 60, 40), seed=23)
-    write_line(c, 170, 16, 46, 8.5, (30, 60, 40), seed=29)
     c.save_png(path)
