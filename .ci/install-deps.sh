@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build ccache make
-    qt6-base-dev qt6-multimedia-dev libqt6multimedia6 fonts-dejavu-core
+    qt6-base-dev qt6-multimedia-dev libqt6multimedia6 fonts-dejavu-core fonts-hosny-amiri
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils
     libitl-dev iso-codes
