@@ -11,7 +11,9 @@
 #include <QImage>
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/temp_dir.h"
@@ -56,8 +58,7 @@ class CalligraphyTest : public ::testing::Test {
     }
     void SetUp() override {
         if (family_.isEmpty()) {
-            GTEST_SKIP() << "The Amiri font is not installed (apt-get install fonts-hosny-amiri): "
-                         << loadError_.toStdString();
+            GTEST_SKIP() << "Skipped without the Amiri font: " << loadError_.toStdString();
         }
     }
     static QFont Font(qreal pixelSize) {
