@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/texts.h"
 #include "tests/packaging/install_checks.h"
 #include "tests/support/process.h"
 
@@ -83,6 +84,8 @@ TEST(InstallTree, DesktopEntryStartsTheLauncher) {
         {"Icon", "salvenor"},
         {"Terminal", "false"},
         {"Categories", "Utility;Clock;"},
+        // The window class Qt gives the windows on X11: the application's name.
+        {"StartupWMClass", texts::AppTitle},
     };
     for (const auto& [key, value] : expected) {
         ASSERT_EQ(keys.count(key), 1u) << key;
