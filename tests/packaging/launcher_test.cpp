@@ -270,6 +270,9 @@ TEST_F(LauncherTest, WhereTheInstallationIsAndWhetherItCanBeWrittenDecideTheFold
         {"opt/salvenor", true, true},
         {"usr/lib/salvenor", true, true},
         {"copy/of/lib/salvenor-old", false, false},
+        {"my apps/lib/salvenor", false, true},
+        {"build dir/stage", false, false},
+        {"read only's/salvenor", true, true},
     };
     for (const Case& c : cases) {
         const TempDir caseDir;

@@ -213,6 +213,37 @@ TEST_F(PackageTest, ExtractedLauncherPreparesTheUserFolderAndStartsTheProgram) {
         EXPECT_TRUE(fs::is_directory(fs::symlink_status(user / folder))) << folder;
     }
     EXPECT_FALSE(fs::exists(installation / "zav.cfg"));
+
+    // The pages the program writes are built in the user's folder from the shared templates,
+    // with the shared database, by the extracted command line sharing the program's code.
+    const auto before = ReadFileText(installation / "Calendar/Hijri/Month/month_hijri.htm");
+    const std::string cli = ShellQuoted((root / "usr/bin/salvenor-cli").string());
+    const std::string inUser =
+        "cd " + ShellQuoted(user.string()) + " && TZ=UTC HOME=" + ShellQuoted(home.string()) + " ";
+    struct Page {
+        std::string arguments;
+        std::string page;  // relative to the user's folder
+    };
+    for (const Page& p : {Page{"month --hijri 1427 9", "Calendar/Output/CalOutFile.html"},
+                          Page{"month --gregorian 2026 12", "Calendar/Output/CalOutFile.html"},
+                          Page{"today-page", "Calendar/SalaTimeDlg/HTML/tmp/TodaySalaTimes.htm"},
+                          Page{"countries", ""}}) {
+        const CommandResult r = RunCommand(inUser + cli + " " + p.arguments);
+        EXPECT_EQ(r.exitStatus, 0) << p.arguments << "\n" << r.output;
+        if (!p.page.empty()) {
+            EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(user / p.page))) << p.arguments;
+            EXPECT_GT(fs::file_size(user / p.page), 0u) << p.arguments;
+        } else {
+            EXPECT_NE(r.output.find("Egypt"), std::string::npos) << r.output;
+        }
+    }
+    for (const char* joined : {"Calendar/Hijri/Month/ZavCalMonth_argd.htm",
+                               "Calendar/Meladi/Month/ZavCalMonth_argd.htm"}) {
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(user / joined))) << joined;
+        EXPECT_FALSE(fs::exists(installation / joined)) << joined;
+    }
+    EXPECT_EQ(ReadFileText(installation / "Calendar/Hijri/Month/month_hijri.htm"), before);
+    EXPECT_TRUE(fs::is_symlink(user / "Calendar/Hijri/Month/month_hijri.htm"));
 }
 
 TEST_F(PackageTest, ExtractedCommandLineRuns) {
