@@ -4,7 +4,7 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench bench-app clean
+.PHONY: all deps configure build run test package bench bench-app clean
 
 all: build
 
@@ -22,6 +22,10 @@ run: build
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 300
+
+# The Debian package salvenor_<version>_<arch>.deb, written into the build folder.
+package: build
+	@cmake --build $(BUILD) --target package
 
 bench: build
 	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks

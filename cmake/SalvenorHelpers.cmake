@@ -23,5 +23,5 @@ endfunction()
 # salvenor_stage_program(target): the executable is built into the staged installation folder.
 function(salvenor_stage_program target)
     set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${SALVENOR_STAGE_DIR}")
-    install(TARGETS ${target} RUNTIME DESTINATION "${CMAKE_INSTALL_LIBDIR}/salvenor")
+    install(TARGETS ${target} RUNTIME DESTINATION "${SALVENOR_INSTALL_DIR}")
 endfunction()

@@ -1,0 +1,138 @@
+// The autostart entry: where it lives, whether it starts Salvenor, writing and removing it.
+#include "platform/autostart.h"
+
+#include <unistd.h>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "platform/salvenor_desktop_entry.h"
+
+namespace salvenor {
+namespace {
+
+constexpr std::string_view EntryFileName = "salvenor.desktop";
+
+std::string_view Trimmed(std::string_view s) {
+    const auto first = s.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = s.find_last_not_of(" \t\r");
+    return s.substr(first, last - first + 1);
+}
+
+std::string EnvironmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string() : std::string(value);
+}
+
+}  // namespace
+
+std::string AutostartEntryPath() {
+    // A relative XDG_CONFIG_HOME is invalid and ignored, as the base directory rules say.
+    std::string config = EnvironmentValue("XDG_CONFIG_HOME");
+    if (config.empty() || config.front() != '/') {
+        const std::string home = EnvironmentValue("HOME");
+        if (home.empty()) {
+            return {};
+        }
+        config = home + "/.config";
+    }
+    return config + "/autostart/" + std::string(EntryFileName);
+}
+
+std::string_view AutostartEntryText() {
+    return DesktopEntryText;
+}
+
+bool AutostartEntryStarts(std::string_view text) {
+    bool inMainGroup = false;
+    bool sawMainGroup = false;
+    bool starts = true;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        const std::string_view line = Trimmed(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (line.empty() || line.front() == '#') {
+            continue;
+        }
+        if (line.front() == '[') {
+            inMainGroup = line == "[Desktop Entry]";
+            sawMainGroup = sawMainGroup || inMainGroup;
+            continue;
+        }
+        const auto equals = line.find('=');
+        if (!inMainGroup || equals == std::string_view::npos) {
+            continue;
+        }
+        const std::string_view key = Trimmed(line.substr(0, equals));
+        const std::string_view value = Trimmed(line.substr(equals + 1));
+        if ((key == "Hidden" && value == "true") ||
+            (key == "X-GNOME-Autostart-enabled" && value == "false")) {
+            starts = false;
+        }
+    }
+    return sawMainGroup && starts;
+}
+
+bool AutostartEnabled() {
+    const std::string path = AutostartEntryPath();
+    if (path.empty()) {
+        return false;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    // The stream operator turns a read error into a failed stream rather than an exception.
+    if (!in.is_open() || !(text << in.rdbuf())) {
+        return false;
+    }
+    return AutostartEntryStarts(text.str());
+}
+
+bool SetAutostart(bool on) {
+    const std::string path = AutostartEntryPath();
+    if (path.empty()) {
+        return false;
+    }
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!on) {
+        fs::remove(path, ec);
+        return !ec && !fs::exists(fs::symlink_status(path, ec));
+    }
+    if (AutostartEnabled()) {
+        return true;
+    }
+    const fs::path folder = fs::path(path).parent_path();
+    fs::create_directories(folder, ec);
+    if (ec) {
+        return false;
+    }
+    // Written beside the entry and renamed over it, so the session never reads half an entry.
+    const fs::path temporary = folder / ("." + std::string(EntryFileName) + ".new");
+    bool ok = false;
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << AutostartEntryText();
+        out.close();
+        ok = out.good();
+    }
+    if (ok) {
+        fs::rename(temporary, path, ec);
+        ok = !ec;
+    }
+    if (!ok) {
+        fs::remove(temporary, ec);
+    }
+    return ok && AutostartEnabled();
+}
+
+}  // namespace salvenor
