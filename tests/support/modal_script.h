@@ -64,6 +64,27 @@ class ModalScript {
     QPointer<QWidget> last_;
 };
 
+// Closes every modal window that opens while it lives (as Escape would), recording its title:
+// for code that must open none.
+class ModalCatcher {
+  public:
+    ModalCatcher() {
+        timer_.setInterval(1);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                dialog != nullptr && dialog->isVisible()) {
+                titles.push_back(dialog->windowTitle().toStdString());
+                dialog->reject();
+            }
+        });
+        timer_.start();
+    }
+    std::vector<std::string> titles;
+
+  private:
+    QTimer timer_;
+};
+
 // Steps.
 inline ModalScript::Step Accept() {
     return [](QWidget& window) { static_cast<QDialog&>(window).accept(); };
