@@ -2,11 +2,12 @@
 // launcher starts it there).
 #include <QApplication>
 #include <QSystemTrayIcon>
+#include <cstdio>
+#include <cstdlib>
 
 #include "app/prayer_app.h"
 #include "core/texts.h"
 #include "platform/clock.h"
-#include "platform/fatal_exit.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_sound_player.h"
 
@@ -19,8 +20,13 @@ int main(int argc, char** argv) {
     const salvenor::SystemClock clock;
     salvenor::QtMessageBoxes boxes;
     salvenor::QtSoundPlayer sound;
-    salvenor::CPrayerApp app({clock, boxes, sound, QSystemTrayIcon::isSystemTrayAvailable(),
-                              [](int status) { salvenor::fatalExit(status); }});
+    // The command menu's exit ends the process at once: nothing is open that needs closing (every
+    // file is closed after each operation), and no window is torn down on the way.
+    salvenor::CPrayerApp app(
+        {clock, boxes, sound, QSystemTrayIcon::isSystemTrayAvailable(), [](int status) {
+             std::fflush(nullptr);
+             std::_Exit(status);
+         }});
     QObject::connect(&app, &salvenor::CPrayerApp::quitRequested, &application,
                      &QCoreApplication::exit);
     if (const std::optional<int> status = app.Start(salvenor::CurrentDirectory())) {

@@ -270,8 +270,9 @@ void CPrayerApp::ExitInOrder() {
         return;
     }
     if (trayIcon_ != nullptr) {
+        // Its menu may still be on the way out: the icon goes once control is back in the loop.
         trayIcon_->hide();
-        delete trayIcon_;
+        trayIcon_->deleteLater();
         trayIcon_ = nullptr;
     }
     if (bar_) {

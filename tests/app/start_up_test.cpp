@@ -158,7 +158,15 @@ TEST_F(StartUpTest, CompletedSetupSavesTheChosenCityWithTheDefaults) {
             testing::ChooseInDropDown(page.cityList(), 0);  // Cairo
             sheet.okButton()->click();
         })
-        .then(testing::ClickButton("OK"));
+        .then([this](QWidget& window) {
+            // Saved by the pages already: a working record, should the program end here.
+            const ConfigRecord early = testing::ReadBack(ConfigPath());
+            EXPECT_EQ(early.cityName, "Cairo");
+            EXPECT_EQ(early.athanWavPath, ".\\Athan\\Athan-1.wav");
+            EXPECT_EQ(early.showAthanAlert, 1);
+            EXPECT_EQ(early.barOnTopReminder, 1);
+            testing::ClickButton("OK")(window);
+        });
     EXPECT_EQ(Start(true), std::nullopt);
     EXPECT_THAT(script.titles, ElementsAre(InitTitle, "", "Reminder"));
 

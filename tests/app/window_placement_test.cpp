@@ -108,6 +108,15 @@ TEST_F(BarClearanceTest, DialogsCentredOnTheBarOpenBelowIt) {
     ExpectClear(box);
 }
 
+TEST_F(BarClearanceTest, DialogWithoutParentStaysCentredOnTheScreen) {
+    QDialog dialog;
+    dialog.resize(200, 100);
+    dialog.show();
+    ExpectClear(dialog);
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE((dialog.frameGeometry().center() - centre).manhattanLength(), 40);
+}
+
 TEST_F(BarClearanceTest, LeavesOtherWindowsAndAHiddenBarAlone) {
     QWidget plain(&bar, Qt::Window);  // not a dialog
     plain.resize(300, 200);
