@@ -5,8 +5,8 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLinearGradient>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -17,7 +17,6 @@
 
 #include "bar/reminder_dlg.h"
 #include "core/paths.h"
-#include "core/texts.h"
 
 namespace salvenor {
 
@@ -187,23 +186,19 @@ CPrayerBarDlg::CPrayerBarDlg(CConfigFile& config, const Clock& clock, SoundPlaye
       alertContext_{config, sound, boxes, clock,
                     [this](int minutes) { return ArmReminder(minutes); }},
       image_(BarImage()) {
-    // A small tool window above the others that never takes the focus from the user's work and
-    // has no taskbar entry; it draws its own title strip.
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                   Qt::WindowDoesNotAcceptFocus);
+    // A small tool window above the others with no taskbar entry; it draws its own title strip.
+    // Shown or raised by the program it never takes the focus from the user's work; a click on it
+    // gives it the focus, so that its keys reach it.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::ClickFocus);
     setFixedSize(BarWidth, BarHeight);
     setWindowIcon(QPixmap::fromImage(BarIcon()));
 
     menuButton_ = new PictureButton(MenuButtonImage(false), MenuButtonImage(true), this);
     menuButton_->setObjectName("menuButton");
     menuButton_->move(4, TitleHeight + 1);
-    connect(menuButton_, &QAbstractButton::clicked, this, [this] {
-        if (onMenuButton) {
-            onMenuButton();
-        }
-    });
+    connect(menuButton_, &QAbstractButton::clicked, this, &CPrayerBarDlg::menuButtonClicked);
 
     auto* about = new FlatTextButton("0", this);
     about->setObjectName("aboutButton");
@@ -212,11 +207,7 @@ CPrayerBarDlg::CPrayerBarDlg(CConfigFile& config, const Clock& clock, SoundPlaye
     about->setFont(small);
     about->setGeometry(7, TitleHeight + 12, 12, 9);
     aboutButton_ = about;
-    connect(aboutButton_, &QAbstractButton::clicked, this, [this] {
-        if (onAboutButton) {
-            onAboutButton();
-        }
-    });
+    connect(aboutButton_, &QAbstractButton::clicked, this, &CPrayerBarDlg::aboutButtonClicked);
 
     progressTimer_.setTimerType(Qt::CoarseTimer);
     connect(&progressTimer_, &QTimer::timeout, this, &CPrayerBarDlg::OnProgressTimer);
@@ -378,6 +369,8 @@ void CPrayerBarDlg::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
+    // The user's click, unlike the program's show and raise, makes the bar the active window.
+    activateWindow();
     if (InTitleStrip(event->position().toPoint())) {
         // Let the window manager move it where it can; otherwise follow the mouse ourselves.
         if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
@@ -387,9 +380,7 @@ void CPrayerBarDlg::mousePressEvent(QMouseEvent* event) {
         dragOffset_ = event->globalPosition().toPoint() - pos();
         return;
     }
-    if (onFaceClicked) {
-        onFaceClicked();
-    }
+    emit faceClicked();
 }
 
 void CPrayerBarDlg::mouseMoveEvent(QMouseEvent* event) {
@@ -405,25 +396,29 @@ void CPrayerBarDlg::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CPrayerBarDlg::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && !InTitleStrip(event->position().toPoint()) &&
-        onFaceDoubleClicked) {
-        onFaceDoubleClicked();
+    if (event->button() == Qt::LeftButton && !InTitleStrip(event->position().toPoint())) {
+        emit faceDoubleClicked();
     }
 }
 
 void CPrayerBarDlg::contextMenuEvent(QContextMenuEvent* event) {
-    if (InTitleStrip(event->pos())) {
-        ShowAboutMenu(event->globalPos());
-    }
+    // The window's own menu, which a title bar drawn by the window manager would have carried.
+    emit windowMenuRequested(event->globalPos());
 }
 
-void CPrayerBarDlg::ShowAboutMenu(const QPoint& globalPos) {
-    // The window's own menu, which a title bar drawn by the window manager would have carried.
-    QMenu menu(this);
-    const QAction* about = menu.addAction(QString::fromUtf8(texts::AboutBarItem));
-    if (menu.exec(globalPos) == about && onAboutButton) {
-        onAboutButton();
+void CPrayerBarDlg::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Escape:
+            emit cancelRequested();
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            break;  // Enter does nothing on the bar
+        default:
+            QWidget::keyPressEvent(event);
+            return;
     }
+    event->accept();
 }
 
 void CPrayerBarDlg::closeEvent(QCloseEvent* event) {

@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
 
 #include "bar/athan_dlg.h"
 #include "bar/schedule.h"
@@ -57,12 +56,6 @@ class CPrayerBarDlg : public QWidget {
     const PrayerSchedule& schedule() const { return schedule_; }
     QString titleText() const { return windowTitle(); }
 
-    // Where the bar leads; connected by the parts that own those windows.
-    std::function<void()> onFaceClicked;        // a click on the face: today's prayer times
-    std::function<void()> onFaceDoubleClicked;  // a double click on the face
-    std::function<void()> onMenuButton;         // the command menu
-    std::function<void()> onAboutButton;        // the About window
-
     // The athan window that is open, if any; it clears itself when the window goes away.
     QPointer<CAthanDlg> openAthanWindow;
     // What the last arming of the reminder timer returned (400, or 0 before the first).
@@ -85,8 +78,20 @@ class CPrayerBarDlg : public QWidget {
     static QImage MenuButtonImage(bool pressed);
     static QImage BarIcon();
 
+  signals:
+    // Where the bar leads; the program connects the windows and menus.
+    void faceClicked();         // a click on the face: today's prayer times
+    void faceDoubleClicked();   // a double click on the face
+    void menuButtonClicked();   // the command menu
+    void aboutButtonClicked();  // the About window
+    // A right click: the bar's own window menu, at `globalPos`.
+    void windowMenuRequested(const QPoint& globalPos);
+    // The Escape key, while the bar has the focus.
+    void cancelRequested();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -99,7 +104,6 @@ class CPrayerBarDlg : public QWidget {
     void BringBarToFront(const BarFront& front);
     void OpenAthanWindow(const AthanRequest& request);
     int ArmReminder(int minutes);
-    void ShowAboutMenu(const QPoint& globalPos);
     bool InTitleStrip(const QPoint& pos) const { return pos.y() < TitleHeight; }
 
     SoundPlayer& sound_;

@@ -25,10 +25,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A fresh copy of the installation folder, as `make run` starts it (first-run defaults).
+# A fresh copy of the installation folder with the record first-run setup saves when its sheet is
+# cancelled (so no first-run window opens), and the no-tray notice already given.
 mkdir -p "$work/app" "$work/runtime"
 chmod 700 "$work/runtime"
 cp -r "$stage/." "$work/app/"
+cp "$(dirname "$0")/../tests/data/config/first_run_cancelled.cfg" "$work/app/zav.cfg"
+printf '[notices]\nnoTrayExplained=true\n' >"$work/app/salvenor.ini"
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="$work/runtime"
 export SALVENOR_REPORT_FIRST_SHOWN=1

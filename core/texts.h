@@ -28,11 +28,36 @@ inline constexpr const char* PathTooLong =
 // --- Prayer bar and alerts ----------------------------------------------------------------------
 // The bar's title: the next prayer's name, its 12-hour time and "AM" or "PM".
 inline constexpr const char* NextPrayerTitle = "Next: %s at: %d:%02d %s";
-// The item the bar's title strip offers on a right click.
+// The item the bar's own window menu (its right click) offers.
 inline constexpr const char* AboutBarItem = "&About ZAV...";
-// The commands of the bar's menu button.
+// The command menu of the bar's menu button, in its order.
 inline constexpr const char* SetupCommand = "&Setup...";
+inline constexpr const char* OptionsCommand = "&Options...";
+inline constexpr const char* MonthCalendarCommand = "&Month Calendar...";
+inline constexpr const char* YearCalendarsCommand = "&Year Calendars...";
+inline constexpr const char* AlwaysOnTopCommand = "Always On &Top";
+inline constexpr const char* AboutCommand = "&About...";
 inline constexpr const char* ExitCommand = "E&xit";
+
+// The tray icon: its two-line tip, its menu ("Hidden Area") and its questions. The close
+// question has nine blanks before and after its first line and four at the end of the second.
+inline constexpr const char* TrayTip = "Salvenor (ZAV)\n[Double Click for Prayer Times]";
+inline constexpr const char* TrayMenuTitle = "Hidden Area";
+inline constexpr const char* TodayPrayerTimesItem = "Today Prayer Times";
+inline constexpr const char* ShowPrayerBarItem = "Show Prayer Bar";
+inline constexpr const char* CloseBarQuestion =
+    "         Close Prayer Bar?         \n(You can display it again from the task-bar icon)    ";
+inline constexpr const char* ExitQuestion = "Do you really want to Exit Salvenor?";
+// Where the desktop has no notification area: said once, the first time, and when hiding the bar
+// is asked for (it could not be shown again).
+inline constexpr const char* NoTrayNotice =
+    "Your desktop has no notification area, so Salvenor cannot show its tray icon.\n\n"
+    "Right-click the prayer bar for \"Today Prayer Times\", \"Show Prayer Bar\" and "
+    "\"Exit\". The bar's menu button holds every other command.";
+inline constexpr const char* HideRefusedNoTray =
+    "The prayer bar stays shown: your desktop has no notification area from which it could be "
+    "shown again.\n\nTo let other windows cover it, switch \"Always On Top\" off in the bar's "
+    "menu.";
 
 // The athan window.
 inline constexpr const char* AthanCaption = "Athan Time - ZAV";
@@ -109,6 +134,44 @@ inline constexpr const char* TodayPageWayNames[4] = {
     "IslamicSocietyofNorthAmerica (ISNA)", "World Islamic League"};
 
 // --- Settings and small windows -----------------------------------------------------------------
+// The project's own addresses, shown by the website reminder and in the pictures.
+inline constexpr const char* WebsiteAddress = "https://salvenor.example.org/";
+inline constexpr const char* SupportMailAddress = "support@salvenor.example.org";
+// The About window: its title, what its picture says, and the licence and credits beneath it.
+inline constexpr const char* AboutTitle = "About Salvenor Version 2.0";
+inline constexpr const char* AboutProductName = "Salvenor";
+inline constexpr const char* AboutVersion = "Version 2.0";
+inline constexpr const char* AboutRelease = "Released December 2026";
+inline constexpr const char* AboutTagline = "Prayer times for your desktop";
+inline constexpr const char* AboutCopyright = "Copyright (C) 2026 The Salvenor developers";
+inline constexpr const char* LicenceNotice =
+    "Salvenor is free software: you can redistribute it and/or modify it under the terms of the "
+    "GNU General Public License, version 3 or (at your option) any later version "
+    "(GPL-3.0-or-later). It comes with no warranty.";
+// The first-run notice. The first two texts end with a blank.
+inline constexpr const char* InitInstallationTitle = "Salvenor (ZAV) New Installation Setup";
+inline constexpr const char* InitInstallationHeading = "ZAV INITIAL SETUP";
+inline constexpr const char* InitInstallationText1 =
+    "You will need to enter the COUNTRY NAME and the CITY NAME so that the ZAV can adjust prayer "
+    "times to your location. ";
+inline constexpr const char* InitInstallationText2 =
+    "In the coming dialog, please select those settings carefuly. You can change that at any "
+    "time from the \"Setup\" menu. ";
+inline constexpr const char* InitInstallationText3 =
+    "Press \"Continue\" to begin the setings or Exit if you wish to cancel Setup (Note if you "
+    "cancel, a default setup will be put for you which might not be correct";
+inline constexpr const char* ContinueButton = "Continue...";
+inline constexpr const char* ExitSetupButton = "Exit !";
+// The website reminder at the end of first-run setup.
+inline constexpr const char* WebsiteReminderTitle = "Reminder";
+inline constexpr const char* VisitWebsite = "Please visit our website at:";
+inline constexpr const char* SendUsMail =
+    "For support, questions, suggestions or comments please send us an email on";
+// The notice for what this release lacks, and what its picture says.
+inline constexpr const char* NotSupportedTitle = "Not Supported !!";
+inline constexpr const char* NotSupportedHeadline = "Not supported yet";
+inline constexpr const char* NotSupportedText = "This feature is not part of this release.";
+inline constexpr const char* NotSupportedNews = "News of future releases:";
 // Field exchange: the settings windows' validation messages (exclamation icon, window kept open).
 inline constexpr const char* EnterNumber = "Please enter a number.";
 inline constexpr const char* EnterInteger = "Please enter an integer.";

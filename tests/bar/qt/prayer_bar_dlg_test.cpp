@@ -6,12 +6,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QScreen>
 #include <QTest>
 #include <cstdlib>
 #include <optional>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -158,9 +159,13 @@ TEST_F(PrayerBarTest, SitsTopRightWithItsSizeFlagsAndTitle) {
     const Qt::WindowFlags flags = b.windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowDoesNotAcceptFocus));
     EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
     EXPECT_TRUE(b.alwaysOnTop());
+    // Shown by the program it takes no focus; a click gives it the focus so its keys reach it.
+    EXPECT_FALSE(flags.testFlag(Qt::WindowDoesNotAcceptFocus));
+    EXPECT_TRUE(b.testAttribute(Qt::WA_ShowWithoutActivating));
+    EXPECT_EQ(b.focusPolicy(), Qt::ClickFocus);
+    EXPECT_NE(QApplication::activeWindow(), &b);
 
     // 10:00 in Cairo: Thuhr comes next, a few minutes after noon (12 o'clock reads PM for it).
     const DecimalHours thuhr = ComputePrayerTime(Thuhr, clock.now(), config.prayerSettings());
@@ -224,13 +229,17 @@ TEST_F(PrayerBarTest, LineCoversExactlyTheElapsedColumnsOfTheStripe) {
     EXPECT_EQ(b.progressTimer().interval(), static_cast<int>(b.schedule().progressStep() * 1000));
 }
 
-TEST_F(PrayerBarTest, HooksFireOnClicks) {
+TEST_F(PrayerBarTest, ClicksAndKeysBecomeSignals) {
     CPrayerBarDlg& b = StartBar(MakeLocal(2024, 1, 15, 10, 0, 0));
-    int face = 0, doubleFace = 0, menu = 0, about = 0;
-    b.onFaceClicked = [&] { ++face; };
-    b.onFaceDoubleClicked = [&] { ++doubleFace; };
-    b.onMenuButton = [&] { ++menu; };
-    b.onAboutButton = [&] { ++about; };
+    int face = 0, doubleFace = 0, menu = 0, about = 0, cancel = 0;
+    std::vector<QPoint> windowMenus;
+    QObject::connect(&b, &CPrayerBarDlg::faceClicked, [&] { ++face; });
+    QObject::connect(&b, &CPrayerBarDlg::faceDoubleClicked, [&] { ++doubleFace; });
+    QObject::connect(&b, &CPrayerBarDlg::menuButtonClicked, [&] { ++menu; });
+    QObject::connect(&b, &CPrayerBarDlg::aboutButtonClicked, [&] { ++about; });
+    QObject::connect(&b, &CPrayerBarDlg::cancelRequested, [&] { ++cancel; });
+    QObject::connect(&b, &CPrayerBarDlg::windowMenuRequested,
+                     [&](const QPoint& at) { windowMenus.push_back(at); });
 
     auto* menuButton = b.findChild<QAbstractButton*>("menuButton");
     auto* aboutButton = b.findChild<QAbstractButton*>("aboutButton");
@@ -249,21 +258,24 @@ TEST_F(PrayerBarTest, HooksFireOnClicks) {
     QTest::mouseDClick(&b, Qt::LeftButton, {}, QPoint(100, 30));
     EXPECT_EQ(doubleFace, 1);
 
-    // A right click on the title strip offers the About window, as a window menu would.
-    QString item;
-    QTimer::singleShot(0, [&item] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        ASSERT_EQ(menu->actions().size(), 1);
-        item = menu->actions()[0]->text();
-        QTest::mouseClick(menu, Qt::LeftButton, {},
-                          menu->actionGeometry(menu->actions()[0]).center());
-    });
-    QContextMenuEvent context(QContextMenuEvent::Mouse, QPoint(60, 8),
-                              b.mapToGlobal(QPoint(60, 8)));
-    QApplication::sendEvent(&b, &context);
-    EXPECT_EQ(item, "&About ZAV...");
-    EXPECT_EQ(about, 2);
+    // A right click, on the title strip or the face, asks for the window's own menu there.
+    for (const QPoint at : {QPoint(60, 8), QPoint(100, 30)}) {
+        QContextMenuEvent context(QContextMenuEvent::Mouse, at, b.mapToGlobal(at));
+        QApplication::sendEvent(&b, &context);
+    }
+    EXPECT_EQ(windowMenus,
+              (std::vector<QPoint>{b.mapToGlobal(QPoint(60, 8)), b.mapToGlobal(QPoint(100, 30))}));
+
+    // Escape asks to hide the bar; Enter does nothing; other keys are not the bar's.
+    QTest::keyClick(&b, Qt::Key_Return);
+    QTest::keyClick(&b, Qt::Key_Enter);
+    EXPECT_EQ(cancel, 0);
+    QTest::keyClick(&b, Qt::Key_Escape);
+    EXPECT_EQ(cancel, 1);
+    QKeyEvent other(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    QApplication::sendEvent(&b, &other);
+    EXPECT_FALSE(other.isAccepted());
+    EXPECT_TRUE(b.isVisible());
 
     // The title strip drags the bar instead.
     const QPoint before = b.pos();
@@ -274,6 +286,7 @@ TEST_F(PrayerBarTest, HooksFireOnClicks) {
     QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(40, 18));
     EXPECT_EQ(face, 1);
     EXPECT_EQ(b.pos(), before + QPoint(-20, 10));
+    EXPECT_EQ(menu + about + doubleFace, 3);  // nothing else fired on the way
 }
 
 TEST_F(PrayerBarTest, CloseRequestIsIgnored) {

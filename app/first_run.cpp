@@ -1,0 +1,34 @@
+// First-run setup.
+#include "app/first_run.h"
+
+#include "config/config_file.h"
+#include "platform/sound_player.h"
+#include "windows/setup_sheet.h"
+#include "windows/small_windows.h"
+
+namespace salvenor {
+
+bool RunFirstRunSetup(CConfigFile& config, MessageBoxes& boxes, SoundPlayer& sound,
+                      const Clock& clock, const std::string& installationFolder) {
+    if (!AskInitInstallation(nullptr)) {
+        return false;
+    }
+    config.gmtOffsetHours = 0;
+    config.followWindowsZone = 1;
+    // The pages save the record when their OK runs: with the defaults already in place, a file
+    // saved then is a working one even if the program ends before setup does.
+    ApplyFirstRunDefaults(config);
+
+    const SetupSheetResult sheet =
+        RunSetupSheet(nullptr, config, boxes, clock, installationFolder, SetupSheetMode::FirstRun);
+    ApplySetupResult(config, sheet);
+
+    sound.beep(FirstRunBeepHz, FirstRunBeepMs);
+    ShowWebsiteReminder(nullptr);
+
+    ApplyFirstRunDefaults(config);
+    config.SaveSettings(true);
+    return true;
+}
+
+}  // namespace salvenor

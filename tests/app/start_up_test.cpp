@@ -1,0 +1,197 @@
+// Start-up through the real windows with the recording seams: the working folder's check, a
+// valid file (no first-run window), the zone followed without a save, and first-run setup
+// refused, cancelled and completed.
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <filesystem>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/texts.h"
+#include "tests/app/app_test_support.h"
+#include "tests/support/temp_dir.h"
+#include "windows/city_selection_page.h"
+#include "windows/setup_sheet.h"
+
+namespace salvenor {
+namespace {
+
+using testing::AppTest;
+using ::testing::ElementsAre;
+
+constexpr const char* InitTitle = "Salvenor (ZAV) New Installation Setup";
+
+class StartUpTest : public AppTest {};
+
+struct FolderCase {
+    const char* name;
+    std::optional<std::string> folder;
+};
+
+class UnusableFolderTest : public AppTest, public ::testing::WithParamInterface<FolderCase> {};
+
+TEST_P(UnusableFolderTest, EndsWithThePathMessageAndStatusOne) {
+    WriteConfig();
+    testing::ModalCatcher catcher;
+    EXPECT_EQ(StartIn(false, GetParam().folder), 1);
+    EXPECT_THAT(folder.boxes.texts(), ElementsAre(texts::PathTooLong));
+    EXPECT_EQ(app->bar(), nullptr);
+    EXPECT_TRUE(catcher.titles.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, UnusableFolderTest,
+                         ::testing::Values(FolderCase{"Unreadable", std::nullopt},
+                                           FolderCase{"Empty", ""},
+                                           FolderCase{"TooLong", "/" + std::string(254, 'd')}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StartUpTest, FolderOfTheLongestLengthStillRuns) {
+    std::string deep = folder.path() + "/";
+    deep += std::string(MaxWorkingDirectoryLength - deep.size(), 'd');
+    ASSERT_EQ(deep.size(), MaxWorkingDirectoryLength);
+    ASSERT_TRUE(std::filesystem::create_directory(deep));
+    WriteConfig();
+    std::filesystem::copy_file(ConfigPath(), deep + "/zav.cfg");
+    EXPECT_EQ(StartIn(true, deep), std::nullopt);
+    EXPECT_EQ(app->config().configPath, deep + "/zav.cfg");
+    EXPECT_TRUE(Bar().isVisible());
+}
+
+TEST_F(StartUpTest, ValidFileShowsTheBarAtOnceAndWritesNothing) {
+    WriteConfig();
+    const std::vector<unsigned char> before = testing::ReadBytes(ConfigPath());
+    testing::ModalCatcher catcher;
+    EXPECT_EQ(Start(true), std::nullopt);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(catcher.titles.empty());
+    EXPECT_TRUE(folder.boxes.entries.empty());
+    EXPECT_TRUE(sound.requests.empty());
+    ASSERT_NE(app->bar(), nullptr);
+    EXPECT_TRUE(Bar().isVisible());
+    EXPECT_TRUE(app->barVisible());
+    EXPECT_TRUE(Bar().alwaysOnTop());
+    EXPECT_TRUE(Bar().windowTitle().startsWith("Next: Thuhr at: 12:"));
+    EXPECT_EQ(app->config().cityName, "Cairo");
+    EXPECT_EQ(testing::ReadBytes(ConfigPath()), before);
+}
+
+TEST_F(StartUpTest, FollowedZoneIsTakenAtStartButNotSaved) {
+    WriteConfig([](ConfigRecord& c) {
+        c.followWindowsZone = 1;
+        c.gmtOffsetHours = 9;
+    });
+    EXPECT_EQ(Start(true), std::nullopt);
+    EXPECT_EQ(app->config().gmtOffsetHours, 2);  // Cairo in January
+    EXPECT_EQ(testing::ReadBack(ConfigPath()).gmtOffsetHours, 9);
+}
+
+// "Exit !" or any other end of the notice refuses setup: no file stays, status 1, no beep.
+struct RefuseCase {
+    const char* name;
+    testing::ModalScript::Step step;
+};
+
+class RefusedFirstRunTest : public AppTest, public ::testing::WithParamInterface<RefuseCase> {};
+
+TEST_P(RefusedFirstRunTest, RemovesTheFileAndEndsWithOne) {
+    testing::ModalScript script;
+    script.then(GetParam().step);
+    EXPECT_EQ(Start(true), 1);
+    EXPECT_THAT(script.titles, ElementsAre(InitTitle));
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(ConfigPath())));
+    EXPECT_TRUE(sound.requests.empty());
+    EXPECT_TRUE(folder.boxes.entries.empty());
+    EXPECT_EQ(app->bar(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, RefusedFirstRunTest,
+                         ::testing::Values(RefuseCase{"Exit", testing::ClickButton("Exit !")},
+                                           RefuseCase{"Escape", testing::Reject()}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StartUpTest, EmptyFileStartsFirstRunToo) {
+    testing::WriteBytes(ConfigPath(), {});
+    testing::ModalScript script;
+    script.then(testing::ClickButton("Exit !"));
+    EXPECT_EQ(Start(true), 1);
+    EXPECT_THAT(script.titles, ElementsAre(InitTitle));
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(ConfigPath())));
+}
+
+TEST_F(StartUpTest, CancelledSheetSavesTheDefaultRecordOf125Bytes) {
+    testing::ModalScript script;
+    std::vector<std::string> heardBeforeReminder;
+    script.then(testing::ClickButton("Continue..."))
+        .then([](QWidget& window) {
+            auto& sheet = static_cast<CSetupSheet&>(window);
+            EXPECT_EQ(sheet.selectionPage()->countryDisplay()->text(), "Not Valid");
+            EXPECT_EQ(sheet.selectionPage()->cityDisplay()->text(), "Not Valid");
+            sheet.cancelButton()->click();
+        })
+        .then([&](QWidget& window) {
+            heardBeforeReminder = sound.requests;
+            testing::ClickButton("OK")(window);
+        });
+    EXPECT_EQ(Start(true), std::nullopt);
+    EXPECT_THAT(script.titles, ElementsAre(InitTitle, "", "Reminder"));
+    EXPECT_THAT(heardBeforeReminder, ElementsAre("beep:400:200"));
+
+    const std::vector<unsigned char> saved = testing::ReadBytes(ConfigPath());
+    EXPECT_EQ(saved.size(), 125u);
+    EXPECT_EQ(saved, testing::ReadBytes(std::string(SALVENOR_TEST_DATA_DIR) +
+                                        "/config/first_run_cancelled.cfg"));
+    ASSERT_NE(app->bar(), nullptr);
+    EXPECT_TRUE(Bar().isVisible());
+}
+
+TEST_F(StartUpTest, CompletedSetupSavesTheChosenCityWithTheDefaults) {
+    testing::ModalScript script;
+    script.then(testing::ClickButton("Continue..."))
+        .then([](QWidget& window) {
+            auto& sheet = static_cast<CSetupSheet&>(window);
+            CCitySelectionPage& page = *sheet.selectionPage();
+            testing::ChooseInDropDown(page.countryList(), 1);  // Egypt
+            page.letterButton('C' - 'A')->click();
+            testing::ChooseInDropDown(page.cityList(), 0);  // Cairo
+            sheet.okButton()->click();
+        })
+        .then([this](QWidget& window) {
+            // Saved by the pages already: a working record, should the program end here.
+            const ConfigRecord early = testing::ReadBack(ConfigPath());
+            EXPECT_EQ(early.cityName, "Cairo");
+            EXPECT_EQ(early.athanWavPath, ".\\Athan\\Athan-1.wav");
+            EXPECT_EQ(early.showAthanAlert, 1);
+            EXPECT_EQ(early.barOnTopReminder, 1);
+            testing::ClickButton("OK")(window);
+        });
+    EXPECT_EQ(Start(true), std::nullopt);
+    EXPECT_THAT(script.titles, ElementsAre(InitTitle, "", "Reminder"));
+
+    const ConfigRecord saved = testing::ReadBack(ConfigPath());
+    EXPECT_EQ(saved.countryName, "Egypt");
+    EXPECT_EQ(saved.cityName, "Cairo");
+    EXPECT_EQ(saved.latitude, 30.0444);
+    EXPECT_EQ(saved.longitude, 31.2357);
+    EXPECT_EQ(saved.altitude, 23.0);
+    EXPECT_EQ(saved.followWindowsZone, 1);
+    EXPECT_EQ(saved.gmtOffsetHours, 0);
+    EXPECT_EQ(saved.athanWavPath, ".\\Athan\\Athan-1.wav");
+    EXPECT_EQ(saved.fajrAthanWavPath, ".\\Athan\\athanFajr.wav");
+    EXPECT_EQ(saved.showAthanAlert, 1);
+    EXPECT_EQ(saved.barOnTopReminder, 1);
+    EXPECT_EQ(saved.muteAllSounds, 0);
+    EXPECT_EQ(testing::ReadBytes(ConfigPath()).size(), 125u + 5 + 5);
+    // Running: the zone is the system's now, and a second start asks nothing.
+    EXPECT_EQ(app->config().gmtOffsetHours, 2);
+    app.reset();
+    testing::ModalCatcher catcher;
+    EXPECT_EQ(Start(true), std::nullopt);
+    EXPECT_TRUE(catcher.titles.empty());
+    EXPECT_EQ(app->config().cityName, "Cairo");
+}
+
+}  // namespace
+}  // namespace salvenor
