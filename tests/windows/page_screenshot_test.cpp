@@ -4,7 +4,9 @@
 #include <QColor>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
 #include <cstdlib>
@@ -21,7 +23,10 @@
 #include "tests/pages/page_test_support.h"
 #include "tests/support/fakes.h"
 #include "tests/support/time_zone.h"
+#include "tests/windows/month_calendar_test_support.h"
 #include "windows/day_sala_time_dlg.h"
+#include "windows/find_bar.h"
+#include "windows/month_calendar_dlg.h"
 
 namespace salvenor {
 namespace {
@@ -120,6 +125,22 @@ TEST_F(PageScreenshotTest, TodayWindow) {
     EXPECT_TRUE(boxes.entries.empty());
     EXPECT_TRUE(window.browser()->toPlainText().contains("Prayer times in Egypt-Cairo"));
     EXPECT_GT(Count(image).size(), 3u);  // more than a blank window
+}
+
+TEST_F(PageScreenshotTest, MonthCalendarWindow) {
+    const FakeClock clock(1174474800);  // 21 March 2007
+    testing::FakePageDialogs dialogs;
+    CMonthCalendarDlg window(nullptr, boxes, clock, dialogs, folder.path(),
+                             {CalendarKind::Hijri, 1427, 9});
+    window.show();
+    const QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    Save(image, "month_calendar_window.png");
+    EXPECT_TRUE(boxes.entries.empty());
+    EXPECT_GT(Count(image).at(Pink), CellPixels);  // the page is in the view
+    window.findBar()->open();
+    QTest::keyClicks(window.findBar()->field(), "hunayn");
+    Save(window.grab().toImage(), "month_calendar_window_find.png");
+    EXPECT_TRUE(window.findBar()->showsNotFound());
 }
 
 }  // namespace
