@@ -183,6 +183,7 @@ inline constexpr const char* FindFieldName = "Text to find";
 inline constexpr const char* FindNextButton = "Ne&xt";
 inline constexpr const char* FindPreviousButton = "Pre&vious";
 inline constexpr const char* FindCloseButton = "Close find bar";
+inline constexpr const char* FindCloseSymbol = "\u2715";  // a multiplication x
 inline constexpr const char* FindStatusName = "Find result";
 inline constexpr const char* FindNotFound = "Not found";
 inline constexpr const char* FindWrappedToTop =

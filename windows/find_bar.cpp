@@ -68,7 +68,7 @@ FindBar::FindBar(QTextEdit* view, QWidget* parent)
     for (QPushButton* button : {next_, previous_}) {
         button->setAutoDefault(false);
     }
-    close_->setText(QStringLiteral("\u2715"));
+    close_->setText(Text(texts::FindCloseSymbol));
     close_->setAccessibleName(Text(texts::FindCloseButton));
     close_->setToolTip(Text(texts::FindCloseButton));
     close_->setFocusPolicy(Qt::StrongFocus);

@@ -586,23 +586,25 @@ TEST_F(MonthCalendarDlgTest, PrintCancelledPrintsNothing) {
     EXPECT_EQ(PdfPageCount(dialogs.pdfFile), 2);
 }
 
-// The preview the window opens draws the month on one page.
+// The preview the window opens draws the month on one page, of A4 and of Letter.
 TEST_F(MonthCalendarDlgTest, QtPreviewShowsOnePage) {
     const auto w = Open({H, 1427, 9});
-    QPrinter printer;
-    testing::PrintToPdf(printer, dialogs.pdfFile, QPageSize::A4);
-    int pages = -1;
-    QTimer::singleShot(0, [&] {
-        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(preview, nullptr);
-        auto* widget = preview->findChild<QPrintPreviewWidget*>();
-        ASSERT_NE(widget, nullptr);
-        pages = widget->pageCount();
-        preview->reject();
-    });
-    QtPageDialogs qtDialogs;
-    qtDialogs.preview(w.get(), printer, [&](QPrinter* p) { w->paintPage(p); });
-    EXPECT_EQ(pages, 1);
+    for (const QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter}) {
+        QPrinter printer;
+        testing::PrintToPdf(printer, dialogs.pdfFile, paper);
+        int pages = -1;
+        QTimer::singleShot(0, [&] {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(preview, nullptr);
+            auto* widget = preview->findChild<QPrintPreviewWidget*>();
+            ASSERT_NE(widget, nullptr);
+            pages = widget->pageCount();
+            preview->reject();
+        });
+        QtPageDialogs qtDialogs;
+        qtDialogs.preview(w.get(), printer, [&](QPrinter* p) { w->paintPage(p); });
+        EXPECT_EQ(pages, 1) << (paper == QPageSize::A4 ? "A4" : "Letter");
+    }
 }
 
 TEST_F(MonthCalendarDlgTest, FontChangesThePageAndStaysForTheNextMonths) {
