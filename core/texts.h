@@ -199,4 +199,59 @@ inline constexpr const char* CustomOffset = "Custom:";
 inline constexpr const char* GmtUnit = "GMT";
 inline constexpr const char* CalculationWayGroup = "Calculation Way";
 
+// The month calendar window. The blanks in the Edit menu's labels are part of them: the key names
+// are text, not shortcuts.
+inline constexpr const char* MonthCalendarTitle = "Month Calendar";
+inline constexpr const char* SelectMonthLabel = "Select Month:";
+inline constexpr const char* SelectYearLabel = "Select Year:";
+inline constexpr const char* HijriRadio = "Hijri";
+inline constexpr const char* GeorgianRadio = "Georgian";
+inline constexpr const char* CalendarPrintButton = "Print...";
+inline constexpr const char* CalendarCloseButton = "Close";
+inline constexpr const char* FileMenu = "&File";
+inline constexpr const char* SaveAsItem = "&Save As...";
+inline constexpr const char* PrintItem = "&Print";
+inline constexpr const char* PrintPreviewItem = "Print Pre&view";
+inline constexpr const char* CloseItem = "&Close";
+inline constexpr const char* EditMenu = "Edit";
+inline constexpr const char* CopyItem = "&Copy               Ctrl+C";
+inline constexpr const char* SelectAllItem = "Select &All        Ctrl+A";
+inline constexpr const char* FindItem = "&Find";
+inline constexpr const char* FormatMenu = "Format";
+inline constexpr const char* FontItem = "Font...";
+// The years the window refuses, shown beside the year while it is out of range.
+inline constexpr const char* HijriRangeNote =
+    "The Hijri calendar here runs from Muharram of the year 1 to the year 9999.";
+inline constexpr const char* GregorianRangeNote =
+    "The Gregorian calendar here runs from August 622 to the year 9999.";
+// Saving the shown page.
+inline constexpr const char* SavePageTitle = "Save Page As";
+inline constexpr const char* SavePageFilter = "HTML page (*.html *.htm)";
+// %1 is the file chosen.
+inline constexpr const char* SavePageFailed = "The page could not be saved as %1.";
+// Names that screen readers announce for the controls without a label of their own.
+inline constexpr const char* MonthListName = "Month";
+inline constexpr const char* YearEditName = "Year";
+inline constexpr const char* NextYearName = "Next year";
+inline constexpr const char* PreviousYearName = "Previous year";
+inline constexpr const char* NextMonthName = "Next month";
+inline constexpr const char* PreviousMonthName = "Previous month";
+inline constexpr const char* CalendarKindName = "Calendar";
+inline constexpr const char* CalendarPageName = "Calendar page";
+inline constexpr const char* CalendarMenuBarName = "Menu bar";
+inline constexpr const char* RangeNoteName = "Year range";
+// The find bar under a page.
+inline constexpr const char* FindLabel = "Fi&nd:";
+inline constexpr const char* FindFieldName = "Text to find";
+inline constexpr const char* FindNextButton = "Ne&xt";
+inline constexpr const char* FindPreviousButton = "Pre&vious";
+inline constexpr const char* FindCloseButton = "Close find bar";
+inline constexpr const char* FindCloseSymbol = "\u2715";  // a multiplication x
+inline constexpr const char* FindStatusName = "Find result";
+inline constexpr const char* FindNotFound = "Not found";
+inline constexpr const char* FindWrappedToTop =
+    "Reached the end of the page, continued from the top";
+inline constexpr const char* FindWrappedToBottom =
+    "Reached the start of the page, continued from the bottom";
+
 }  // namespace salvenor::texts

@@ -3,8 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/hijri.h"
@@ -21,6 +25,98 @@ using ::testing::HasSubstr;
 using testing::InstallationFolder;
 using testing::ReadFile;
 using testing::RecordingMessageBoxes;
+
+// An sRGB colour "#RRGGBB" as the pages write it.
+struct Rgb {
+    int r = 0;
+    int g = 0;
+    int b = 0;
+};
+
+Rgb ParseColour(const std::string& hex) {
+    return {std::stoi(hex.substr(1, 2), nullptr, 16), std::stoi(hex.substr(3, 2), nullptr, 16),
+            std::stoi(hex.substr(5, 2), nullptr, 16)};
+}
+
+// WCAG 2 relative luminance.
+double Luminance(const Rgb& c) {
+    const auto channel = [](int value) {
+        const double v = value / 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b);
+}
+
+double Contrast(const Rgb& a, const Rgb& b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The shade a greyscale printer gives a colour (Qt's weighting of red, green and blue).
+Rgb Grey(const Rgb& c) {
+    const int grey = (c.r * 11 + c.g * 16 + c.b * 5) / 32;
+    return {grey, grey, grey};
+}
+
+// Every text colour of a page with the background it stands on: tags are walked in order, each
+// body, table and cell giving its background (its own bgcolor, or the one it stands in) until it
+// closes; every color= or text= attribute is text on the background of the place it is in.
+struct ColourPair {
+    std::string text;
+    std::string background;
+    std::string where;
+};
+
+std::vector<ColourPair> TextOnBackgrounds(const std::string& page) {
+    static const std::regex tag(R"(<(/?)(\w+)([^>]*)>)");
+    static const std::regex attribute(R"((^|[\s"])(bgcolor|color|text)="(#[0-9A-Fa-f]{6}))");
+    std::vector<ColourPair> pairs;
+    std::vector<std::string> backgrounds{"#FFFFFF"};  // what a browser shows without a colour
+    for (auto t = std::sregex_iterator(page.begin(), page.end(), tag); t != std::sregex_iterator();
+         ++t) {
+        const std::string name = (*t)[2];
+        const bool closing = (*t)[1].length() > 0;
+        const bool area = name == "body" || name == "table" || name == "td" || name == "th";
+        if (closing) {
+            if (area && backgrounds.size() > 1) {
+                backgrounds.pop_back();
+            }
+            continue;
+        }
+        const std::string attributes = (*t)[3];
+        std::string background = backgrounds.back();
+        std::vector<std::string> texts;
+        for (auto a = std::sregex_iterator(attributes.begin(), attributes.end(), attribute);
+             a != std::sregex_iterator(); ++a) {
+            if ((*a)[2] == "bgcolor") {
+                background = (*a)[3];
+            } else {
+                texts.push_back((*a)[3]);
+            }
+        }
+        if (area) {
+            backgrounds.push_back(background);
+        }
+        for (const std::string& text : texts) {
+            pairs.push_back({text, background, t->str()});
+        }
+    }
+    return pairs;
+}
+
+void ExpectReadable(const std::string& page, const std::string& name) {
+    const std::vector<ColourPair> pairs = TextOnBackgrounds(page);
+    ASSERT_FALSE(pairs.empty()) << name;
+    for (const ColourPair& p : pairs) {
+        const Rgb text = ParseColour(p.text);
+        const Rgb background = ParseColour(p.background);
+        EXPECT_GE(Contrast(text, background), 4.5)
+            << name << ": " << p.text << " on " << p.background << " in " << p.where;
+        EXPECT_GE(Contrast(Grey(text), Grey(background)), 4.5)
+            << name << " in grey: " << p.text << " on " << p.background << " in " << p.where;
+    }
+}
 
 class ShippedTemplatesTest : public ::testing::Test {
   protected:
@@ -111,7 +207,7 @@ TEST_F(ShippedTemplatesTest, MonthHeadingsNameTheMonthAndTheYears) {
     EXPECT_THAT(page, HasSubstr("October 2006"));
     EXPECT_THAT(page, HasSubstr("1427"));
     // The trailer's legend names every colour a cell can take.
-    for (const char* colour : {"#FF8000", "#00FF00", "#C9C9C9", "#FFE1E7"}) {
+    for (const char* colour : {"#FFFFFF", "#00FF00", "#C9C9C9", "#FFE1E7"}) {
         EXPECT_THAT(page, HasSubstr(std::string("<td bgcolor=\"") + colour + "\" width="))
             << colour;
     }
@@ -132,6 +228,58 @@ TEST_F(ShippedTemplatesTest, TodayTemplateCarriesEveryPlaceholder) {
     EXPECT_THAT(page, HasSubstr("country-city"));
     for (const char* placeholder : {"COUNTRY1", "DATEDAY1", "_DATE", "TM", "NXTPRYR", "WAY_1"}) {
         EXPECT_EQ(page.find(placeholder), std::string::npos) << placeholder;
+    }
+}
+
+TEST(ColourContrastTest, MeasuresAsTheGuidelinesDo) {
+    EXPECT_NEAR(Contrast(ParseColour("#000000"), ParseColour("#FFFFFF")), 21.0, 1e-9);
+    EXPECT_NEAR(Contrast(ParseColour("#777777"), ParseColour("#FFFFFF")), 4.48, 0.01);
+    EXPECT_NEAR(Contrast(ParseColour("#FFFFFF"), ParseColour("#FF8000")), 2.52, 0.01);
+    const auto pairs = TextOnBackgrounds(
+        "<body bgcolor=\"#FFFFFF\" text=\"#111111\"><table bgcolor=\"#222222\"><tr>"
+        "<td color=\"#000000\"bgcolor=\"#00FF00\" ><font color=\"#333333\">a</font></td>"
+        "<td><font color=\"#444444\">b</font></td></tr></table>"
+        "<font color=\"#555555\">c</font></body>");
+    ASSERT_EQ(pairs.size(), 5u);
+    const std::vector<std::pair<std::string, std::string>> expected = {{"#111111", "#FFFFFF"},
+                                                                       {"#000000", "#00FF00"},
+                                                                       {"#333333", "#00FF00"},
+                                                                       {"#444444", "#222222"},
+                                                                       {"#555555", "#FFFFFF"}};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(pairs[i].text, expected[i].first) << i;
+        EXPECT_EQ(pairs[i].background, expected[i].second) << i;
+    }
+}
+
+// Text on every coloured place of the shipped files, and on the occasion colours a page build
+// gives cells, reads at the guidelines' 4.5:1, in colour and on a greyscale printer.
+TEST_F(ShippedTemplatesTest, TextContrastsWithItsBackground) {
+    for (const char* file :
+         {"Calendar/Hijri/Month/month_hijri.htm", "Calendar/Meladi/Month/month_meladi.htm",
+          "Calendar/Trailers/occasion.txt"}) {
+        ExpectReadable(ReadFile(folder.at(file)), file);
+    }
+    struct Month {
+        CalendarKind kind;
+        int year;
+        int month;
+    };
+    // Ramadan: occasions and the odd nights; Shawwal and Thw al-Hijjah: the feasts; October
+    // 2006: all three.
+    for (const Month& m :
+         {Month{CalendarKind::Hijri, 1427, 9}, Month{CalendarKind::Hijri, 1427, 10},
+          Month{CalendarKind::Hijri, 1427, 12}, Month{CalendarKind::Gregorian, 2006, 10}}) {
+        ASSERT_TRUE(BuildMonthPage(m.kind, m.year, m.month, folder.path(), boxes));
+        const std::string page = ReadFile(MonthPagePath(folder.path()));
+        const std::string name = std::to_string(m.year) + "/" + std::to_string(m.month);
+        for (const char* colour : {"#00FF00", "#C9C9C9", "#FFE1E7"}) {
+            if (m.kind == CalendarKind::Gregorian) {
+                EXPECT_THAT(page, HasSubstr(std::string("bgcolor=\"") + colour + "\" align"))
+                    << name << " has no cell coloured " << colour;
+            }
+        }
+        ExpectReadable(page, name);
     }
 }
 
