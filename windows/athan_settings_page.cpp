@@ -137,7 +137,7 @@ void CAthanSettingsPage::CreateLayout() {
 void CAthanSettingsPage::setSwitches(const AthanSwitches& switches) {
     switches_ = switches;
     if (created()) {
-        ShowFields();
+        ShowSwitches();
     }
 }
 
@@ -150,6 +150,10 @@ void CAthanSettingsPage::OnInitPage() {
 void CAthanSettingsPage::ShowFields() {
     athanEdit_->setText(QString::fromStdString(athanPath_));
     fajrAthanEdit_->setText(QString::fromStdString(fajrAthanPath_));
+    ShowSwitches();
+}
+
+void CAthanSettingsPage::ShowSwitches() {
     showAlert_->setChecked(switches_.showAthanAlert != 0);
     barOnTop_->setChecked(switches_.barOnTopReminder != 0);
     mute_->setChecked(switches_.muteAllSounds != 0);

@@ -35,7 +35,8 @@ class CAthanSettingsPage final : public CPropertyPage {
                        SoundFileChooser chooseFile = {}, QWidget* parent = nullptr);
 
     // The page's fields. The paths are taken from the record when the page is set up and
-    // stored into it by OnOK; the switches are the caller's to set before and read after.
+    // stored into it by OnOK; the switches are the caller's to set before and read after (set on
+    // a page already shown, they replace only the check boxes).
     const std::string& athanPath() const { return athanPath_; }
     const std::string& fajrAthanPath() const { return fajrAthanPath_; }
     const AthanSwitches& switches() const { return switches_; }
@@ -73,6 +74,7 @@ class CAthanSettingsPage final : public CPropertyPage {
     void CreateControls();
     void CreateLayout();
     void ShowFields();
+    void ShowSwitches();
     void SaveFields();
     void Browse(const SoundRow& row);
     void Play(const std::string& path);

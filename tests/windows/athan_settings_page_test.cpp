@@ -112,6 +112,16 @@ TEST_F(AthanSettingsPageTest, CheckBoxesOnlyToggle) {
     EXPECT_THAT(f.files.requests, IsEmpty());
 }
 
+TEST_F(AthanSettingsPageTest, SwitchesGivenLaterReplaceOnlyTheCheckBoxes) {
+    CAthanSettingsPage& p = Open({0, 0, 0});
+    p.athanEdit()->setText("typed.wav");
+    p.setSwitches({1, 0, 1});
+    EXPECT_TRUE(p.showAlertCheck()->isChecked());
+    EXPECT_FALSE(p.barOnTopCheck()->isChecked());
+    EXPECT_TRUE(p.muteCheck()->isChecked());
+    EXPECT_EQ(p.athanEdit()->text(), "typed.wav");
+}
+
 // "Browse...": what the dialog is asked, and what its answer does to the row.
 struct BrowseCase {
     const char* name;
