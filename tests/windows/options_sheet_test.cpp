@@ -3,6 +3,7 @@
 #include "windows/options_sheet.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -235,6 +236,27 @@ INSTANTIATE_TEST_SUITE_P(Switches, SwitchesAtTheNextPrayerTest,
                                            NextAthanCase{"NoAlertMuted", false, true, false,
                                                          false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Both pages at the sheet's own size: every control lies whole inside its page, the first
+// switch has room for its two lines, and the pictures go to the build folder for a look.
+TEST_F(OptionsSheetTest, PagesFitTheirControlsAndAreSavedForALook) {
+    COptionsSheet& s = Show();
+    s.adjustSize();
+    QDir().mkpath(SALVENOR_SCREENSHOT_DIR);
+    const char* const names[] = {"options-athan.png", "options-date.png"};
+    for (int i = 0; i < s.pageCount(); ++i) {
+        ASSERT_TRUE(s.SetActivePage(i));
+        QWidget* const page = s.page(i);
+        for (const QWidget* w : page->findChildren<QWidget*>()) {
+            SCOPED_TRACE(w->accessibleName().toStdString());
+            EXPECT_TRUE(page->rect().contains(w->geometry())) << "clipped";
+            EXPECT_GE(w->width(), w->minimumSizeHint().width());
+        }
+        EXPECT_TRUE(s.grab().save(QString(SALVENOR_SCREENSHOT_DIR) + "/" + names[i]));
+    }
+    const QCheckBox* twoLines = s.athanPage()->showAlertCheck();
+    EXPECT_GE(twoLines->height(), 2 * twoLines->fontMetrics().height());
+}
 
 // The system's file dialog behind the seam: where it opens, and what it answers.
 class SoundFileDialogTest : public ::testing::Test {
