@@ -253,5 +253,38 @@ inline constexpr const char* FindWrappedToTop =
     "Reached the end of the page, continued from the top";
 inline constexpr const char* FindWrappedToBottom =
     "Reached the start of the page, continued from the bottom";
+// --- Options sheet ------------------------------------------------------------------------------
+// The "Athan & Reminder Settings" page.
+inline constexpr const char* AthanSettingsTitle = "Athan & Reminder Settings";
+inline constexpr const char* AthanFileLabel = "All Prayer Athan File (WAV)";
+inline constexpr const char* FajrAthanFileLabel = "Fajr Prayer Athan File (WAV):";
+inline constexpr const char* BrowseButton = "Browse...";
+// Shown on two lines.
+inline constexpr const char* ShowAthanAlertCheck =
+    "Display Athan Dialog and Play Athan Sound When Prayer Time Comes";
+inline constexpr const char* BarOnTopReminderCheck =
+    "Bring Time Bar on Top to Remind of Prayer Time";
+inline constexpr const char* MuteAllSoundsCheck = "Mute All Sounds";
+// What assistive tools announce for the controls whose face carries no text of its own, or the
+// same text twice.
+inline constexpr const char* PlayAthanName = "Play or stop the All Prayer Athan";
+inline constexpr const char* PlayFajrAthanName = "Play or stop the Fajr Prayer Athan";
+inline constexpr const char* BrowseAthanName = "Browse for the All Prayer Athan File";
+inline constexpr const char* BrowseFajrAthanName = "Browse for the Fajr Prayer Athan File";
+// The sound file dialog's filter entries, as shown, each with its pattern.
+inline constexpr const char* WaveFilesFilter = "Wave Files (*.wav) ";
+inline constexpr const char* WaveFilesPattern = " *.wav";
+inline constexpr const char* AllFilesFilter = "All Files (*.*)";
+inline constexpr const char* AllFilesPattern = "*.*";
+
+// The "Date Adjustments" page: a Hijri date adjustment this release does not offer.
+inline constexpr const char* DateAdjTitle = "Date Adjustments";
+inline constexpr const char* DateAdjNotSupported = "Not Supported In this version";
+inline constexpr const char* DateAdjOverwrite = "Overwrite the current Hijri date";
+inline constexpr const char* DateAdjTodayIs = "Today is:";
+inline constexpr const char* DateAdjOf = "of";
+inline constexpr const char* ChoseHijriMonth = "Chose Hijri Month";
+inline constexpr const char* DateAdjDayName = "Hijri day of month";
+inline constexpr const char* DateAdjMonthName = "Hijri month";
 
 }  // namespace salvenor::texts

@@ -21,6 +21,12 @@ bool Refuse(QLineEdit* edit, const std::string& message, MessageBoxes& boxes) {
     return false;
 }
 
+template <typename N>
+bool RefuseRange(QLineEdit* edit, N min, N max, MessageBoxes& boxes) {
+    const QString message = QString::fromUtf8(texts::EnterIntegerBetween).arg(min).arg(max);
+    return Refuse(edit, message.toStdString(), boxes);
+}
+
 std::string TextOf(const QLineEdit* edit) {
     return edit->text().toStdString();
 }
@@ -113,8 +119,7 @@ bool ReadIntegerInRange(QLineEdit* edit, int& value, int min, int max, MessageBo
         return false;
     }
     if (value < min || value > max) {
-        const QString message = QString::fromUtf8(texts::EnterIntegerBetween).arg(min).arg(max);
-        return Refuse(edit, message.toStdString(), boxes);
+        return RefuseRange(edit, min, max, boxes);
     }
     return true;
 }
@@ -127,6 +132,17 @@ bool ReadPositiveInteger(QLineEdit* edit, unsigned& value, MessageBoxes& boxes) 
         return Refuse(edit, texts::EnterPositiveInteger, boxes);
     }
     value = static_cast<unsigned>(*scanned);
+    return true;
+}
+
+bool ReadPositiveIntegerInRange(QLineEdit* edit, unsigned& value, unsigned min, unsigned max,
+                                MessageBoxes& boxes) {
+    if (!ReadPositiveInteger(edit, value, boxes)) {
+        return false;
+    }
+    if (value < min || value > max) {
+        return RefuseRange(edit, min, max, boxes);
+    }
     return true;
 }
 

@@ -47,4 +47,9 @@ bool ReadIntegerInRange(QLineEdit* edit, int& value, int min, int max, MessageBo
 // "Please enter a positive integer." when the text does not start with an unsigned number.
 bool ReadPositiveInteger(QLineEdit* edit, unsigned& value, MessageBoxes& boxes);
 
+// As ReadPositiveInteger, then "Please enter an integer between %1 and %2." with the bounds when
+// the number lies outside min..max; the value then holds the number typed.
+bool ReadPositiveIntegerInRange(QLineEdit* edit, unsigned& value, unsigned min, unsigned max,
+                                MessageBoxes& boxes);
+
 }  // namespace salvenor::fx

@@ -208,6 +208,43 @@ INSTANTIATE_TEST_SUITE_P(
                       PositiveCase{"-0", std::nullopt}, PositiveCase{"4294967296", std::nullopt},
                       PositiveCase{"", std::nullopt}, PositiveCase{"five", std::nullopt}));
 
+struct PositiveRangeCase {
+    const char* text;
+    bool accepted;
+    unsigned value;  // held after the reading: the number typed, or 77 when none was read
+    const char* message;
+};
+void PrintTo(const PositiveRangeCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
+class ReadPositiveIntegerInRangeTest : public FieldExchangeTest,
+                                       public ::testing::WithParamInterface<PositiveRangeCase> {};
+
+TEST_P(ReadPositiveIntegerInRangeTest, ChecksTheSignThenTheBounds) {
+    const PositiveRangeCase& c = GetParam();
+    unsigned value = 77;
+    edit->setText(c.text);
+    EXPECT_EQ(fx::ReadPositiveIntegerInRange(edit, value, 1, 30, boxes), c.accepted);
+    EXPECT_EQ(value, c.value);
+    if (c.accepted) {
+        EXPECT_THAT(boxes.entries, IsEmpty());
+    } else {
+        ExpectRefused(c.message);
+    }
+}
+
+constexpr const char* Between1And30 = "Please enter an integer between 1 and 30.";
+INSTANTIATE_TEST_SUITE_P(
+    Days, ReadPositiveIntegerInRangeTest,
+    ::testing::Values(PositiveRangeCase{"1", true, 1u, ""}, PositiveRangeCase{"30", true, 30u, ""},
+                      PositiveRangeCase{" 7 of Rajab", true, 7u, ""},
+                      PositiveRangeCase{"0", false, 0u, Between1And30},
+                      PositiveRangeCase{"31", false, 31u, Between1And30},
+                      PositiveRangeCase{"4294967295", false, 4294967295u, Between1And30},
+                      PositiveRangeCase{"-3", false, 77u, texts::EnterPositiveInteger},
+                      PositiveRangeCase{"", false, 77u, texts::EnterPositiveInteger}));
+
 // Typing: `text` is the edit's text without any selection, `position` the insertion point.
 struct TypingCase {
     const char* text;

@@ -1,0 +1,205 @@
+// The Athan & Reminder Settings page.
+#include "windows/athan_settings_page.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cstdlib>
+#include <utility>
+
+#include "core/paths.h"
+#include "core/texts.h"
+#include "windows/play_button.h"
+
+namespace salvenor {
+
+namespace {
+
+QString Text(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+QCheckBox* NewCheck(const char* text, QWidget* parent) {
+    auto* check = new QCheckBox(parent);
+    check->setAccessibleName(Text(text));
+    return check;
+}
+
+QLabel* NewLabel(const char* text, QWidget* parent) {
+    auto* label = new QLabel(Text(text), parent);
+    label->setAccessibleName(Text(text));
+    return label;
+}
+
+}  // namespace
+
+QString OnTwoLines(const QString& text) {
+    const qsizetype middle = text.size() / 2;
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char(' ') &&
+            (best < 0 || std::abs(i - middle) < std::abs(best - middle))) {
+            best = i;
+        }
+    }
+    QString out = text;
+    if (best >= 0) {
+        out[best] = QLatin1Char('\n');
+    }
+    return out;
+}
+
+CAthanSettingsPage::CAthanSettingsPage(CConfigFile& config, SoundPlayer& sound,
+                                       std::string installationFolder, SoundFileChooser chooseFile,
+                                       QWidget* parent)
+    : CPropertyPage(parent),
+      config_(config),
+      sound_(sound),
+      installationFolder_(std::move(installationFolder)),
+      chooseFile_(chooseFile ? std::move(chooseFile)
+                             : SoundFileChooser(ChooseSoundFileWithDialog)) {
+    CreateControls();
+    CreateLayout();
+}
+
+void CAthanSettingsPage::CreateControls() {
+    athanEdit_ = new QLineEdit(this);
+    athanEdit_->setAccessibleName(Text(texts::AthanFileLabel));
+    athanPlay_ = new CPlayButton(this);
+    athanPlay_->setAccessibleName(Text(texts::PlayAthanName));
+    athanBrowse_ = new QPushButton(Text(texts::BrowseButton), this);
+    athanBrowse_->setAccessibleName(Text(texts::BrowseAthanName));
+
+    fajrAthanEdit_ = new QLineEdit(this);
+    fajrAthanEdit_->setAccessibleName(Text(texts::FajrAthanFileLabel));
+    fajrAthanPlay_ = new CPlayButton(this);
+    fajrAthanPlay_->setAccessibleName(Text(texts::PlayFajrAthanName));
+    fajrAthanBrowse_ = new QPushButton(Text(texts::BrowseButton), this);
+    fajrAthanBrowse_->setAccessibleName(Text(texts::BrowseFajrAthanName));
+
+    showAlert_ = NewCheck(texts::ShowAthanAlertCheck, this);
+    showAlert_->setText(OnTwoLines(Text(texts::ShowAthanAlertCheck)));
+    barOnTop_ = NewCheck(texts::BarOnTopReminderCheck, this);
+    barOnTop_->setText(Text(texts::BarOnTopReminderCheck));
+    mute_ = NewCheck(texts::MuteAllSoundsCheck, this);
+    mute_->setText(Text(texts::MuteAllSoundsCheck));
+
+    // The play buttons play the fields, not what is typed into the edits.
+    connect(athanPlay_, &QAbstractButton::clicked, this, [this] { Play(athanPath_); });
+    connect(fajrAthanPlay_, &QAbstractButton::clicked, this, [this] { Play(fajrAthanPath_); });
+    connect(athanBrowse_, &QPushButton::clicked, this, [this] {
+        Browse({&athanPath_, athanEdit_, AthanInitialFileName});
+    });
+    connect(fajrAthanBrowse_, &QPushButton::clicked, this, [this] {
+        Browse({&fajrAthanPath_, fajrAthanEdit_, FajrAthanInitialFileName});
+    });
+}
+
+void CAthanSettingsPage::CreateLayout() {
+    auto* athanLabel = NewLabel(texts::AthanFileLabel, this);
+    athanLabel->setBuddy(athanEdit_);
+    auto* fajrLabel = NewLabel(texts::FajrAthanFileLabel, this);
+    fajrLabel->setBuddy(fajrAthanEdit_);
+
+    auto* files = new QGridLayout;
+    files->setColumnStretch(0, 1);
+    files->addWidget(athanLabel, 0, 0, 1, 3);
+    files->addWidget(athanEdit_, 1, 0);
+    files->addWidget(athanPlay_, 1, 1);
+    files->addWidget(athanBrowse_, 1, 2);
+    files->addWidget(fajrLabel, 2, 0, 1, 3);
+    files->addWidget(fajrAthanEdit_, 3, 0);
+    files->addWidget(fajrAthanPlay_, 3, 1);
+    files->addWidget(fajrAthanBrowse_, 3, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(files);
+    layout->addSpacing(8);
+    layout->addWidget(showAlert_);
+    layout->addWidget(barOnTop_);
+    layout->addWidget(mute_);
+    layout->addStretch(1);
+
+    // Tab goes down the page as it reads: each file's edit, play and browse, then the switches.
+    setTabOrder(athanEdit_, athanPlay_);
+    setTabOrder(athanPlay_, athanBrowse_);
+    setTabOrder(athanBrowse_, fajrAthanEdit_);
+    setTabOrder(fajrAthanEdit_, fajrAthanPlay_);
+    setTabOrder(fajrAthanPlay_, fajrAthanBrowse_);
+    setTabOrder(fajrAthanBrowse_, showAlert_);
+    setTabOrder(showAlert_, barOnTop_);
+    setTabOrder(barOnTop_, mute_);
+}
+
+void CAthanSettingsPage::setSwitches(const AthanSwitches& switches) {
+    switches_ = switches;
+    if (created()) {
+        ShowSwitches();
+    }
+}
+
+void CAthanSettingsPage::OnInitPage() {
+    athanPath_ = config_.athanWavPath;
+    fajrAthanPath_ = config_.fajrAthanWavPath;
+    ShowFields();
+}
+
+void CAthanSettingsPage::ShowFields() {
+    athanEdit_->setText(QString::fromStdString(athanPath_));
+    fajrAthanEdit_->setText(QString::fromStdString(fajrAthanPath_));
+    ShowSwitches();
+}
+
+void CAthanSettingsPage::ShowSwitches() {
+    showAlert_->setChecked(switches_.showAthanAlert != 0);
+    barOnTop_->setChecked(switches_.barOnTopReminder != 0);
+    mute_->setChecked(switches_.muteAllSounds != 0);
+}
+
+void CAthanSettingsPage::SaveFields() {
+    athanPath_ = athanEdit_->text().toStdString();
+    fajrAthanPath_ = fajrAthanEdit_->text().toStdString();
+    switches_.showAthanAlert = showAlert_->isChecked() ? 1 : 0;
+    switches_.barOnTopReminder = barOnTop_->isChecked() ? 1 : 0;
+    switches_.muteAllSounds = mute_->isChecked() ? 1 : 0;
+}
+
+void CAthanSettingsPage::Browse(const SoundRow& row) {
+    // Only the chosen file's own edit changes: what the user typed or ticked elsewhere on the
+    // page since it was last saved stays as it is.
+    if (const auto chosen =
+            chooseFile_(this, MakeSoundFileRequest(installationFolder_, row.initialName))) {
+        *row.path = *chosen;
+        row.edit->setText(QString::fromStdString(*chosen));
+    }
+    row.edit->setFocus();
+}
+
+void CAthanSettingsPage::Play(const std::string& path) {
+    // One flag for both buttons, not cleared when a sound ends by itself: a press while it is
+    // set only stops.
+    if (playing_) {
+        playing_ = false;
+        sound_.stop();
+        return;
+    }
+    playing_ = true;
+    sound_.play(NativePath(path));
+}
+
+bool CAthanSettingsPage::OnKillActive() {
+    SaveFields();
+    return true;
+}
+
+void CAthanSettingsPage::OnOK() {
+    SaveFields();
+    config_.athanWavPath = athanPath_;
+    config_.fajrAthanWavPath = fajrAthanPath_;
+    config_.SaveSettings(false);
+}
+
+}  // namespace salvenor

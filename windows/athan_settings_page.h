@@ -1,0 +1,106 @@
+// "Athan & Reminder Settings": the two call-to-prayer files (chosen, and listened to) and the
+// three switches of the prayer-time alert.
+#pragma once
+
+#include <string>
+
+#include "config/config_file.h"
+#include "platform/sound_player.h"
+#include "windows/property_sheet.h"
+#include "windows/sound_file_dialog.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace salvenor {
+
+class CPlayButton;
+
+// The three switches as the page holds them: non-zero is on.
+struct AthanSwitches {
+    int showAthanAlert = 0;
+    int barOnTopReminder = 0;
+    int muteAllSounds = 0;
+
+    bool operator==(const AthanSwitches&) const = default;
+};
+
+class CAthanSettingsPage final : public CPropertyPage {
+    Q_OBJECT
+
+  public:
+    // `chooseFile` answers "Browse..."; without one the system's dialog does.
+    CAthanSettingsPage(CConfigFile& config, SoundPlayer& sound, std::string installationFolder,
+                       SoundFileChooser chooseFile = {}, QWidget* parent = nullptr);
+
+    // The page's fields. The paths are taken from the record when the page is set up and
+    // stored into it by OnOK; the switches are the caller's to set before and read after (set on
+    // a page already shown, they replace only the check boxes).
+    const std::string& athanPath() const { return athanPath_; }
+    const std::string& fajrAthanPath() const { return fajrAthanPath_; }
+    const AthanSwitches& switches() const { return switches_; }
+    void setSwitches(const AthanSwitches& switches);
+    // Shared by both play buttons.
+    bool playing() const { return playing_; }
+
+    // Saves the controls into the fields; nothing here can be refused.
+    bool OnKillActive() override;
+
+    // Stores both paths and saves the configuration file.
+    void OnOK() override;
+
+    QLineEdit* athanEdit() const { return athanEdit_; }
+    QLineEdit* fajrAthanEdit() const { return fajrAthanEdit_; }
+    CPlayButton* athanPlayButton() const { return athanPlay_; }
+    CPlayButton* fajrAthanPlayButton() const { return fajrAthanPlay_; }
+    QPushButton* athanBrowseButton() const { return athanBrowse_; }
+    QPushButton* fajrAthanBrowseButton() const { return fajrAthanBrowse_; }
+    QCheckBox* showAlertCheck() const { return showAlert_; }
+    QCheckBox* barOnTopCheck() const { return barOnTop_; }
+    QCheckBox* muteCheck() const { return mute_; }
+
+  protected:
+    void OnInitPage() override;
+
+  private:
+    // One of the two sound files: its field and controls.
+    struct SoundRow {
+        std::string* path;
+        QLineEdit* edit;
+        const char* initialName;
+    };
+
+    void CreateControls();
+    void CreateLayout();
+    void ShowFields();
+    void ShowSwitches();
+    void SaveFields();
+    void Browse(const SoundRow& row);
+    void Play(const std::string& path);
+
+    CConfigFile& config_;
+    SoundPlayer& sound_;
+    const std::string installationFolder_;
+    const SoundFileChooser chooseFile_;
+
+    std::string athanPath_;
+    std::string fajrAthanPath_;
+    AthanSwitches switches_;
+    bool playing_ = false;
+
+    QLineEdit* athanEdit_ = nullptr;
+    QLineEdit* fajrAthanEdit_ = nullptr;
+    CPlayButton* athanPlay_ = nullptr;
+    CPlayButton* fajrAthanPlay_ = nullptr;
+    QPushButton* athanBrowse_ = nullptr;
+    QPushButton* fajrAthanBrowse_ = nullptr;
+    QCheckBox* showAlert_ = nullptr;
+    QCheckBox* barOnTop_ = nullptr;
+    QCheckBox* mute_ = nullptr;
+};
+
+// The text with the blank nearest its middle turned into a line break (unchanged without one).
+QString OnTwoLines(const QString& text);
+
+}  // namespace salvenor

@@ -1,0 +1,65 @@
+// The Options sheet and its entry points.
+#include "windows/options_sheet.h"
+
+#include <QString>
+#include <utility>
+
+#include "core/texts.h"
+#include "windows/athan_settings_page.h"
+#include "windows/date_adj_page.h"
+
+namespace salvenor {
+
+namespace {
+
+// A tab's title shown as written: "&" would otherwise mark a mnemonic.
+QString TabTitle(const char* text) {
+    return QString::fromUtf8(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+std::uint8_t Flag(int value) {
+    return value != 0 ? 1 : 0;
+}
+
+}  // namespace
+
+COptionsSheet::COptionsSheet(CConfigFile& config, MessageBoxes& boxes, SoundPlayer& sound,
+                             const Clock& clock, const std::string& installationFolder,
+                             SoundFileChooser chooseFile, QWidget* parent)
+    : CPropertySheet(QString(), parent),
+      athan_(new CAthanSettingsPage(config, sound, installationFolder, std::move(chooseFile))),
+      dateAdj_(new CDateAdj(boxes)) {
+    AddPage(athan_, TabTitle(texts::AthanSettingsTitle));
+    AddPage(dateAdj_, TabTitle(texts::DateAdjTitle));
+    athan_->setSwitches({config.showAthanAlert, config.barOnTopReminder, config.muteAllSounds});
+    dateAdj_->setDay(HijriDayOfMonth(clock.now()));
+}
+
+OptionsSheetResult RunOptionsSheet(QWidget* parent, CConfigFile& config, MessageBoxes& boxes,
+                                   SoundPlayer& sound, const Clock& clock,
+                                   const std::string& installationFolder,
+                                   SoundFileChooser chooseFile) {
+    COptionsSheet sheet(config, boxes, sound, clock, installationFolder, std::move(chooseFile),
+                        parent);
+    OptionsSheetResult result;
+    result.accepted = sheet.exec() == QDialog::Accepted;
+    if (result.accepted) {
+        const AthanSwitches& switches = sheet.athanPage()->switches();
+        result.showAthanAlert = switches.showAthanAlert;
+        result.barOnTopReminder = switches.barOnTopReminder;
+        result.muteAllSounds = switches.muteAllSounds;
+    }
+    return result;
+}
+
+void ApplyOptionsResult(CConfigFile& config, const OptionsSheetResult& result) {
+    if (!result.accepted) {
+        return;
+    }
+    config.showAthanAlert = Flag(result.showAthanAlert);
+    config.barOnTopReminder = Flag(result.barOnTopReminder);
+    config.muteAllSounds = Flag(result.muteAllSounds);
+    config.SaveSettings(false);
+}
+
+}  // namespace salvenor

@@ -1,0 +1,58 @@
+// The Options sheet: the Athan & Reminder Settings page, then the Date Adjustments page. It is
+// run by the "&Options..." command.
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+#include "config/config_file.h"
+#include "platform/clock.h"
+#include "platform/message_boxes.h"
+#include "platform/sound_player.h"
+#include "windows/property_sheet.h"
+#include "windows/sound_file_dialog.h"
+
+namespace salvenor {
+
+class CAthanSettingsPage;
+class CDateAdj;
+
+// The sheet with its two pages and an empty caption. The athan page starts with the record's
+// three switches, the date page with today's Hijri day of the clock.
+class COptionsSheet final : public CPropertySheet {
+    Q_OBJECT
+
+  public:
+    COptionsSheet(CConfigFile& config, MessageBoxes& boxes, SoundPlayer& sound, const Clock& clock,
+                  const std::string& installationFolder, SoundFileChooser chooseFile = {},
+                  QWidget* parent = nullptr);
+
+    CAthanSettingsPage* athanPage() const { return athan_; }
+    CDateAdj* dateAdjPage() const { return dateAdj_; }
+
+  private:
+    CAthanSettingsPage* athan_;
+    CDateAdj* dateAdj_;
+};
+
+struct OptionsSheetResult {
+    bool accepted = false;
+    // The athan page's switches when the sheet ended with OK (non-zero is on).
+    int showAthanAlert = 0;
+    int barOnTopReminder = 0;
+    int muteAllSounds = 0;
+};
+
+// Runs the sheet modally. The athan page stores its two paths, and saves, when OK runs it.
+// Without `chooseFile` "Browse..." opens the system's file dialog.
+OptionsSheetResult RunOptionsSheet(QWidget* parent, CConfigFile& config, MessageBoxes& boxes,
+                                   SoundPlayer& sound, const Clock& clock,
+                                   const std::string& installationFolder,
+                                   SoundFileChooser chooseFile = {});
+
+// After OK: the record takes the three switches (each on when non-zero) and the file is saved
+// once more, so that what the user confirmed is on disk at once. After Cancel nothing changes.
+// The schedule reads the switches at the next prayer.
+void ApplyOptionsResult(CConfigFile& config, const OptionsSheetResult& result);
+
+}  // namespace salvenor
