@@ -25,6 +25,8 @@
 #include "platform/qt/first_shown_reporter.h"
 #include "platform/sound_player.h"
 #include "windows/day_sala_time_dlg.h"
+#include "windows/month_calendar_dlg.h"
+#include "windows/options_sheet.h"
 #include "windows/setup_sheet.h"
 #include "windows/small_windows.h"
 
@@ -107,8 +109,6 @@ void CPrayerApp::createActions() {
         }
     }
     add(Command::AboutBar);
-    action(Command::Options)->setEnabled(false);        // until the Options sheet comes
-    action(Command::MonthCalendar)->setEnabled(false);  // until the calendar window comes
 }
 
 void CPrayerApp::createBar() {
@@ -227,11 +227,13 @@ void CPrayerApp::RunSetup() {
 }
 
 void CPrayerApp::ShowOptions() {
-    // The Options sheet comes with its own window.
+    // The switches take effect from the next prayer on; the schedule is not restarted.
+    ApplyOptionsResult(config_, RunOptionsSheet(bar_.get(), config_, services_.boxes,
+                                                services_.sound, services_.clock, folder_));
 }
 
 void CPrayerApp::ShowMonthCalendar() {
-    // The month calendar comes with its own window.
+    OpenMonthCalendar(bar_.get(), services_.boxes, services_.clock, folder_);
 }
 
 void CPrayerApp::OnTrayActivated(QSystemTrayIcon::ActivationReason reason) {

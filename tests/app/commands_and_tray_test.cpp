@@ -1,13 +1,17 @@
 // The running program's ways in: the command menu from the bar's button, the bar's clicks, keys
 // and right-click menu, the tray icon and its menu, with and without a tray.
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/hijri.h"
 #include "core/texts.h"
 #include "tests/app/app_test_support.h"
 
@@ -30,9 +34,51 @@ class CommandMenuTest : public AppTest {
 
 TEST_F(CommandMenuTest, NineEntriesWithTheirStates) {
     Running(true);
-    EXPECT_THAT(Choose(""), ElementsAre("&Setup...", "&Options... (off)", "-",
-                                        "&Month Calendar... (off)", "&Year Calendars...", "-",
-                                        "Always On &Top [x]", "-", "&About...", "E&xit"));
+    EXPECT_THAT(Choose(""), ElementsAre("&Setup...", "&Options...", "-", "&Month Calendar...",
+                                        "&Year Calendars...", "-", "Always On &Top [x]", "-",
+                                        "&About...", "E&xit"));
+}
+
+TEST_F(CommandMenuTest, MonthCalendarOpensOnTodaysHijriMonthClearOfTheBar) {
+    Running(true);
+    testing::ModalScript script;
+    script.then(testing::Inspect([this](QWidget& window) {
+        EXPECT_FALSE(window.frameGeometry().intersects(Bar().frameGeometry()));
+        // 15 January 2024 is in Jumaada al-Thaany 1445 by this calendar.
+        const auto* year = window.findChild<QLineEdit*>();
+        ASSERT_NE(year, nullptr);
+        EXPECT_EQ(year->text(), QString::number(GregorianToHijri(15, 1, 2024).year));
+    }));
+    Choose("&Month Calendar...");
+    EXPECT_THAT(script.titles, ElementsAre("Month Calendar"));
+}
+
+TEST_F(CommandMenuTest, OptionsCopiesTheSwitchesBackAndSavesThemOnOk) {
+    Running(true);
+    const int flipped = app->config().muteAllSounds != 0 ? 0 : 1;
+    testing::ModalScript script;
+    script.then(testing::Inspect([this, flipped](QWidget& sheet) {
+        EXPECT_FALSE(sheet.frameGeometry().intersects(Bar().frameGeometry()));
+        for (auto* box : sheet.findChildren<QCheckBox*>()) {
+            if (box->text() == QString::fromUtf8(texts::MuteAllSoundsCheck)) {
+                box->setChecked(flipped == 1);
+            }
+        }
+        for (auto* button : sheet.findChildren<QPushButton*>()) {
+            if (button->text() == QString::fromUtf8(texts::OkButton)) {
+                button->click();
+            }
+        }
+    }));
+    Choose("&Options...");
+    EXPECT_THAT(script.titles, ElementsAre(""));
+    EXPECT_EQ(app->config().muteAllSounds, flipped);
+    // On disk too, though no page of the sheet saves the switches itself.
+    testing::RecordingMessageBoxes quiet;
+    CConfigFile saved(quiet);
+    saved.configPath = ConfigPath();
+    ASSERT_EQ(saved.OpenConfig(), CConfigFile::OpenResult::Loaded);
+    EXPECT_EQ(saved.muteAllSounds, flipped);
 }
 
 TEST_F(CommandMenuTest, AlwaysOnTopSwitchesAndShowsItsState) {

@@ -6,6 +6,12 @@
 #include <optional>
 
 namespace salvenor {
+
+// Found by the test framework next to ShownMonth, so a failure names the month.
+void PrintTo(const ShownMonth& m, std::ostream* os) {
+    *os << (m.kind == CalendarKind::Hijri ? "Hijri " : "Gregorian ") << m.year << "/" << m.month;
+}
+
 namespace {
 
 constexpr CalendarKind H = CalendarKind::Hijri;
@@ -16,10 +22,6 @@ struct StepCase {
     int step;
     std::optional<ShownMonth> to;  // empty: the step would leave the calendar
 };
-
-void PrintTo(const ShownMonth& m, std::ostream* os) {
-    *os << (m.kind == H ? "Hijri " : "Gregorian ") << m.year << "/" << m.month;
-}
 
 TEST(MonthNavigationTest, MonthStepsCrossTheYearBothWaysAndStopAtTheCalendarsEnds) {
     const StepCase cases[] = {
