@@ -265,6 +265,11 @@ inline constexpr const char* ShowAthanAlertCheck =
 inline constexpr const char* BarOnTopReminderCheck =
     "Bring Time Bar on Top to Remind of Prayer Time";
 inline constexpr const char* MuteAllSoundsCheck = "Mute All Sounds";
+// Writes or removes the desktop's autostart entry for Salvenor.
+inline constexpr const char* StartAtLoginCheck = "Start Salvenor when I &log in";
+// %1 is the entry's path.
+inline constexpr const char* StartAtLoginFailed =
+    "Salvenor could not change its login start entry:\n%1";
 // What assistive tools announce for the controls whose face carries no text of its own, or the
 // same text twice.
 inline constexpr const char* PlayAthanName = "Play or stop the All Prayer Athan";

@@ -86,6 +86,8 @@ void CAthanSettingsPage::CreateControls() {
     barOnTop_->setText(Text(texts::BarOnTopReminderCheck));
     mute_ = NewCheck(texts::MuteAllSoundsCheck, this);
     mute_->setText(Text(texts::MuteAllSoundsCheck));
+    login_ = NewCheck(texts::StartAtLoginCheck, this);
+    login_->setText(Text(texts::StartAtLoginCheck));
 
     // The play buttons play the fields, not what is typed into the edits.
     connect(athanPlay_, &QAbstractButton::clicked, this, [this] { Play(athanPath_); });
@@ -121,6 +123,8 @@ void CAthanSettingsPage::CreateLayout() {
     layout->addWidget(showAlert_);
     layout->addWidget(barOnTop_);
     layout->addWidget(mute_);
+    layout->addSpacing(8);
+    layout->addWidget(login_);
     layout->addStretch(1);
 
     // Tab goes down the page as it reads: each file's edit, play and browse, then the switches.
@@ -132,6 +136,7 @@ void CAthanSettingsPage::CreateLayout() {
     setTabOrder(fajrAthanBrowse_, showAlert_);
     setTabOrder(showAlert_, barOnTop_);
     setTabOrder(barOnTop_, mute_);
+    setTabOrder(mute_, login_);
 }
 
 void CAthanSettingsPage::setSwitches(const AthanSwitches& switches) {
@@ -157,6 +162,14 @@ void CAthanSettingsPage::ShowSwitches() {
     showAlert_->setChecked(switches_.showAthanAlert != 0);
     barOnTop_->setChecked(switches_.barOnTopReminder != 0);
     mute_->setChecked(switches_.muteAllSounds != 0);
+    login_->setChecked(startAtLogin_);
+}
+
+void CAthanSettingsPage::setStartAtLogin(bool on) {
+    startAtLogin_ = on;
+    if (created()) {
+        login_->setChecked(on);
+    }
 }
 
 void CAthanSettingsPage::SaveFields() {
@@ -165,6 +178,7 @@ void CAthanSettingsPage::SaveFields() {
     switches_.showAthanAlert = showAlert_->isChecked() ? 1 : 0;
     switches_.barOnTopReminder = barOnTop_->isChecked() ? 1 : 0;
     switches_.muteAllSounds = mute_->isChecked() ? 1 : 0;
+    startAtLogin_ = login_->isChecked();
 }
 
 void CAthanSettingsPage::Browse(const SoundRow& row) {

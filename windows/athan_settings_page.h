@@ -41,6 +41,10 @@ class CAthanSettingsPage final : public CPropertyPage {
     const std::string& fajrAthanPath() const { return fajrAthanPath_; }
     const AthanSwitches& switches() const { return switches_; }
     void setSwitches(const AthanSwitches& switches);
+    // Whether Salvenor starts when the user logs in; the caller sets it before and reads it after,
+    // like the switches (the setting is the desktop's autostart entry, not the record).
+    bool startAtLogin() const { return startAtLogin_; }
+    void setStartAtLogin(bool on);
     // Shared by both play buttons.
     bool playing() const { return playing_; }
 
@@ -59,6 +63,7 @@ class CAthanSettingsPage final : public CPropertyPage {
     QCheckBox* showAlertCheck() const { return showAlert_; }
     QCheckBox* barOnTopCheck() const { return barOnTop_; }
     QCheckBox* muteCheck() const { return mute_; }
+    QCheckBox* startAtLoginCheck() const { return login_; }
 
   protected:
     void OnInitPage() override;
@@ -87,6 +92,7 @@ class CAthanSettingsPage final : public CPropertyPage {
     std::string athanPath_;
     std::string fajrAthanPath_;
     AthanSwitches switches_;
+    bool startAtLogin_ = false;
     bool playing_ = false;
 
     QLineEdit* athanEdit_ = nullptr;
@@ -98,6 +104,7 @@ class CAthanSettingsPage final : public CPropertyPage {
     QCheckBox* showAlert_ = nullptr;
     QCheckBox* barOnTop_ = nullptr;
     QCheckBox* mute_ = nullptr;
+    QCheckBox* login_ = nullptr;
 };
 
 // The text with the blank nearest its middle turned into a line break (unchanged without one).

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/texts.h"
+#include "platform/autostart.h"
 #include "windows/athan_settings_page.h"
 #include "windows/date_adj_page.h"
 
@@ -32,6 +33,7 @@ COptionsSheet::COptionsSheet(CConfigFile& config, MessageBoxes& boxes, SoundPlay
     AddPage(athan_, TabTitle(texts::AthanSettingsTitle));
     AddPage(dateAdj_, TabTitle(texts::DateAdjTitle));
     athan_->setSwitches({config.showAthanAlert, config.barOnTopReminder, config.muteAllSounds});
+    athan_->setStartAtLogin(AutostartEnabled());
     dateAdj_->setDay(HijriDayOfMonth(clock.now()));
 }
 
@@ -48,6 +50,14 @@ OptionsSheetResult RunOptionsSheet(QWidget* parent, CConfigFile& config, Message
         result.showAthanAlert = switches.showAthanAlert;
         result.barOnTopReminder = switches.barOnTopReminder;
         result.muteAllSounds = switches.muteAllSounds;
+        // The login start is the desktop's own file, written here rather than in the record.
+        const bool login = sheet.athanPage()->startAtLogin();
+        if (login != AutostartEnabled() && !SetAutostart(login)) {
+            boxes.show(QString::fromUtf8(texts::StartAtLoginFailed)
+                           .arg(QString::fromStdString(AutostartEntryPath()))
+                           .toStdString(),
+                       MessageIcon::Exclamation);
+        }
     }
     return result;
 }

@@ -9,12 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/scoped_env.h"
 #include "tests/support/temp_dir.h"
 
 namespace salvenor {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ScopedEnv;
 using testing::TempDir;
 
 std::string ReadText(const fs::path& path) {
@@ -26,31 +28,6 @@ void WriteText(const fs::path& path, const std::string& text) {
     fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
-
-// Sets or unsets an environment variable for the life of the object.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        Set(value);
-    }
-    ~ScopedEnv() { Set(old_); }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-  private:
-    void Set(const std::optional<std::string>& value) {
-        if (value) {
-            ::setenv(name_, value->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 TEST(AutostartEntryPath, FollowsXdgConfigHomeThenHome) {
     struct Case {

@@ -298,10 +298,11 @@ TEST_F(AthanSettingsPageTest, EveryControlHasANameAndTabGoesDownThePage) {
     for (const QWidget* w : p.findChildren<QWidget*>()) {
         EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className();
     }
-    const std::vector<QWidget*> expected = {
-        p.athanEdit(),      p.athanPlayButton(),     p.athanBrowseButton(),
-        p.fajrAthanEdit(),  p.fajrAthanPlayButton(), p.fajrAthanBrowseButton(),
-        p.showAlertCheck(), p.barOnTopCheck(),       p.muteCheck()};
+    const std::vector<QWidget*> expected = {p.athanEdit(),           p.athanPlayButton(),
+                                            p.athanBrowseButton(),   p.fajrAthanEdit(),
+                                            p.fajrAthanPlayButton(), p.fajrAthanBrowseButton(),
+                                            p.showAlertCheck(),      p.barOnTopCheck(),
+                                            p.muteCheck(),           p.startAtLoginCheck()};
     std::vector<QWidget*> chain = {expected.front()};
     QWidget* w = expected.front();
     for (std::size_t i = 1; i < expected.size(); ++i) {

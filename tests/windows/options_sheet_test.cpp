@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -22,6 +23,9 @@
 #include "bar/schedule.h"
 #include "core/hijri.h"
 #include "core/texts.h"
+#include "platform/autostart.h"
+#include "tests/support/scoped_env.h"
+#include "tests/support/temp_dir.h"
 #include "tests/windows/options_test_support.h"
 #include "windows/athan_settings_page.h"
 #include "windows/date_adj_page.h"
@@ -129,6 +133,47 @@ TEST_F(OptionsSheetTest, OkCopiesTheSwitchesBackAndSavesThem) {
     EXPECT_EQ(saved.muteAllSounds, 1);
     EXPECT_EQ(saved.fajrAthanWavPath, DefaultFajrAthanWavPath);
     EXPECT_THAT(f.boxes.entries, IsEmpty());
+}
+
+// The login start is the desktop's autostart entry: the box shows whether it is there, and only
+// the sheet's OK writes or removes it.
+TEST_F(OptionsSheetTest, StartAtLoginWritesOrRemovesTheAutostartEntryOnOkOnly) {
+    struct Case {
+        bool before;
+        bool ok;
+        bool expected;
+    };
+    const Case cases[] = {
+        {false, true, true}, {true, true, false}, {false, false, false}, {true, false, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.before ? "on" : "off") + (c.ok ? ", toggled, OK" : ", Cancel"));
+        const testing::TempDir home;
+        const testing::ScopedEnv xdg("XDG_CONFIG_HOME", home.path().string());
+        ASSERT_TRUE(SetAutostart(c.before));
+        RunDriven([&c](COptionsSheet& s) {
+            QCheckBox& box = *s.athanPage()->startAtLoginCheck();
+            EXPECT_EQ(box.isChecked(), c.before);
+            box.click();
+            (c.ok ? s.okButton() : s.cancelButton())->click();
+        });
+        EXPECT_EQ(AutostartEnabled(), c.expected);
+        EXPECT_EQ(std::filesystem::exists(AutostartEntryPath()), c.expected);
+    }
+    EXPECT_THAT(f.boxes.entries, IsEmpty());
+}
+
+TEST_F(OptionsSheetTest, StartAtLoginThatCannotBeWrittenIsReported) {
+    const testing::TempDir home;
+    // The autostart folder's place is taken by a file.
+    std::ofstream(home.file("autostart")) << "not a folder";
+    const testing::ScopedEnv xdg("XDG_CONFIG_HOME", home.path().string());
+    RunDriven([](COptionsSheet& s) {
+        s.athanPage()->startAtLoginCheck()->click();
+        s.okButton()->click();
+    });
+    EXPECT_FALSE(AutostartEnabled());
+    ASSERT_EQ(f.boxes.entries.size(), 1u);
+    EXPECT_THAT(f.boxes.entries[0].text, ::testing::HasSubstr(AutostartEntryPath()));
 }
 
 TEST_F(OptionsSheetTest, CancelCopiesAndSavesNothing) {
