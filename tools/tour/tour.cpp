@@ -19,6 +19,8 @@ Tour::Tour(QString outputFolder, std::vector<Stage> stages)
 }
 
 void Tour::Start() {
+    // Each window closes before the next opens: the program must not end at the first.
+    QApplication::setQuitOnLastWindowClosed(false);
     sinceProgress_.start();
     timer_.start();
 }
