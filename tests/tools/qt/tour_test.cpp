@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -262,6 +264,9 @@ TEST(TourTest, EveryWindowOfTheProgramIsPhotographed) {
     if (!HaveXvfb()) {
         GTEST_SKIP() << "xvfb-run is not installed";
     }
+    if (!fs::exists(fs::path(SALVENOR_STAGE_DIR) / "world.sum")) {
+        GTEST_SKIP() << "built without the world city database";
+    }
     const fs::path out = SALVENOR_TOUR_OUT_DIR;
     fs::remove_all(out);
     const testing::CommandResult run = testing::RunCommand(
@@ -289,6 +294,33 @@ TEST(TourTest, EveryWindowOfTheProgramIsPhotographed) {
     }
     // The bar keeps its fixed size.
     EXPECT_EQ(QImage(QString::fromStdString((out / "bar.png").string())).size(), QSize(176, 42));
+}
+
+// The README shows pictures from docs/screenshots/: each is there, each is one the tour takes,
+// and none lies there unshown.
+TEST(TourTest, TheReadmeShowsEveryCommittedPicture) {
+    const fs::path root = SALVENOR_SOURCE_DIR;
+    std::ifstream readme(root / "README.md");
+    const std::string text{std::istreambuf_iterator<char>(readme), {}};
+    const std::regex link(R"(\]\(docs/screenshots/([a-z_]+)\.png\))");
+    std::set<std::string> shown;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), link);
+         it != std::sregex_iterator(); ++it) {
+        shown.insert((*it)[1].str());
+    }
+    EXPECT_GE(shown.size(), 7u);
+    const std::set<std::string> taken(tour::ShotNames().begin(), tour::ShotNames().end());
+    std::set<std::string> committed;
+    for (const fs::directory_entry& entry : fs::directory_iterator(root / "docs" / "screenshots")) {
+        committed.insert(entry.path().stem().string());
+        const QImage image(QString::fromStdString(entry.path().string()));
+        EXPECT_FALSE(image.isNull()) << entry.path();
+        EXPECT_GE(DistinctColours(image, 12), 12) << entry.path();
+    }
+    EXPECT_EQ(shown, committed);
+    for (const std::string& name : shown) {
+        EXPECT_EQ(taken.count(name), 1u) << name;
+    }
 }
 
 }  // namespace
