@@ -4,7 +4,7 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test package bench bench-app clean
+.PHONY: all deps configure build run test package bench bench-app screenshots clean
 
 all: build
 
@@ -30,6 +30,10 @@ package: build
 bench: build
 	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@bash bench/run-all.sh $(BUILD)
+
+# The README's pictures of the program's windows, taken afresh into docs/screenshots/.
+screenshots:
+	@bash tools/tour/refresh-docs.sh $(BUILD)
 
 clean:
 	@rm -rf $(BUILD)

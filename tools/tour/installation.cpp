@@ -1,0 +1,75 @@
+#include "tools/tour/installation.h"
+
+#include <string_view>
+#include <system_error>
+
+#include "app/prayer_app.h"
+#include "config/config_file.h"
+#include "platform/message_boxes.h"
+
+namespace salvenor::tour {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Keeps the first message given, for the caller to report.
+class KeptMessage final : public MessageBoxes {
+  public:
+    void show(std::string_view text, MessageIcon) override {
+        if (message.empty()) {
+            message = text;
+        }
+    }
+    bool askYesNo(std::string_view text, MessageIcon icon) override {
+        show(text, icon);
+        return false;
+    }
+    std::string message;
+};
+
+}  // namespace
+
+std::string PrepareInstallation(const fs::path& stage, const fs::path& target) {
+    std::error_code error;
+    if (!fs::is_directory(stage, error)) {
+        return "no staged installation folder at " + stage.string();
+    }
+    for (const fs::directory_entry& entry : fs::directory_iterator(stage, error)) {
+        const fs::path name = entry.path().filename();
+        if (name == ConfigFileName || name == OwnSettingsFileName) {
+            continue;
+        }
+        if (entry.is_directory()) {
+            fs::copy(entry.path(), target / name, fs::copy_options::recursive, error);
+        } else {
+            fs::create_symlink(fs::absolute(entry.path()), target / name, error);
+        }
+        if (error) {
+            return "cannot prepare " + (target / name).string() + ": " + error.message();
+        }
+    }
+    if (error) {
+        return "cannot read " + stage.string() + ": " + error.message();
+    }
+    return {};
+}
+
+std::string WriteTourConfig(const fs::path& target) {
+    KeptMessage kept;
+    CConfigFile config(kept);
+    ApplyFirstRunDefaults(config);
+    config.countryName = "Egypt";
+    config.cityName = "Cairo";
+    config.cityLetterIndex = 'C' - 'A';
+    config.latitude = 30.0444;
+    config.longitude = 31.2357;
+    config.altitude = 23;
+    config.gmtOffsetHours = 2;
+    config.followWindowsZone = 0;
+    config.topReminderShown = 1;
+    config.configPath = (target / ConfigFileName).string();
+    config.SaveSettings(true);
+    return kept.message;
+}
+
+}  // namespace salvenor::tour

@@ -1,0 +1,25 @@
+// The walk through the program: every window it opens, in turn, and the pictures taken of each.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tools/tour/tour.h"
+
+namespace salvenor {
+class CPrayerApp;
+}
+
+namespace salvenor::tour {
+
+struct AlertParts;
+
+// The pictures the walk saves, in the order taken.
+const std::vector<std::string>& ShotNames();
+
+// The stages over the program `app`, started in `installationFolder` without a tray icon (so the
+// no-tray notice is the first window).
+std::vector<Stage> ProgramStages(CPrayerApp& app, AlertParts& alerts,
+                                 const std::string& installationFolder);
+
+}  // namespace salvenor::tour
