@@ -185,9 +185,12 @@ void CConfigFile::SaveSettings(bool /*truncate*/) {
 }
 
 void CConfigFile::FollowSystemZone(std::int64_t now) {
-    const int minutes = SystemGmtOffsetMinutes(now);
-    gmtOffsetHours = minutes / 60;
-    exactGmtOffsetMinutes = minutes;
+    if (followWindowsZone == 0) {
+        exactGmtOffsetMinutes.reset();
+        return;
+    }
+    gmtOffsetHours = SystemGmtOffset(now);
+    exactGmtOffsetMinutes = SystemGmtOffsetMinutes(now);
 }
 
 PrayerSettings CConfigFile::prayerSettings() const {

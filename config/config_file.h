@@ -76,8 +76,10 @@ class CConfigFile : public ConfigRecord {
     // the callers that create the file afresh; a saved file is always exactly the record.
     void SaveSettings(bool truncate);
 
-    // Takes the zone offset from the system clock at `now` (whole hours into gmtOffsetHours,
-    // the exact minutes kept beside them for the computation).
+    // The zone-offset rule, for start-up, the Advanced Setup page and the bar's clock check:
+    // while followWindowsZone is set, the offset is the system's at `now` (its whole hours into
+    // gmtOffsetHours, the exact minutes kept beside them for the computation); otherwise the
+    // stored whole hours stand.
     void FollowSystemZone(std::int64_t now);
 
     // What the prayer-time computation reads of the settings.

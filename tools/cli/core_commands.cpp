@@ -134,9 +134,7 @@ int RunTimes(const Args& args) {
         if (!config) {
             return ExitUsage;
         }
-        if (config->followWindowsZone != 0) {
-            config->FollowSystemZone(SystemClock().now());
-        }
+        config->FollowSystemZone(SystemClock().now());
         settings = config->prayerSettings();
     } else {
         settings.latitude = *o.latitude;

@@ -71,9 +71,7 @@ int RunTodayPage(const Args& args) {
         return ExitUsage;
     }
     const ClockTime now = SystemClock().now();
-    if (config.followWindowsZone != 0) {
-        config.FollowSystemZone(now);
-    }
+    config.FollowSystemZone(now);
     // The running program keeps the daylight-saving flag at the local clock's state.
     config.daylightSavingActive = BreakLocal(now).isDst == 1 ? 1 : 0;
     const TodayPageTexts texts = GatherTodayTexts(now, config, config.prayerSettings());
