@@ -132,6 +132,8 @@ std::optional<CountryEntry> CityDatabase::FindCountryEntry(int position) const {
 CityListOutcome CityDatabase::ListCitiesByLetter(const CountryEntry& entry, int letterIndex,
                                                  CitySink& sink, CityCoordinateTable& table,
                                                  int* listed) const {
+    // Cleared first: a file that cannot be read must not leave another country's cities listed.
+    sink.clear();
     const FilePtr file = OpenDatabaseFile(directory_, CityIndexFile, boxes_);
     if (!file) {
         if (listed != nullptr) {
@@ -155,7 +157,6 @@ CityListOutcome CityDatabase::ListCitiesByLetter(const CountryEntry& entry, int 
     bool overflow = false;
     bool restart = false;
     CityListOutcome outcome = CityListOutcome::Listed;
-    sink.clear();
 
     // A restart is due even when the match that overflowed was the file's last record: the list
     // must still be made again without the minor cities.

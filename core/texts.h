@@ -115,6 +115,7 @@ inline constexpr const char* EnterInteger = "Please enter an integer.";
 inline constexpr const char* EnterPositiveInteger = "Please enter a positive integer.";
 // %1 and %2 are the bounds.
 inline constexpr const char* EnterIntegerBetween = "Please enter an integer between %1 and %2.";
+inline constexpr const char* EnterNumberBetween = "Please enter a number between %1 and %2.";
 // Buttons of the settings dialogs and sheets.
 inline constexpr const char* OkButton = "OK";
 inline constexpr const char* CancelButton = "Cancel";
