@@ -6,8 +6,10 @@
 #include <unistd.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 
+#include "core/str_printf.h"
 #include "core/texts.h"
 
 namespace salvenor {
@@ -42,6 +44,8 @@ void ApplyFirstRunDefaults(ConfigRecord& record) {
 }
 
 CConfigFile::OpenResult CConfigFile::OpenConfig() {
+    readFailed_ = false;
+    damagedFields_.clear();
     const PathKind kind = KindOf(configPath);
     if (kind == PathKind::Missing) {
         // Create it empty, as a fresh installation has it; if even that fails, first-run setup
@@ -57,6 +61,7 @@ CConfigFile::OpenResult CConfigFile::OpenConfig() {
     }
     if (!file_) {
         boxes_.show(texts::DiskReadError, MessageIcon::None);
+        readFailed_ = true;
         return OpenResult::Loaded;
     }
     std::uint64_t size = 0;
@@ -93,6 +98,7 @@ bool CConfigFile::LoadSettings() {
     in.ReadExact(signature.data(), signature.size());
     if (signature != Signature) {
         boxes_.show(texts::ConfigReadErrorBlank, MessageIcon::None);
+        readFailed_ = true;
         return false;
     }
     in.ReadU32();  // the size field, checked by OpenConfig
@@ -100,6 +106,7 @@ bool CConfigFile::LoadSettings() {
     in.ReadExact(version.data(), version.size());
     if (version != Version) {
         boxes_.show(texts::ConfigReadError, MessageIcon::None);
+        readFailed_ = true;
         return false;
     }
 
@@ -121,12 +128,40 @@ bool CConfigFile::LoadSettings() {
     topReminderOffset = in.ReadI32();
     topReminderShown = in.ReadU8();
     daylightSavingActive = in.ReadU8();
+    // Checked before anything computes with them.
+    ReplaceDamagedFields();
 
     if (in.ReadU32() != ConfigEndMarker) {
         boxes_.show(texts::ConfigReadErrorBlank, MessageIcon::None);
+        readFailed_ = true;
         return false;
     }
     return true;
+}
+
+void CConfigFile::ReplaceDamagedFields() {
+    damagedFields_.clear();
+    const auto check = [this](bool ok, const char* name, auto& field) {
+        if (!ok) {
+            damagedFields_.emplace_back(name);
+            field = {};  // a new installation's value: 0
+        }
+    };
+    // Comparisons are false for NaN, so a value that is not a number counts as damaged too.
+    check(latitude >= -90.0 && latitude <= 90.0, "latitude", latitude);
+    check(longitude >= -180.0 && longitude <= 180.0, "longitude", longitude);
+    check(std::isfinite(altitude), "altitude", altitude);
+    check(gmtOffsetHours >= MinGmtOffsetHours && gmtOffsetHours <= MaxGmtOffsetHours,
+          "time-zone offset", gmtOffsetHours);
+    if (damagedFields_.empty()) {
+        return;
+    }
+    std::string names;
+    for (std::size_t i = 0; i < damagedFields_.size(); ++i) {
+        names += i == 0 ? "" : (i + 1 == damagedFields_.size() ? " and " : ", ");
+        names += damagedFields_[i];
+    }
+    boxes_.show(StrPrintf(texts::ConfigDamagedFields, names.c_str()), MessageIcon::Exclamation);
 }
 
 std::uint32_t CConfigFile::SavedSize() const {
@@ -200,9 +235,13 @@ PrayerSettings CConfigFile::prayerSettings() const {
     s.altitude = altitude;
     s.calculationWay = calculationWay;
     s.daylightSavingActive = daylightSavingActive != 0;
+    // An offset no zone has (only a record changed in memory can hold one) counts as 0, so that
+    // nothing overflows.
+    const bool zoneValid =
+        gmtOffsetHours >= MinGmtOffsetHours && gmtOffsetHours <= MaxGmtOffsetHours;
     s.gmtOffsetMinutes = (followWindowsZone != 0 && exactGmtOffsetMinutes.has_value())
                              ? *exactGmtOffsetMinutes
-                             : gmtOffsetHours * 60;
+                             : (zoneValid ? gmtOffsetHours * 60 : 0);
     return s;
 }
 

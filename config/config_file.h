@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "config/binary_io.h"
 #include "core/prayer_times.h"
@@ -85,12 +86,29 @@ class CConfigFile : public ConfigRecord {
     // What the prayer-time computation reads of the settings.
     PrayerSettings prayerSettings() const;
 
+    // After OpenConfig: whether a read failure was reported (a file that cannot be read, a wrong
+    // signature, version or end marker), and the fields whose loaded values were damaged and
+    // replaced by a new installation's values (reported in one message).
+    bool readFailed() const { return readFailed_; }
+    const std::vector<std::string>& damagedFields() const { return damagedFields_; }
+
+    // The ranges a loaded value must lie in: -90..90 and -180..180 degrees, a finite altitude and
+    // an offset of -12..14 hours (the world's zones).
+    static constexpr int MinGmtOffsetHours = -12;
+    static constexpr int MaxGmtOffsetHours = 14;
+
     // The size of the file that SaveSettings writes for the record as it stands.
     std::uint32_t SavedSize() const;
 
   private:
+    // Puts the first-run value in place of every field that holds what no place or zone can
+    // have, and says so once.
+    void ReplaceDamagedFields();
+
     MessageBoxes& boxes_;
     FilePtr file_;
+    bool readFailed_ = false;
+    std::vector<std::string> damagedFields_;
 };
 
 }  // namespace salvenor

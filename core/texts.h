@@ -20,6 +20,13 @@ inline constexpr const char* ConfigSaveError =
     "the same configuration again.\nIf the problem still exists, you might want to restart ZAV "
     "or restart windows!\n";
 
+// A loaded record holds a value no place or zone can have in the fields named (%s: "latitude",
+// "longitude, altitude", ...); the program runs on without them.
+inline constexpr const char* ConfigDamagedFields =
+    "The configuration file zav.cfg is damaged: its %s cannot be right.\nSalvenor uses the value "
+    "of a new installation in its place for now; choose &Setup... from the bar's menu to set it "
+    "again.";
+
 // --- Start-up -----------------------------------------------------------------------------------
 inline constexpr const char* PathTooLong =
     "  -- ERROR  --\nYour application path is too long   \nplease re-install the application and "

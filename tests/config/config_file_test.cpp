@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <climits>
 #include <filesystem>
 
 #include "core/local_time.h"
+#include "core/str_printf.h"
 #include "core/texts.h"
 #include "tests/support/fakes.h"
 #include "tests/support/temp_dir.h"
@@ -92,6 +94,9 @@ TEST_P(SampleFileTest, OpensAsExpectedAndLeavesTheFileAlone) {
     EXPECT_EQ(boxes.texts(), c.messages);
     EXPECT_EQ(static_cast<const ConfigRecord&>(config), c.record);
     EXPECT_EQ(ReadBytes(path), before) << "opening must never change the file";
+    // A reported read failure, or a damaged field, is what the command line's status tells.
+    const bool reported = !c.messages.empty();
+    EXPECT_EQ(config.readFailed() || !config.damagedFields().empty(), reported);
 }
 
 ConfigRecord ZeroInString() {
@@ -100,6 +105,24 @@ ConfigRecord ZeroInString() {
     r.cityName = "Cai";
     r.countryName = "Egypt";
     return r;
+}
+
+// The Cairo record with one field damaged on disk: that field runs on as a new installation has
+// it (0), reported once in a message naming it.
+ConfigRecord CairoWithout(double ConfigRecord::*field) {
+    ConfigRecord r = CairoRecord();
+    r.*field = 0.0;
+    return r;
+}
+
+ConfigRecord CairoWithoutOffset() {
+    ConfigRecord r = CairoRecord();
+    r.gmtOffsetHours = 0;
+    return r;
+}
+
+std::string Damaged(const char* names) {
+    return StrPrintf(texts::ConfigDamagedFields, names);
 }
 
 using R = CConfigFile::OpenResult;
@@ -120,7 +143,35 @@ INSTANTIATE_TEST_SUITE_P(
         SampleCase{"size_plus_one.cfg", R::NeedsFirstRun, {}, ConfigRecord{}},
         SampleCase{"size_minus_one.cfg", R::NeedsFirstRun, {}, ConfigRecord{}},
         SampleCase{"empty.cfg", R::NeedsFirstRun, {}, ConfigRecord{}},
-        SampleCase{"eleven_bytes.cfg", R::NeedsFirstRun, {}, ConfigRecord{}}),
+        SampleCase{"eleven_bytes.cfg", R::NeedsFirstRun, {}, ConfigRecord{}},
+        SampleCase{"gmt_max.cfg", R::Loaded, {Damaged("time-zone offset")}, CairoWithoutOffset()},
+        SampleCase{"gmt_min.cfg", R::Loaded, {Damaged("time-zone offset")}, CairoWithoutOffset()},
+        SampleCase{
+            "gmt_fifteen.cfg", R::Loaded, {Damaged("time-zone offset")}, CairoWithoutOffset()},
+        SampleCase{"latitude_nan.cfg",
+                   R::Loaded,
+                   {Damaged("latitude")},
+                   CairoWithout(&ConfigRecord::latitude)},
+        SampleCase{"latitude_huge.cfg",
+                   R::Loaded,
+                   {Damaged("latitude")},
+                   CairoWithout(&ConfigRecord::latitude)},
+        SampleCase{"longitude_inf.cfg",
+                   R::Loaded,
+                   {Damaged("longitude")},
+                   CairoWithout(&ConfigRecord::longitude)},
+        SampleCase{"altitude_minus_inf.cfg",
+                   R::Loaded,
+                   {Damaged("altitude")},
+                   CairoWithout(&ConfigRecord::altitude)},
+        SampleCase{"latitude_and_longitude.cfg",
+                   R::Loaded,
+                   {Damaged("latitude and longitude")},
+                   [] {
+                       ConfigRecord r = CairoWithout(&ConfigRecord::latitude);
+                       r.longitude = 0.0;
+                       return r;
+                   }()}),
     [](const auto& info) {
         std::string name = info.param.file;
         name = name.substr(0, name.find('.'));
@@ -284,10 +335,32 @@ TEST(FollowSystemZone, KeepsWholeHoursInTheRecordAndTheMinutesBeside) {
         testing::ScopedTimeZone tz(c.zone);
         testing::RecordingMessageBoxes boxes;
         CConfigFile config(boxes);
+        config.followWindowsZone = 1;
         config.FollowSystemZone(MakeLocal(2024, 1, 15, 12, 0, 0));
         EXPECT_EQ(config.gmtOffsetHours, c.hours);
         EXPECT_EQ(config.exactGmtOffsetMinutes, c.minutes);
+        EXPECT_EQ(config.prayerSettings().gmtOffsetMinutes, c.minutes);
+        // Not following, the stored whole hours stand.
+        config.followWindowsZone = 0;
+        config.gmtOffsetHours = -7;
+        config.FollowSystemZone(MakeLocal(2024, 1, 15, 12, 0, 0));
+        EXPECT_EQ(config.gmtOffsetHours, -7);
+        EXPECT_EQ(config.exactGmtOffsetMinutes, std::nullopt);
+        EXPECT_EQ(config.prayerSettings().gmtOffsetMinutes, -420);
     }
+}
+
+// A record changed in memory to an offset no zone has computes as offset 0 rather than
+// overflowing.
+TEST(PrayerSettingsOf, AnOffsetNoZoneHasCountsAsZero) {
+    testing::RecordingMessageBoxes boxes;
+    CConfigFile config(boxes);
+    for (const std::int32_t hours : {INT32_MAX, INT32_MIN, 15, -13}) {
+        config.gmtOffsetHours = hours;
+        EXPECT_EQ(config.prayerSettings().gmtOffsetMinutes, 0) << hours;
+    }
+    config.gmtOffsetHours = 14;
+    EXPECT_EQ(config.prayerSettings().gmtOffsetMinutes, 840);
 }
 
 }  // namespace

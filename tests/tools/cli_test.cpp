@@ -161,12 +161,52 @@ TEST_F(CliTest, ConfigPrintsEveryFieldInFileOrder) {
               "daylightSavingActive=1\n");
 }
 
-TEST_F(CliTest, ConfigOfADamagedFileReportsOnStderrAndStillPrints) {
+TEST_F(CliTest, ConfigOfADamagedFileReportsOnStderrPrintsAndFails) {
     const CliRun r = RunCli(
         "config " + std::string(SALVENOR_TEST_DATA_DIR) + "/config/wrong_version.cfg", folder());
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, 1);
     EXPECT_THAT(r.err, HasSubstr("Error Reading initialization file..."));
     EXPECT_THAT(r.out, StartsWith("gmtOffsetHours=0\n"));
+}
+
+// Every command that reads zav.cfg: a reported read failure or a damaged field ends with status 1
+// after its message, and no times or page are made from what could not be read.
+TEST_F(CliTest, DamagedConfigurationFilesFailEveryCommandThatReadsThem) {
+    struct Case {
+        const char* sample;  // copied in as zav.cfg; "folder" puts a folder there
+        const char* message;
+    };
+    const Case cases[] = {
+        {"wrong_signature.cfg", "Error Reading initialization file..."},
+        {"wrong_version.cfg", "Error Reading initialization file..."},
+        {"wrong_end_marker.cfg", "Error Reading initialization file..."},
+        {"folder", "ERROR READING READING DISK."},
+        {"gmt_max.cfg", "its time-zone offset cannot be right"},
+        {"gmt_min.cfg", "its time-zone offset cannot be right"},
+        {"latitude_nan.cfg", "its latitude cannot be right"},
+        {"latitude_huge.cfg", "its latitude cannot be right"},
+        {"longitude_inf.cfg", "its longitude cannot be right"},
+        {"altitude_minus_inf.cfg", "its altitude cannot be right"},
+    };
+    for (const Case& c : cases) {
+        for (const char* command : {"times --date 2007-03-21", "today-page", "config"}) {
+            SCOPED_TRACE(std::string(c.sample) + ": " + command);
+            std::filesystem::remove_all(dir.file("zav.cfg"));
+            if (std::string(c.sample) == "folder") {
+                std::filesystem::create_directory(dir.file("zav.cfg"));
+            } else {
+                std::filesystem::copy_file(
+                    std::string(SALVENOR_TEST_DATA_DIR) + "/config/" + c.sample,
+                    dir.file("zav.cfg"));
+            }
+            const CliRun r = RunCli(command, folder());
+            EXPECT_EQ(r.status, 1);
+            EXPECT_THAT(r.err, HasSubstr(c.message));
+            if (std::string(command) != "config") {
+                EXPECT_EQ(r.out, "");
+            }
+        }
+    }
 }
 
 TEST_F(CliTest, ConfigNeedingFirstRunExitsTwo) {

@@ -1,8 +1,12 @@
 // Argument checks of salvenor-cli.
 #include "tools/cli/cli_common.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <iostream>
 
 #include "core/local_time.h"
@@ -10,6 +14,30 @@
 #include "platform/clock.h"
 
 namespace salvenor::cli {
+
+std::string CurrentDirectory() {
+    const std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
+    return cwd ? std::string(cwd.get()) : std::string(".");
+}
+
+OpenedConfiguration OpenConfiguration(const std::string& path, MessageBoxes& boxes) {
+    OpenedConfiguration opened;
+    auto config = std::make_unique<CConfigFile>(boxes);
+    config->configPath = path;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 ||
+        config->OpenConfig() == CConfigFile::OpenResult::NeedsFirstRun) {
+        std::cerr << "salvenor-cli: " << path
+                  << " is missing, empty or damaged: Salvenor would start first-run setup\n";
+        opened.status = ExitUsage;
+        return opened;
+    }
+    if (config->readFailed() || !config->damagedFields().empty()) {
+        opened.status = ExitFailure;
+    }
+    opened.config = std::move(config);
+    return opened;
+}
 
 int UsageError(std::string_view message) {
     std::cerr << "salvenor-cli: " << message << '\n';

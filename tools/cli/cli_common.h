@@ -1,10 +1,14 @@
 // Shared pieces of the salvenor-cli commands: argument checks, dates, exit codes.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "config/config_file.h"
+#include "platform/message_boxes.h"
 
 namespace salvenor::cli {
 
@@ -13,6 +17,19 @@ using Args = std::vector<std::string>;
 inline constexpr int ExitOk = 0;
 inline constexpr int ExitFailure = 1;
 inline constexpr int ExitUsage = 2;
+
+// The current folder, where the installation's files are looked for.
+std::string CurrentDirectory();
+
+// The configuration file at `path` (default: zav.cfg in the current folder) opened as start-up
+// opens it, without creating a missing one; its messages go to stderr. `status` is ExitOk, or
+// ExitFailure after a reported read failure or damaged fields (the record is still there), or
+// ExitUsage when first-run setup would follow (said on stderr; no record).
+struct OpenedConfiguration {
+    std::unique_ptr<CConfigFile> config;
+    int status = ExitOk;
+};
+OpenedConfiguration OpenConfiguration(const std::string& path, MessageBoxes& boxes);
 
 // Prints "salvenor-cli: <message>" on stderr and returns ExitUsage.
 int UsageError(std::string_view message);

@@ -1,8 +1,5 @@
 // salvenor-cli commands over the core and the configuration file: times, hijri, gregorian,
 // config, solar-table.
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -24,29 +21,6 @@
 namespace salvenor::cli {
 
 namespace {
-
-bool FileExists(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
-}
-
-std::string CurrentDirectory() {
-    std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
-    return cwd ? std::string(cwd.get()) : std::string(".");
-}
-
-// Opens a configuration file as start-up does, without creating a missing one. Empty when
-// first-run setup would follow (said on stderr).
-std::unique_ptr<CConfigFile> OpenConfiguration(const std::string& path, MessageBoxes& boxes) {
-    auto config = std::make_unique<CConfigFile>(boxes);
-    config->configPath = path;
-    if (!FileExists(path) || config->OpenConfig() == CConfigFile::OpenResult::NeedsFirstRun) {
-        std::cerr << "salvenor-cli: " << path
-                  << " is missing, empty or damaged: Salvenor would start first-run setup\n";
-        return nullptr;
-    }
-    return config;
-}
 
 struct TimesOptions {
     std::optional<Date> date;
@@ -130,10 +104,12 @@ int RunTimes(const Args& args) {
     StderrMessageBoxes boxes;
     std::unique_ptr<CConfigFile> config;
     if (fromFile) {
-        config = OpenConfiguration(CurrentDirectory() + "/" + ConfigFileName, boxes);
-        if (!config) {
-            return ExitUsage;
+        OpenedConfiguration opened =
+            OpenConfiguration(CurrentDirectory() + "/" + ConfigFileName, boxes);
+        if (opened.status != ExitOk) {
+            return opened.status;  // no times from settings that could not be read
         }
+        config = std::move(opened.config);
         config->FollowSystemZone(SystemClock().now());
         settings = config->prayerSettings();
     } else {
@@ -205,11 +181,12 @@ int RunConfig(const Args& args) {
     }
     const std::string path = args.empty() ? CurrentDirectory() + "/" + ConfigFileName : args[0];
     StderrMessageBoxes boxes;
-    const auto config = OpenConfiguration(path, boxes);
-    if (!config) {
-        return ExitUsage;
+    const OpenedConfiguration opened = OpenConfiguration(path, boxes);
+    if (!opened.config) {
+        return opened.status;
     }
-    const CConfigFile& c = *config;
+    // What was read is printed even after a reported failure, which still sets the status.
+    const CConfigFile& c = *opened.config;
     std::cout << "gmtOffsetHours=" << c.gmtOffsetHours << '\n'
               << "followWindowsZone=" << int{c.followWindowsZone} << '\n'
               << "cityName=" << c.cityName << '\n'
@@ -227,7 +204,7 @@ int RunConfig(const Args& args) {
               << "topReminderOffset=" << c.topReminderOffset << '\n'
               << "topReminderShown=" << int{c.topReminderShown} << '\n'
               << "daylightSavingActive=" << int{c.daylightSavingActive} << '\n';
-    return ExitOk;
+    return opened.status;
 }
 
 int RunSolarTable(const Args& args) {

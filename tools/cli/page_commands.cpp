@@ -1,8 +1,5 @@
 // salvenor-cli commands over the HTML pages: month (a month calendar page) and today-page
 // (today's prayer-times page), built in the current folder as the program builds them.
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <climits>
 #include <cstdlib>
 #include <iostream>
@@ -18,20 +15,6 @@
 #include "tools/cli/commands.h"
 
 namespace salvenor::cli {
-
-namespace {
-
-std::string CurrentDirectory() {
-    const std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
-    return cwd ? std::string(cwd.get()) : std::string(".");
-}
-
-bool FileExists(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
-}
-
-}  // namespace
 
 int RunMonth(const Args& args) {
     if (args.size() != 3 || (args[0] != "--hijri" && args[0] != "--gregorian")) {
@@ -61,15 +44,11 @@ int RunTodayPage(const Args& args) {
     }
     const std::string folder = CurrentDirectory();
     StderrMessageBoxes boxes;
-    CConfigFile config(boxes);
-    config.configPath = folder + "/" + ConfigFileName;
-    // A missing file is not created here: that belongs to the program's first-run setup.
-    if (!FileExists(config.configPath) ||
-        config.OpenConfig() == CConfigFile::OpenResult::NeedsFirstRun) {
-        std::cerr << "salvenor-cli: " << config.configPath
-                  << " is missing, empty or damaged: Salvenor would start first-run setup\n";
-        return ExitUsage;
+    OpenedConfiguration opened = OpenConfiguration(folder + "/" + ConfigFileName, boxes);
+    if (opened.status != ExitOk) {
+        return opened.status;
     }
+    CConfigFile& config = *opened.config;
     const ClockTime now = SystemClock().now();
     config.FollowSystemZone(now);
     // The running program keeps the daylight-saving flag at the local clock's state.
