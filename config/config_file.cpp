@@ -1,9 +1,7 @@
 // The configuration file format.
 #include "config/config_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <array>
 #include <cmath>
@@ -173,48 +171,31 @@ std::uint32_t CConfigFile::SavedSize() const {
                                       fajrAthanWavPath.size());
 }
 
-void CConfigFile::SaveSettings(bool /*truncate*/) {
-    const std::string temporary = configPath + ".saving";
-    bool ok = false;
-    {
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        FilePtr file(fd >= 0 ? ::fdopen(fd, "wb") : nullptr);
-        if (fd >= 0 && !file) {
-            ::close(fd);
-        }
-        if (file) {
-            CheckedWriter out(file.get());
-            out.WriteChecked(Signature.data(), Signature.size());
-            out.WriteU32(SavedSize());
-            out.WriteChecked(Version.data(), Version.size());
-            out.WriteI32(gmtOffsetHours);
-            out.WriteU8(followWindowsZone);
-            out.WriteCountedString(cityName);
-            out.WriteCountedString(countryName);
-            out.WriteI32(cityLetterIndex);
-            out.WriteF64(longitude);
-            out.WriteF64(latitude);
-            out.WriteF64(altitude);
-            out.WriteI32(calculationWay);
-            out.WriteCountedString(athanWavPath);
-            out.WriteCountedString(fajrAthanWavPath);
-            out.WriteU8(showAthanAlert);
-            out.WriteU8(barOnTopReminder);
-            out.WriteU8(muteAllSounds);
-            out.WriteI32(topReminderOffset);
-            out.WriteU8(topReminderShown);
-            out.WriteU8(daylightSavingActive);
-            out.WriteU32(ConfigEndMarker);
-            ok =
-                !out.failed() && std::fflush(file.get()) == 0 && ::fsync(::fileno(file.get())) == 0;
-            ok = (std::fclose(file.release()) == 0) && ok;
-        }
-    }
-    if (ok) {
-        ok = std::rename(temporary.c_str(), configPath.c_str()) == 0;
-    }
-    if (!ok) {
-        std::remove(temporary.c_str());
+void CConfigFile::SaveSettings() {
+    std::string bytes;
+    bytes.reserve(SavedSize());
+    bytes.append(Signature.data(), Signature.size());
+    AppendU32(bytes, SavedSize());
+    bytes.append(Version.data(), Version.size());
+    AppendI32(bytes, gmtOffsetHours);
+    AppendU8(bytes, followWindowsZone);
+    AppendCountedString(bytes, cityName);
+    AppendCountedString(bytes, countryName);
+    AppendI32(bytes, cityLetterIndex);
+    AppendF64(bytes, longitude);
+    AppendF64(bytes, latitude);
+    AppendF64(bytes, altitude);
+    AppendI32(bytes, calculationWay);
+    AppendCountedString(bytes, athanWavPath);
+    AppendCountedString(bytes, fajrAthanWavPath);
+    AppendU8(bytes, showAthanAlert);
+    AppendU8(bytes, barOnTopReminder);
+    AppendU8(bytes, muteAllSounds);
+    AppendI32(bytes, topReminderOffset);
+    AppendU8(bytes, topReminderShown);
+    AppendU8(bytes, daylightSavingActive);
+    AppendU32(bytes, ConfigEndMarker);
+    if (!ReplaceFileAtomically(configPath, bytes)) {
         boxes_.show(texts::ConfigSaveError, MessageIcon::None);
     }
 }

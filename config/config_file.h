@@ -71,11 +71,11 @@ class CConfigFile : public ConfigRecord {
     // Closes the file on every return.
     bool LoadSettings();
 
-    // Writes the whole record to a temporary file beside the configuration file and renames it
-    // over it, so that a failed save leaves the old file as it was. A failure is reported once
-    // with the save-error message; the record in memory stays in force. `truncate` is kept for
-    // the callers that create the file afresh; a saved file is always exactly the record.
-    void SaveSettings(bool truncate);
+    // Writes the whole record in place of the file (ReplaceFileAtomically: a reader meets the old
+    // file or the new one, a symlink is followed, the mode is kept), so that a saved file is
+    // always exactly the record and a failed save leaves the old file as it was. A failure is
+    // reported once with the save-error message; the record in memory stays in force.
+    void SaveSettings();
 
     // The zone-offset rule, for start-up, the Advanced Setup page and the bar's clock check:
     // while followWindowsZone is set, the offset is the system's at `now` (its whole hours into

@@ -120,7 +120,7 @@ void CAdvancedSetupPage::OnOK() {
     }
     config_.FollowSystemZone(clock_.now());
     config_.calculationWay = calculationWay_;
-    config_.SaveSettings(false);
+    config_.SaveSettings();
 }
 
 }  // namespace salvenor
