@@ -67,6 +67,16 @@ inline constexpr const char* TooManyCities = "Too Much Cities...not all cities a
 inline constexpr const char* FileNotFound = "%1 was not found.";
 inline constexpr const char* FileAccessDenied = "Access to %1 was denied.";
 inline constexpr const char* FileOpenFailed = "An unexpected error occurred while opening %1.";
+// The database is damaged; %s says how (one of the four texts below).
+inline constexpr const char* CityDatabaseDamaged =
+    "The world city database is damaged: %s.\nThe country and city lists cannot be trusted; you "
+    "might need to re-install ZAV again.";
+inline constexpr const char* SummaryNamelessCountry = "world.sum lists a country without a name";
+inline constexpr const char* SummaryNotRising =
+    "the countries of world.sum do not point to their cities in order";
+inline constexpr const char* SummaryPastTheEnd = "world.sum points past the end of IndexWorld.zav";
+inline constexpr const char* CityRecordNotAPlace =
+    "IndexWorld.zav holds cities whose coordinates no place can have; they are left out";
 // The credit the About window gives for the world city database.
 inline constexpr const char* GeoNamesCredit =
     "The world city database is built from GeoNames (https://www.geonames.org/), licensed under "

@@ -244,6 +244,7 @@ void CCitySelectionPage::RebuildCityList() {
         }
         switch (outcome) {
             case CityListOutcome::Listed:
+            case CityListOutcome::ListedDamaged:
                 cityList_->setCurrentIndex(0);
                 return;
             case CityListOutcome::SinkError:
@@ -323,7 +324,7 @@ void CCitySelectionPage::OnOK() {
     }
     config_.cityName = SelectedCity.name;
     config_.countryName = currentCountryName_;
-    config_.SaveSettings(false);
+    config_.SaveSettings();
 }
 
 }  // namespace salvenor
