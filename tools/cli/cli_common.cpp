@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "core/hijri.h"
 #include "core/local_time.h"
 #include "core/str_printf.h"
 #include "platform/clock.h"
@@ -57,6 +58,13 @@ std::optional<long long> ParseInteger(std::string_view text, long long min, long
     return value;
 }
 
+std::optional<long long> ParseDigits(std::string_view text, long long min, long long max) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return ParseInteger(text, min, max);
+}
+
 std::optional<double> ParseNumber(std::string_view text, double min, double max) {
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
@@ -88,14 +96,15 @@ std::optional<Date> ParseDate(std::string_view text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
         return std::nullopt;
     }
-    const auto year = ParseInteger(text.substr(0, 4), 1000, 9999);
-    const auto month = ParseInteger(text.substr(5, 2), 1, 12);
-    const auto day = ParseInteger(text.substr(8, 2), 1, 31);
+    const auto year = ParseDigits(text.substr(0, 4), 1, 9999);
+    const auto month = ParseDigits(text.substr(5, 2), 1, 12);
+    const auto day = ParseDigits(text.substr(8, 2), 1, 31);
     if (!year || !month || !day) {
         return std::nullopt;
     }
     const Date date{static_cast<int>(*year), static_cast<int>(*month), static_cast<int>(*day)};
-    if (date.day > DaysIn(date.year, date.month)) {
+    if (date.day > DaysIn(date.year, date.month) ||
+        !GregorianDateSupported(date.year, date.month, date.day)) {
         return std::nullopt;
     }
     return date;

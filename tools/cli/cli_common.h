@@ -37,6 +37,9 @@ int UsageError(std::string_view message);
 // A whole decimal number (optional sign, nothing else) within min..max.
 std::optional<long long> ParseInteger(std::string_view text, long long min, long long max);
 
+// Digits only (no sign, nothing else), within min..max: the fields of a date.
+std::optional<long long> ParseDigits(std::string_view text, long long min, long long max);
+
 // A finite decimal number (nothing else) within min..max.
 std::optional<double> ParseNumber(std::string_view text, double min, double max);
 
@@ -46,8 +49,14 @@ struct Date {
     int day = 0;
 };
 
-// YYYY-MM-DD, a real day of the Gregorian calendar (2007-02-30 and 1900-02-29 are refused).
+// YYYY-MM-DD in digits, a real day of the Gregorian calendar (2007-02-30 and 1900-02-29 are
+// refused) that the calendars serve: from the Hijri epoch (28 July 622) to the year 9999.
 std::optional<Date> ParseDate(std::string_view text);
+
+// The one line for a date or month outside what the calendars serve.
+inline constexpr std::string_view CalendarRange =
+    "the calendars serve the Hijri years 1 to 9999 and the Gregorian days from 28 July 622 (the "
+    "first day of the Hijri year 1) to the year 9999";
 
 // Today's local date.
 Date Today();

@@ -55,7 +55,8 @@ std::string ParseTimesOptions(const Args& args, TimesOptions& o) {
         const std::string& v = args[++i];
         if (a == "--date") {
             if (!(o.date = ParseDate(v))) {
-                return "not a date (YYYY-MM-DD): '" + v + "'";
+                return "not a date (YYYY-MM-DD) or not one " + std::string(CalendarRange) + ": '" +
+                       v + "'";
             }
         } else if (a == "--days") {
             const auto n = ParseInteger(v, 1, 36600);
@@ -147,7 +148,8 @@ int RunHijri(const Args& args) {
     if (args.size() == 1) {
         const auto parsed = ParseDate(args[0]);
         if (!parsed) {
-            return UsageError("not a date (YYYY-MM-DD): '" + args[0] + "'");
+            return UsageError("not a date (YYYY-MM-DD) or not one " + std::string(CalendarRange) +
+                              ": '" + args[0] + "'");
         }
         date = *parsed;
     }
@@ -161,9 +163,9 @@ int RunGregorian(const Args& args) {
     if (args.size() != 3) {
         return UsageError("gregorian takes a Hijri YEAR MONTH DAY");
     }
-    const auto year = ParseInteger(args[0], 1, 9999);
-    const auto month = ParseInteger(args[1], 1, 12);
-    const auto day = ParseInteger(args[2], 1, 30);
+    const auto year = ParseDigits(args[0], 1, 9999);
+    const auto month = ParseDigits(args[1], 1, 12);
+    const auto day = ParseDigits(args[2], 1, 30);
     if (!year || !month || !day) {
         return UsageError(
             "a Hijri date is a YEAR from 1 to 9999, a MONTH from 1 to 12 and a DAY "
