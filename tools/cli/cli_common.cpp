@@ -102,7 +102,7 @@ std::optional<Date> ParseDate(std::string_view text) {
     if (!year || !month || !day) {
         return std::nullopt;
     }
-    const Date date{static_cast<int>(*year), static_cast<int>(*month), static_cast<int>(*day)};
+    const Date date{static_cast<int>(*day), static_cast<int>(*month), static_cast<int>(*year)};
     if (date.day > DaysIn(date.year, date.month) ||
         !GregorianDateSupported(date.year, date.month, date.day)) {
         return std::nullopt;
@@ -112,7 +112,7 @@ std::optional<Date> ParseDate(std::string_view text) {
 
 Date Today() {
     const CalendarFields f = BreakLocal(SystemClock().now());
-    return {f.year, f.month, f.day};
+    return {f.day, f.month, f.year};
 }
 
 long long NoonOf(const Date& date) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "config/config_file.h"
+#include "core/hijri.h"
 #include "platform/message_boxes.h"
 
 namespace salvenor::cli {
@@ -43,11 +44,8 @@ std::optional<long long> ParseDigits(std::string_view text, long long min, long 
 // A finite decimal number (nothing else) within min..max.
 std::optional<double> ParseNumber(std::string_view text, double min, double max);
 
-struct Date {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
+// Dates are the calendar core's GregorianDate (day, month, year).
+using Date = GregorianDate;
 
 // YYYY-MM-DD in digits, a real day of the Gregorian calendar (2007-02-30 and 1900-02-29 are
 // refused) that the calendars serve: from the Hijri epoch (28 July 622) to the year 9999.

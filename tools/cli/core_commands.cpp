@@ -129,7 +129,7 @@ int RunTimes(const Args& args) {
         // The daylight-saving state of the day itself, unless it is forced on.
         settings.daylightSavingActive = o.dst || (fromFile && day.isDst == 1);
         const auto times = ComputePrayerTimes(when, settings);
-        std::string line = FormatDate({day.year, day.month, day.day});
+        std::string line = FormatDate({day.day, day.month, day.year});
         for (int i = 0; i < 6; ++i) {
             line += o.decimal ? StrPrintf(" %.9f", times[i])
                               : StrPrintf("  %s %s", PrayerNames[i],
@@ -171,9 +171,9 @@ int RunGregorian(const Args& args) {
             "a Hijri date is a YEAR from 1 to 9999, a MONTH from 1 to 12 and a DAY "
             "from 1 to 30");
     }
-    const GregorianDate g = HijriToGregorian(
-        {static_cast<int>(*day), static_cast<int>(*month), static_cast<int>(*year)});
-    std::cout << FormatDate({g.year, g.month, g.day}) << '\n';
+    std::cout << FormatDate(HijriToGregorian(
+                     {static_cast<int>(*day), static_cast<int>(*month), static_cast<int>(*year)}))
+              << '\n';
     return ExitOk;
 }
 
