@@ -27,7 +27,7 @@ bool RunFirstRunSetup(CConfigFile& config, MessageBoxes& boxes, SoundPlayer& sou
     ShowWebsiteReminder(nullptr);
 
     ApplyFirstRunDefaults(config);
-    config.SaveSettings(true);
+    config.SaveSettings();
     return true;
 }
 

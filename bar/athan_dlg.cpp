@@ -29,10 +29,6 @@ namespace {
 // The window is 247 x 248 dialog units of an 8-point font: about 370 x 403 pixels.
 constexpr QSize AthanMinimumSize(370, 403);
 constexpr QSize MosquePictureSize(321, 246);
-constexpr int MinutesMax = 300;
-constexpr int FirstRemindMinutes = 5;
-// Played when no call to prayer is chosen; relative to the installation folder.
-constexpr const char* FallbackAthanFile = "Athan-1.wav";
 
 // Takes the messages of a reading that nobody is there to see.
 class SilentMessageBoxes final : public MessageBoxes {
@@ -82,7 +78,7 @@ RemindAgainRow::RemindAgainRow(bool remindAgain, int minutes, QWidget* parent)
 
 bool RemindAgainRow::Read(MessageBoxes& boxes) {
     remindAgain_ = box_->isChecked() ? 1 : 0;
-    return fx::ReadIntegerInRange(edit_, remindMinutes_, 0, MinutesMax, boxes);
+    return fx::ReadIntegerInRange(edit_, remindMinutes_, 0, MaxRemindMinutes, boxes);
 }
 
 void RemindAgainRow::FollowCheckBox(MessageBoxes& boxes) {
@@ -90,21 +86,20 @@ void RemindAgainRow::FollowCheckBox(MessageBoxes& boxes) {
     edit_->setEnabled(remindAgain());
 }
 
-void ArmReminderFrom(RemindAgainRow& row, AlertContext& context, MessageBoxes& boxes) {
-    row.Read(boxes);
+bool ArmReminderFrom(RemindAgainRow& row, AlertContext& context, MessageBoxes& boxes) {
+    if (!row.Read(boxes)) {
+        return false;
+    }
     if (row.remindAgain() && context.armReminder) {
         context.armReminder(row.minutes());
     }
+    return true;
 }
 
-CAthanDlg::CAthanDlg(int prayerIndex, AlertContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
-    // Indexes outside the day are read as the time computation reads them.
-    const int index = prayerIndex > Isha ? Fajr : prayerIndex < Fajr ? Isha : prayerIndex;
-    const int next = index == Isha ? Fajr : index + 1;
-    const ClockTime now = context.clock.now();
-    const PrayerSettings settings = context.config.prayerSettings();
-    soundPath_ = index == Fajr ? context.config.fajrAthanWavPath : context.config.athanWavPath;
+CAthanDlg::CAthanDlg(const AthanRequest& request, AlertContext& context, QWidget* parent)
+    : QDialog(parent), context_(context), request_(request) {
+    const int index = WrapPrayerIndex(request.prayerIndex);
+    const int next = WrapPrayerIndex(request.nextIndex);
 
     setWindowTitle(QString::fromUtf8(texts::AthanCaption));
     // A title bar without a system menu or close box: the buttons and Escape close it.
@@ -113,10 +108,10 @@ CAthanDlg::CAthanDlg(int prayerIndex, AlertContext& context, QWidget* parent)
     small.setPointSize(8);
     setFont(small);
 
-    auto* headline =
-        new QLabel(Q(StrPrintf(texts::AthanHeadline, FormatPrayerTime(index, now, settings).c_str(),
-                               PrayerNames[index])),
-                   this);
+    auto* headline = new QLabel(
+        Q(StrPrintf(texts::AthanHeadline, FormatDecimalTime(index, request.prayerTime).c_str(),
+                    PrayerNames[static_cast<std::size_t>(index)])),
+        this);
     headline->setObjectName(QStringLiteral("headline"));
     headline->setAlignment(Qt::AlignCenter);
     headline->setWordWrap(true);
@@ -134,9 +129,10 @@ CAthanDlg::CAthanDlg(int prayerIndex, AlertContext& context, QWidget* parent)
     auto* nextFrame = new QFrame(this);
     nextFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     nextFrame->setMinimumSize(200, 28);
-    auto* nextPrayer = new QLabel(Q(StrPrintf(texts::AthanNextPrayer, PrayerNames[next],
-                                              FormatPrayerTime(next, now, settings).c_str())),
-                                  nextFrame);
+    auto* nextPrayer =
+        new QLabel(Q(StrPrintf(texts::AthanNextPrayer, PrayerNames[static_cast<std::size_t>(next)],
+                               FormatDecimalTime(next, request.nextTime).c_str())),
+                   nextFrame);
     nextPrayer->setObjectName(QStringLiteral("nextPrayer"));
     nextPrayer->setAlignment(Qt::AlignCenter);
     auto* frameLayout = new QHBoxLayout(nextFrame);
@@ -198,42 +194,26 @@ void CAthanDlg::showEvent(QShowEvent* event) {
     if (screen != nullptr) {
         move(CentredInside(cursor, frameGeometry().size(), screen->availableGeometry()));
     }
-    if (soundPath_.empty()) {
-        soundPath_ = FallbackAthanFile;
-    }
-    if (context_.config.muteAllSounds == 0) {
-        context_.sound.play(NativePath(soundPath_));
+    if (request_.playSound) {
+        context_.sound.play(NativePath(request_.soundPath));
     }
     stopButton_->setFocus();
-}
-
-void CAthanDlg::ArmReminder() {
-    ArmReminderFrom(*row_, context_, context_.boxes);
 }
 
 void CAthanDlg::OnStopAthan() {
     if (closed_) {
         return;
     }
-    if (context_.config.muteAllSounds == 0) {
+    if (request_.playSound) {
         context_.sound.stop();
     }
-    ArmReminder();
-    CloseAsOk();
+    OnCloseWindow();
 }
 
 void CAthanDlg::OnCloseWindow() {
-    if (closed_) {
-        return;
-    }
-    ArmReminder();
-    CloseAsOk();
-}
-
-void CAthanDlg::CloseAsOk() {
     // A message box of the reading runs its own loop, in which the bar may have closed this
     // window already.
-    if (!closed_ && row_->Read(context_.boxes) && !closed_) {
+    if (!closed_ && ArmReminderFrom(*row_, context_, context_.boxes) && !closed_) {
         done(Accepted);
     }
 }

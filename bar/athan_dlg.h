@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "bar/schedule.h"
 #include "config/config_file.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
@@ -60,24 +61,25 @@ class RemindAgainRow : public QWidget {
     QLineEdit* edit_;
 };
 
-// Reads the row and, when its box is checked, arms the bar's reminder with the minutes held,
-// whether or not the reading succeeded.
-void ArmReminderFrom(RemindAgainRow& row, AlertContext& context, MessageBoxes& boxes);
+// Reads the row and, when the reading succeeds and its box is checked, arms the bar's reminder
+// with its minutes. A value that fails the reading arms nothing (its message has been shown
+// once). Returns whether the reading succeeded.
+bool ArmReminderFrom(RemindAgainRow& row, AlertContext& context, MessageBoxes& boxes);
 
 class CAthanDlg : public QDialog {
     Q_OBJECT
 
   public:
-    CAthanDlg(int prayerIndex, AlertContext& context, QWidget* parent = nullptr);
+    // The window for the prayer the schedule announces: its name and time, the prayer after it,
+    // and the sound to play (or none), all as the request gives them.
+    CAthanDlg(const AthanRequest& request, AlertContext& context, QWidget* parent = nullptr);
 
     // What the bar calls for an athan window still open at the next prayer: it arms the reminder
     // as "Close Window" does and closes the window. It reports nothing and always closes, since
-    // the user is not at the window and a message would hold back the next prayer's window.
-    // Harmless on a window that has already closed.
+    // the user is not at the window and a message would hold back the next prayer's window; a
+    // value that would have been refused arms nothing. Harmless on a window that has already
+    // closed.
     void CloseAsCloseWindow();
-
-    // Reads the controls and arms the reminder when its box is checked.
-    void ArmReminder();
 
     void done(int result) override;
 
@@ -86,12 +88,12 @@ class CAthanDlg : public QDialog {
 
   private:
     void OnStopAthan();
+    // Reads the controls, arms the reminder when asked and closes as OK; a refused value keeps
+    // the window open (one message) and arms nothing.
     void OnCloseWindow();
-    // Closes as OK: the controls are read once more and the window stays open when that fails.
-    void CloseAsOk();
 
     AlertContext& context_;
-    std::string soundPath_;
+    const AthanRequest request_;
     bool initialised_ = false;
     bool closed_ = false;
     RemindAgainRow* row_ = nullptr;

@@ -277,13 +277,19 @@ void CPrayerBarDlg::OnProgressTimer() {
 }
 
 void CPrayerBarDlg::OnNextPrayerTimer() {
-    const PrayerTick tick = schedule_.OnNextPrayerTick();
+    ApplyPrayerTick(schedule_.OnNextPrayerTick());
+}
+
+void CPrayerBarDlg::ApplyPrayerTick(const PrayerTick& tick) {
     if (tick.arrival == PrayerArrival::Early) {
         nextPrayerTimer_.start(ClampMs(tick.rearmMs));
         return;
     }
     Apply(*tick.restart);
     update();  // the picture without the old line; the first progress tick draws the new one
+    if (tick.arrival == PrayerArrival::Rescheduled) {
+        return;
+    }
     // An athan window still open from the previous prayer closes as its "Close Window" does.
     if (const QPointer<CAthanDlg> previous = openAthanWindow) {
         openAthanWindow.clear();
@@ -298,7 +304,7 @@ void CPrayerBarDlg::OnNextPrayerTimer() {
 
 void CPrayerBarDlg::OpenAthanWindow(const AthanRequest& request) {
     // Modal: the timers go on firing in its loop, and a later prayer may close it from there.
-    const auto window = std::make_unique<CAthanDlg>(request.prayerIndex, alertContext_);
+    const auto window = std::make_unique<CAthanDlg>(request, alertContext_);
     openAthanWindow = window.get();
     window->exec();
     if (openAthanWindow == window.get()) {
@@ -323,8 +329,8 @@ int CPrayerBarDlg::ArmReminder(int minutes) {
 }
 
 void CPrayerBarDlg::OnClockCheckTimer() {
-    if (const auto restart = schedule_.OnClockCheck(monotonic_.elapsed())) {
-        Apply(*restart);
+    if (const auto tick = schedule_.OnClockCheck(monotonic_.elapsed())) {
+        ApplyPrayerTick(*tick);
     }
 }
 

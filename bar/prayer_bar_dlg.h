@@ -101,6 +101,7 @@ class CPrayerBarDlg : public QWidget {
 
   private:
     void Apply(const ScheduleRestart& restart);
+    void ApplyPrayerTick(const PrayerTick& tick);
     void BringBarToFront(const BarFront& front);
     void OpenAthanWindow(const AthanRequest& request);
     int ArmReminder(int minutes);

@@ -21,9 +21,6 @@ namespace {
 
 // The window is 169 x 174 dialog units of an 8-point font: about 254 x 283 pixels.
 constexpr QSize ReminderMinimumSize(254, 283);
-constexpr int FirstRemindMinutes = 5;
-// The reminder's chime, relative to the installation folder.
-constexpr const char* ChimeFile = "AlSalah.wav";
 
 QLabel* Picture(const QString& resource, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -99,7 +96,7 @@ void CReminderDlg::showEvent(QShowEvent* event) {
         move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
     }
     // The chime sounds even when all sounds are muted: the user asked for this reminder.
-    context_.sound.play(NativePath(ChimeFile));
+    context_.sound.play(NativePath(ChimeFileName));
     prayedButton_->setFocus();
 }
 
@@ -107,8 +104,10 @@ void CReminderDlg::OnLater() {
     if (closed_) {
         return;
     }
-    ArmReminderFrom(*row_, context_, context_.boxes);
-    CloseAsOk();
+    // A refused value keeps the window open after its one message and arms nothing.
+    if (ArmReminderFrom(*row_, context_, context_.boxes) && !closed_) {
+        done(Accepted);
+    }
 }
 
 void CReminderDlg::CloseAsOk() {

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <ctime>
 #include <limits>
 
 #include "core/local_time.h"
@@ -14,77 +13,12 @@ namespace salvenor {
 
 namespace {
 
-constexpr std::int64_t SecondsPerDay = 86400;
-constexpr double MinuteInHours = 0.016666666666666666;
-// A time no more than this many hours after the start of the current minute has passed.
-constexpr double PassedWithin = 0.016667;
-
-// The clock time of a local date (shifted by whole days) at hour:minute, second 0, read under
-// the given daylight-saving state. The prayer times are computed under the state of the moment
-// they are looked up, so they must be read back under the same state, not the one the library
-// would pick for the target time: otherwise a prayer past a change of the clocks would come an
-// hour early or late.
-ClockTime LocalMinute(const CalendarFields& day, int dayShift, int hour, int minute, bool dst) {
-    std::tm tm{};
-    tm.tm_year = day.year - 1900;
-    tm.tm_mon = day.month - 1;
-    tm.tm_mday = day.day + dayShift;
-    tm.tm_hour = hour;
-    tm.tm_min = minute;
-    tm.tm_sec = 0;
-    tm.tm_isdst = dst ? 1 : 0;
-    return static_cast<ClockTime>(std::mktime(&tm));
-}
-
-// Noon of a local date shifted by whole days: a clock time safely inside that day whatever the
-// clocks do around midnight.
-ClockTime LocalNoon(const CalendarFields& day, int dayShift) {
-    return MakeLocal(day.year, day.month, day.day + dayShift, 12, 0, 0);
-}
-
-struct HourMinute {
-    int hour;
-    int minute;
-};
-
-// Minutes are cut, never rounded.
-HourMinute Split(DecimalHours t) {
-    const int hour = static_cast<int>(t);
-    return {hour, static_cast<int>((t - hour) * 60)};
-}
-
-}  // namespace
-
-PrayerInterval MeasureInterval(ClockTime now, CConfigFile& config) {
+PrayerInterval IntervalBetween(const PrayerEvent& previous, const NextPrayer& next, ClockTime now) {
     PrayerInterval interval;
-    interval.next = FindNextPrayer(now, config.prayerSettings());
-    const bool dst = interval.next.daylightSaving;
-    config.daylightSavingActive = dst ? 1 : 0;
-    const PrayerSettings settings = config.prayerSettings();
-    const CalendarFields local = BreakLocal(now);
-
-    // A Fajr found is today's when today's Fajr still lies ahead by the search's own test (on
-    // the same computation), otherwise it is tomorrow's. Before today's Fajr the interval began
-    // with yesterday's Isha.
-    int nextDay = 0;
-    int previousDay = 0;
-    if (interval.next.index == Fajr) {
-        const double nowHours = local.hour + local.minute * MinuteInHours;
-        const bool todays = ComputePrayerTimes(now, settings)[Fajr] - nowHours > PassedWithin;
-        if (todays) {
-            previousDay = -1;
-        } else {
-            nextDay = 1;
-        }
-    }
-    interval.nextTime = LocalMinute(local, nextDay, interval.next.hour, interval.next.minute, dst);
-
-    // Index -1 gives Isha.
-    const DecimalHours previous =
-        ComputePrayerTime(interval.next.index - 1, LocalNoon(local, previousDay), settings);
-    const HourMinute prev = Split(previous);
-    interval.previousTime = LocalMinute(local, previousDay, prev.hour, prev.minute, dst);
-
+    interval.next = next;
+    interval.previous = previous;
+    interval.nextTime = PrayerMinute(next.event, next.daylightSaving);
+    interval.previousTime = PrayerMinute(previous, next.daylightSaving);
     interval.length = interval.nextTime - interval.previousTime;
     // The previous time can lie up to a minute ahead (a time within a minute of now counts as
     // passed); the interval has then not begun.
@@ -92,6 +26,24 @@ PrayerInterval MeasureInterval(ClockTime now, CConfigFile& config) {
     interval.elapsed = static_cast<std::uint32_t>(
         std::clamp<std::int64_t>(elapsed, 0, std::numeric_limits<std::uint32_t>::max()));
     return interval;
+}
+
+}  // namespace
+
+PrayerInterval MeasureInterval(ClockTime now, CConfigFile& config) {
+    const NextPrayer next = FindNextPrayer(now, config.prayerSettings());
+    config.daylightSavingActive = next.daylightSaving ? 1 : 0;
+    return IntervalBetween(PrayerBefore(next.event, config.prayerSettings()), next, now);
+}
+
+PrayerInterval MeasureIntervalAfter(const PrayerEvent& arrived, ClockTime now,
+                                    CConfigFile& config) {
+    NextPrayer next;
+    next.daylightSaving = BreakLocal(now).isDst == 1;
+    config.daylightSavingActive = next.daylightSaving ? 1 : 0;
+    const PrayerSettings settings = config.prayerSettings();
+    next.event = PrayerAfter(arrived, settings);
+    return IntervalBetween(PrayerBefore(next.event, settings), next, now);
 }
 
 ProgressPlan PlanProgress(std::int64_t intervalLength, std::uint32_t elapsed) {
@@ -114,16 +66,11 @@ int LineColumns(std::uint32_t p) {
     return static_cast<int>(std::min<std::uint32_t>(p - 4, StripeColumns));
 }
 
-std::string ScheduleTitle(int prayerIndex, int hour, int minute) {
-    const char* ampm = "AM";
-    if (hour > 12 || (hour == 12 && prayerIndex >= Thuhr)) {
-        ampm = "PM";
-        if (hour > 12) {
-            hour -= 12;
-        }
-    }
-    const int index = std::clamp(prayerIndex, 0, 5);
-    return StrPrintf(texts::NextPrayerTitle, PrayerNames[index], hour, minute, ampm);
+std::string ScheduleTitle(int prayerIndex, DecimalHours time) {
+    const int index = WrapPrayerIndex(prayerIndex);
+    const ClockTimeParts clock = ClockTimeOf(index, time, AmPmLetters::Upper);
+    return StrPrintf(texts::NextPrayerTitle, PrayerNames[static_cast<std::size_t>(index)],
+                     clock.hour, clock.minute, clock.suffix);
 }
 
 TopReminderZone TopReminderZoneOf(std::uint32_t r) {
@@ -145,15 +92,18 @@ ScheduleRestart PrayerSchedule::RestartSchedule() {
     // One clock reading for everything, so that the title, the line and the timer always speak
     // of the same prayer even when the minute turns during the restart.
     const ClockTime now = clock_.now();
-    const PrayerInterval interval = MeasureInterval(now, config_);
+    return Restart(MeasureInterval(now, config_), now);
+}
+
+ScheduleRestart PrayerSchedule::Restart(const PrayerInterval& interval, ClockTime now) {
     const ProgressPlan plan = PlanProgress(interval.length, interval.elapsed);
     progressStep_ = plan.step;
     progressStart_ = plan.start;
     progressTicks_ = 0;
 
-    nextIndex_ = interval.next.index;
+    awaited_ = interval.next.event;
     nextTime_ = interval.nextTime;
-    title_ = ScheduleTitle(interval.next.index, interval.next.hour, interval.next.minute);
+    title_ = ScheduleTitle(awaited_.index, awaited_.time);
 
     ScheduleRestart restart;
     restart.title = title_;
@@ -189,7 +139,7 @@ ProgressTick PrayerSchedule::OnProgressTick() {
 PrayerTick PrayerSchedule::OnNextPrayerTick() {
     const ClockTime now = clock_.now();
     PrayerTick tick;
-    tick.prayerIndex = nextIndex_;
+    tick.prayerIndex = awaited_.index;
     if (now < nextTime_) {
         // A timer may fire a little early; the prayer has not come yet.
         tick.arrival = PrayerArrival::Early;
@@ -198,25 +148,35 @@ PrayerTick PrayerSchedule::OnNextPrayerTick() {
     }
     // Past the prayer's minute the tick is late: the machine slept or the clock was set forward
     // before the clock check noticed. The bar names the next prayer without a late alert.
-    const bool missed = now >= nextTime_ + 60;
-    tick.restart = RestartSchedule();
-    lineSteps_ = 0;
-    if (missed) {
+    if (now >= nextTime_ + 60) {
         tick.arrival = PrayerArrival::Missed;
+        tick.restart = RestartSchedule();
+        lineSteps_ = 0;
         return tick;
     }
+    const PrayerEvent arrived = awaited_;
     tick.arrival = PrayerArrival::Arrived;
-    if (config_.showAthanAlert != 0 && tick.prayerIndex != Shrook) {
-        tick.athan = AthanRequest{tick.prayerIndex, AthanSoundFor(tick.prayerIndex, config_),
-                                  config_.muteAllSounds == 0};
+    tick.restart = Restart(MeasureIntervalAfter(arrived, now, config_), now);
+    lineSteps_ = 0;
+    if (config_.showAthanAlert != 0 && arrived.index != Shrook) {
+        AthanRequest athan;
+        athan.prayerIndex = arrived.index;
+        athan.prayerTime = arrived.time;
+        athan.nextIndex = awaited_.index;
+        athan.nextTime = awaited_.time;
+        athan.soundPath = AthanSoundFor(arrived.index, config_);
+        athan.playSound = config_.muteAllSounds == 0;
+        tick.athan = athan;
     } else if (!alwaysOnTop_ && config_.barOnTopReminder != 0) {
         tick.front = BringBarToFront();
     }
     return tick;
 }
 
-std::optional<ScheduleRestart> PrayerSchedule::OnClockCheck(std::int64_t monotonicMs) {
+std::optional<PrayerTick> PrayerSchedule::OnClockCheck(std::int64_t monotonicMs) {
     const ClockTime now = clock_.now();
+    // The user may have chosen another zone since the last look.
+    RefreshLocalZone();
     const long zone = BreakLocal(now).gmtOffsetSeconds;
     const bool first = !watching_;
     const std::int64_t departure = (now - lastWall_) * 1000 - (monotonicMs - lastMonotonicMs_);
@@ -228,10 +188,17 @@ std::optional<ScheduleRestart> PrayerSchedule::OnClockCheck(std::int64_t monoton
     if (first || (std::abs(departure) <= ClockJumpToleranceMs && !zoneChanged)) {
         return std::nullopt;
     }
-    if (config_.followWindowsZone != 0) {
-        config_.FollowSystemZone(now);
+    config_.FollowSystemZone(now);
+    if (now >= nextTime_) {
+        // The awaited prayer's minute has come while the timer could not see it (the machine
+        // woke, or the clock was set): the tick it would have had.
+        return OnNextPrayerTick();
     }
-    return RestartSchedule();
+    PrayerTick tick;
+    tick.arrival = PrayerArrival::Rescheduled;
+    tick.prayerIndex = awaited_.index;
+    tick.restart = RestartSchedule();
+    return tick;
 }
 
 BarFront PrayerSchedule::BringBarToFront() const {

@@ -24,14 +24,18 @@ inline constexpr int StripeColumns = 144;
 inline constexpr int ClockCheckPeriodMs = 30000;
 inline constexpr std::int64_t ClockJumpToleranceMs = 2000;
 
-// The chime of the bar, and the call to prayer played when the settings name none; both are
-// relative to the working directory.
+// The chime of the bar and of the reminder window, and the call to prayer played when the
+// settings name none; both are relative to the working directory.
 inline constexpr const char* ChimeFileName = "AlSalah.wav";
 inline constexpr const char* FallbackAthanFileName = "Athan-1.wav";
+// The alert windows offer a reminder after this many minutes, and take 0 up to the maximum.
+inline constexpr int FirstRemindMinutes = 5;
+inline constexpr int MaxRemindMinutes = 300;
 
 // The current interval: from the previous prayer's minute to the next prayer's minute.
 struct PrayerInterval {
-    NextPrayer next;             // the search's result at the moment measured
+    NextPrayer next;             // the prayer awaited, and the clock's daylight-saving state
+    PrayerEvent previous;        // the prayer before it
     ClockTime previousTime = 0;  // the previous prayer's minute, second 0
     ClockTime nextTime = 0;      // the next prayer's minute, second 0
     std::int64_t length = 0;     // nextTime - previousTime, seconds
@@ -44,6 +48,11 @@ struct PrayerInterval {
 // which spans a change of the clocks still ends at the moment the prayer comes.
 PrayerInterval MeasureInterval(ClockTime now, CConfigFile& config);
 
+// The interval that follows a prayer that has just come: it leads to the prayer after it, even
+// when that one falls within the same minute (beyond the polar circles Maghrib and Isha can lie
+// seconds apart), so that every prayer comes once, in order.
+PrayerInterval MeasureIntervalAfter(const PrayerEvent& arrived, ClockTime now, CConfigFile& config);
+
 // The step and the starting position of the progress line for an interval.
 struct ProgressPlan {
     std::uint32_t step = 1;   // seconds per column, at least 1
@@ -55,9 +64,9 @@ ProgressPlan PlanProgress(std::int64_t intervalLength, std::uint32_t elapsed);
 // none below 5, then p - 4, never past the stripe's end.
 int LineColumns(std::uint32_t p);
 
-// "Next: %s at: %d:%02d %s" for a prayer at hour (0..23) and minute: 12-hour hours, "PM" from
-// 13:00 and at 12 for Thuhr and later, "AM" otherwise (0:20 stays 0:20 AM).
-std::string ScheduleTitle(int prayerIndex, int hour, int minute);
+// "Next: %s at: %d:%02d %s" for a prayer at a decimal hour, its clock time as every window
+// writes it (FormatDecimalTime) with "AM" or "PM".
+std::string ScheduleTitle(int prayerIndex, DecimalHours time);
 
 // The bring-to-front rule's two zones of r = 146 - topReminderOffset (an unsigned 32-bit
 // difference, so an offset above 146 wraps round to a very large r).
@@ -90,25 +99,31 @@ struct ProgressTick {
 };
 
 enum class PrayerArrival {
-    Early,    // the tick came before the prayer's minute: wait for the rest
-    Arrived,  // the prayer's minute has come
-    Missed,   // the minute passed unseen (suspend, the clock set forward): no late alert
+    Early,        // the tick came before the prayer's minute: wait for the rest
+    Arrived,      // the prayer's minute has come
+    Missed,       // the minute passed unseen (suspend, the clock set forward): no late alert
+    Rescheduled,  // the clock or its zone changed before the prayer came: the schedule restarted
 };
 
+// The athan window for a prayer: what it says and what it plays. The window shows and plays
+// exactly this.
 struct AthanRequest {
     int prayerIndex = 0;
+    DecimalHours prayerTime = 0.0;  // the prayer's time on the clock of its date
+    int nextIndex = 0;              // the prayer after it, as the bar now names it
+    DecimalHours nextTime = 0.0;
     std::string soundPath;  // as stored; see AthanSoundFor
     bool playSound = true;  // false when all sounds are muted
 };
 
 // What a next-prayer tick asks of the window. For Arrived and Missed the schedule has restarted
 // (`restart`), the line is cleared, and an athan window still open from an earlier prayer is to
-// be closed as its "Close Window" button does.
+// be closed as its "Close Window" button does. Rescheduled only restarts.
 struct PrayerTick {
     PrayerArrival arrival = PrayerArrival::Early;
     int prayerIndex = 0;                     // the prayer that was awaited
     std::int64_t rearmMs = 0;                // Early: the rest of the wait
-    std::optional<ScheduleRestart> restart;  // Arrived, Missed
+    std::optional<ScheduleRestart> restart;  // Arrived, Missed, Rescheduled
     std::optional<AthanRequest> athan;       // Arrived, alerts on, not sunrise
     std::optional<BarFront> front;           // Arrived without an athan window
 };
@@ -130,9 +145,12 @@ class PrayerSchedule {
 
     // The wall-clock check, with the monotonic clock's reading in milliseconds. The first call
     // only takes the readings. A departure of the wall clock from the monotonic clock of more than
-    // ClockJumpToleranceMs since the last call, or a change of the local zone offset, restarts the
-    // schedule (taking the zone from the system again when the settings follow it).
-    std::optional<ScheduleRestart> OnClockCheck(std::int64_t monotonicMs);
+    // ClockJumpToleranceMs since the last call, or a change of the local zone offset (the zone
+    // read afresh, daylight saving included), is answered: the zone is taken from the system again
+    // when the settings follow it; a prayer whose minute has come meanwhile is handled as its
+    // timer's tick would (its athan when the minute began less than a minute ago); otherwise the
+    // schedule restarts (Rescheduled).
+    std::optional<PrayerTick> OnClockCheck(std::int64_t monotonicMs);
 
     BarFront BringBarToFront() const;
 
@@ -140,7 +158,8 @@ class PrayerSchedule {
     bool alwaysOnTop() const { return alwaysOnTop_; }
     void setAlwaysOnTop(bool on) { alwaysOnTop_ = on; }
 
-    int nextIndex() const { return nextIndex_; }
+    int nextIndex() const { return awaited_.index; }
+    const PrayerEvent& awaited() const { return awaited_; }
     const std::string& title() const { return title_; }
     ClockTime nextPrayerTime() const { return nextTime_; }
     std::uint32_t progressStep() const { return progressStep_; }
@@ -151,11 +170,13 @@ class PrayerSchedule {
     int lineColumns() const { return LineColumns(lineSteps_); }
 
   private:
+    ScheduleRestart Restart(const PrayerInterval& interval, ClockTime now);
+
     CConfigFile& config_;
     const Clock& clock_;
     bool alwaysOnTop_ = true;
 
-    int nextIndex_ = 0;
+    PrayerEvent awaited_;
     std::string title_;
     ClockTime nextTime_ = 0;
     std::uint32_t progressStep_ = 1;

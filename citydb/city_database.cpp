@@ -6,13 +6,14 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
 #include "config/binary_io.h"
 #include "core/paths.h"
+#include "core/str_printf.h"
 #include "core/texts.h"
 
 namespace salvenor {
@@ -28,12 +29,22 @@ std::string FillFileName(std::string_view pattern, std::string_view fileName) {
     return text;
 }
 
+std::string PathUnder(const std::string& directory, const char* storedName) {
+    const std::string native = NativePath(storedName);
+    return directory.empty() ? native : directory + "/" + native;
+}
+
+// Coordinates a place on the earth can have.
+bool IsPlace(const CityCoordinates& c) {
+    return c.latitude >= -90.0 && c.latitude <= 90.0 && c.longitude >= -180.0 &&
+           c.longitude <= 180.0 && std::isfinite(c.altitude);
+}
+
 // Opens one of the database files for reading; on failure the general error report names the
 // file in its stored form and the cause, and the result is empty.
 FilePtr OpenDatabaseFile(const std::string& directory, const char* storedName,
                          MessageBoxes& boxes) {
-    const std::string native = NativePath(storedName);
-    const std::string path = directory.empty() ? native : directory + "/" + native;
+    const std::string path = PathUnder(directory, storedName);
     errno = 0;
     FilePtr file = OpenFile(path, "rb");
     const char* pattern = nullptr;
@@ -58,32 +69,6 @@ FilePtr OpenDatabaseFile(const std::string& directory, const char* storedName,
     return file;
 }
 
-// Reads a counted string into `text`, reusing its storage. A count beyond the bytes left is a
-// short read, reported before anything is allocated for it.
-void ReadCountedInto(ExactReader& reader, std::string& text) {
-    const std::uint32_t count = reader.ReadU32();
-    const std::uint64_t left = reader.size() - std::min(reader.size(), reader.position());
-    if (count > left) {
-        reader.Seek(reader.size());
-        unsigned char byte = 0;
-        reader.ReadExact(&byte, 1);  // fails: the disk-read message and exit code 1
-    }
-    text.resize(count);
-    reader.ReadExact(text.data(), count);
-    const auto zero = text.find('\0');
-    if (zero != std::string::npos) {
-        text.resize(zero);
-    }
-}
-
-double DecodeF64(const unsigned char* bytes) {
-    std::uint64_t bits = 0;
-    for (int i = 7; i >= 0; --i) {
-        bits = (bits << 8) | bytes[i];
-    }
-    return std::bit_cast<double>(bits);
-}
-
 // Latitude, longitude and altitude: three little-endian doubles, read in one go.
 CityCoordinates ReadCoordinates(ExactReader& reader) {
     std::array<unsigned char, 24> bytes{};
@@ -96,42 +81,81 @@ CityCoordinates ReadCoordinates(ExactReader& reader) {
 CityDatabase::CityDatabase(std::string directory, MessageBoxes& boxes)
     : directory_(std::move(directory)), boxes_(boxes) {}
 
-std::optional<std::vector<std::string>> CityDatabase::ReadCountryNames() const {
+std::optional<std::vector<CountryEntry>> CityDatabase::ReadSummary() const {
     const FilePtr file = OpenDatabaseFile(directory_, CountrySummaryFile, boxes_);
     if (!file) {
         return std::nullopt;
     }
     ExactReader reader(file.get(), boxes_);
-    std::vector<std::string> names;
+    std::vector<CountryEntry> entries;
     while (!reader.AtEnd()) {
-        names.push_back(reader.ReadCountedString());
-        reader.ReadU32();
+        CountryEntry entry;
+        reader.ReadCountedString(entry.name);
+        entry.offset = reader.ReadU32();
+        entries.push_back(std::move(entry));
+    }
+    // Each country's cities start after the previous country's; a country without cities of
+    // its own (the closing "Not Valid" record) points at the end of the city file.
+    struct stat st {};
+    const std::string cityPath = PathUnder(directory_, CityIndexFile);
+    const bool sized = ::stat(cityPath.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    const auto citySize = static_cast<std::uint64_t>(sized ? st.st_size : 0);
+    const char* damage = nullptr;
+    for (std::size_t i = 0; i < entries.size() && damage == nullptr; ++i) {
+        const std::uint64_t offset = entries[i].offset;
+        if (entries[i].name.empty()) {
+            damage = texts::SummaryNamelessCountry;
+        } else if (sized && offset > citySize) {
+            damage = texts::SummaryPastTheEnd;
+        } else if (i > 0 && offset <= entries[i - 1].offset && !(sized && offset == citySize)) {
+            damage = texts::SummaryNotRising;
+        }
+    }
+    if (damage != nullptr) {
+        ReportDamage(damage);
+        return std::nullopt;
+    }
+    return entries;
+}
+
+void CityDatabase::ReportDamage(const char* what) const {
+    boxes_.show(StrPrintf(texts::CityDatabaseDamaged, what), MessageIcon::Exclamation);
+}
+
+std::optional<std::vector<std::string>> CityDatabase::ReadCountryNames() const {
+    const auto entries = ReadSummary();
+    if (!entries) {
+        return std::nullopt;
+    }
+    std::vector<std::string> names;
+    names.reserve(entries->size());
+    for (const CountryEntry& entry : *entries) {
+        names.push_back(entry.name);
     }
     return names;
 }
 
 std::optional<CountryEntry> CityDatabase::FindCountryEntry(int position) const {
-    const FilePtr file = OpenDatabaseFile(directory_, CountrySummaryFile, boxes_);
-    if (!file) {
+    const auto entries = ReadSummary();
+    if (!entries) {
         return std::nullopt;
     }
-    ExactReader reader(file.get(), boxes_);
-    CountryEntry entry;
-    long long counter = 1;
-    while (!reader.AtEnd()) {
-        ReadCountedInto(reader, entry.name);
-        entry.offset = reader.ReadU32();
-        if (counter == position) {
-            break;
-        }
-        ++counter;
+    if (entries->empty()) {
+        return CountryEntry{};
     }
-    return entry;
+    // Position k >= 1 shows record k - 1; the placeholder, no selection and positions past the
+    // end give the last record.
+    if (position >= 1 && static_cast<std::size_t>(position) <= entries->size()) {
+        return (*entries)[static_cast<std::size_t>(position - 1)];
+    }
+    return entries->back();
 }
 
 CityListOutcome CityDatabase::ListCitiesByLetter(const CountryEntry& entry, int letterIndex,
                                                  CitySink& sink, CityCoordinateTable& table,
                                                  int* listed) const {
+    // Cleared first: a file that cannot be read must not leave another country's cities listed.
+    sink.clear();
     const FilePtr file = OpenDatabaseFile(directory_, CityIndexFile, boxes_);
     if (!file) {
         if (listed != nullptr) {
@@ -154,8 +178,8 @@ CityListOutcome CityDatabase::ListCitiesByLetter(const CountryEntry& entry, int 
     std::string city;
     bool overflow = false;
     bool restart = false;
+    bool damaged = false;
     CityListOutcome outcome = CityListOutcome::Listed;
-    sink.clear();
 
     // A restart is due even when the match that overflowed was the file's last record: the list
     // must still be made again without the minor cities.
@@ -166,8 +190,8 @@ CityListOutcome CityDatabase::ListCitiesByLetter(const CountryEntry& entry, int 
             sink.clear();
             count = 0;
         }
-        ReadCountedInto(reader, country);
-        ReadCountedInto(reader, city);
+        reader.ReadCountedString(country);
+        reader.ReadCountedString(city);
         const CityCoordinates coordinates = ReadCoordinates(reader);
 
         if (overflow && city.find('%') != std::string::npos) {
@@ -178,6 +202,10 @@ CityListOutcome CityDatabase::ListCitiesByLetter(const CountryEntry& entry, int 
             count = 0;
         } else if (country != blockCountry) {
             break;  // the block has ended
+        }
+        if (!IsPlace(coordinates)) {
+            damaged = true;  // no place has them: left out, and reported once below
+            continue;
         }
         if (city.empty() || city == previousCity) {
             continue;
@@ -211,8 +239,14 @@ CityListOutcome CityDatabase::ListCitiesByLetter(const CountryEntry& entry, int 
     if (listed != nullptr) {
         *listed = count;
     }
+    if (damaged) {
+        ReportDamage(texts::CityRecordNotAPlace);
+    }
     if (outcome == CityListOutcome::Listed && count == 0) {
         outcome = CityListOutcome::NoCityWithLetter;
+    }
+    if (outcome == CityListOutcome::Listed && damaged) {
+        outcome = CityListOutcome::ListedDamaged;
     }
     return outcome;
 }

@@ -55,7 +55,8 @@ enum class CityListOutcome {
     NoCityWithLetter,  // records were read but none was listed
     SinkError,
     SinkNoSpace,
-    FileError,  // the city file could not be opened; "%1 was not found." has been shown
+    FileError,      // the city file could not be opened; "%1 was not found." has been shown
+    ListedDamaged,  // as Listed, but records no place can have were left out (reported once)
 };
 
 class CityDatabase {
@@ -63,7 +64,9 @@ class CityDatabase {
     // `directory` is the folder the stored names are relative to (the working directory).
     CityDatabase(std::string directory, MessageBoxes& boxes);
 
-    // The names of all summary records, in file order; empty after a reported file error.
+    // The names of all summary records, in file order; empty after a reported file error or a
+    // summary reported damaged (a country without a name, offsets that do not rise or that point
+    // past the end of the city file).
     std::optional<std::vector<std::string>> ReadCountryNames() const;
 
     // The entry shown at `position` of the country list, whose position 0 is the placeholder:
@@ -79,6 +82,10 @@ class CityDatabase {
                                        CityCoordinateTable& table, int* listed = nullptr) const;
 
   private:
+    // Every summary record, checked; empty after a reported error.
+    std::optional<std::vector<CountryEntry>> ReadSummary() const;
+    void ReportDamage(const char* what) const;
+
     std::string directory_;
     MessageBoxes& boxes_;
 };

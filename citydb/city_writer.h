@@ -9,14 +9,10 @@
 #include <vector>
 
 #include "citydb/city_database.h"
+#include "config/binary_io.h"
 
 namespace salvenor {
 
-// Little-endian encodings of the files' fields, appended to a byte buffer.
-void AppendU32(std::string& out, std::uint32_t value);
-void AppendF64(std::string& out, double value);
-// The count (unsigned 32-bit) and then the bytes, no terminator.
-void AppendCountedString(std::string& out, std::string_view text);
 // Country name, city name, latitude, longitude, altitude.
 void AppendCityRecord(std::string& out, const CityRecord& record);
 // Country name and the offset of its first city record.
@@ -44,8 +40,8 @@ class CityDatabaseWriter {
     const std::string& summaryBytes() const { return summary_; }
     const std::string& cityBytes() const { return cities_; }
 
-    // Writes ".\world.sum" and ".\IndexWorld.zav" into `directory`, each through a temporary
-    // file renamed over the old one. False when a file could not be written; `error` says why.
+    // Writes ".\world.sum" and ".\IndexWorld.zav" into `directory`, each replaced atomically
+    // (ReplaceFileAtomically). False when a file could not be written; `error` says why.
     bool WriteFiles(const std::string& directory, std::string* error = nullptr) const;
 
   private:

@@ -1,5 +1,6 @@
-// Exact reads and checked writes of the little-endian binary files (the configuration file and the
-// city database). A short read is fatal: the disk-read message, then exit code 1.
+// The small binary-file module of the configuration file and the city database: little-endian
+// integers and doubles, counted strings, exact reads (a short read is fatal: the disk-read
+// message, then exit code 1) and the atomic replacement of a file.
 #pragma once
 
 #include <cstddef>
@@ -25,6 +26,18 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // Opens a file with fopen's mode; empty when it cannot be opened.
 FilePtr OpenFile(const std::string& path, const char* mode);
 
+// Little-endian decoding of in-memory bytes.
+std::uint32_t DecodeU32(const unsigned char* bytes);
+double DecodeF64(const unsigned char* bytes);
+
+// Little-endian encodings appended to a byte buffer.
+void AppendU8(std::string& out, std::uint8_t value);
+void AppendU32(std::string& out, std::uint32_t value);
+void AppendI32(std::string& out, std::int32_t value);
+void AppendF64(std::string& out, double value);
+// The count (unsigned 32-bit, the text's length) and then the bytes, no terminator.
+void AppendCountedString(std::string& out, std::string_view text);
+
 // Reads from an open file (not owned) whose size is taken once, at construction.
 class ExactReader {
   public:
@@ -36,8 +49,9 @@ class ExactReader {
 
     // An unsigned 32-bit little-endian count, then that many bytes; the text ends at the first
     // zero byte among them. A count beyond the bytes left in the file is a short read: nothing is
-    // allocated for it.
+    // allocated for it. The second form reuses the storage of `text`.
     std::string ReadCountedString();
+    void ReadCountedString(std::string& text);
 
     std::uint8_t ReadU8();
     std::uint32_t ReadU32();
@@ -59,29 +73,17 @@ class ExactReader {
     std::uint64_t position_ = 0;
 };
 
-// Writes to an open file (not owned); remembers whether any write failed. After a failure the
-// remaining writes are skipped, since the content can no longer be right.
-class CheckedWriter {
-  public:
-    explicit CheckedWriter(std::FILE* file) : file_(file) {}
+// Replaces the file at `path` with `bytes` so that a reader meets either the old content or the
+// new, never a part: the bytes go to a temporary file of a name no other save uses
+// ("<name>.saving-XXXXXX") in the same folder, are flushed to the disk and renamed over the file.
+// A symbolic link is followed, so its target is replaced and the link stays. An existing file
+// keeps its mode (and, for root, its owner); a new one gets 0666 less the umask. Temporaries that
+// a killed save left behind are removed first; those of a save still running are not. On failure
+// the old file is untouched, no temporary is left, and `error` (when given) says why.
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
+                           std::string* error = nullptr);
 
-    bool WriteChecked(const void* buffer, std::size_t count);
-    // The count (the string's length) and then the characters.
-    void WriteCountedString(std::string_view text);
-    void WriteU8(std::uint8_t v);
-    void WriteU32(std::uint32_t v);
-    void WriteI32(std::int32_t v);
-    void WriteF64(double v);
-
-    bool failed() const { return failed_; }
-
-  private:
-    std::FILE* file_;
-    bool failed_ = false;
-};
-
-// Little-endian encoding helpers for in-memory buffers.
-std::uint32_t DecodeU32(const unsigned char* bytes);
-void EncodeU32(std::uint32_t v, unsigned char* bytes);
+// The name pattern of those temporaries, for `path`'s file name: "<name>.saving-".
+std::string SavingPrefixFor(const std::string& fileName);
 
 }  // namespace salvenor

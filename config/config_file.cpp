@@ -1,13 +1,13 @@
 // The configuration file format.
 #include "config/config_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 
+#include "core/str_printf.h"
 #include "core/texts.h"
 
 namespace salvenor {
@@ -42,6 +42,8 @@ void ApplyFirstRunDefaults(ConfigRecord& record) {
 }
 
 CConfigFile::OpenResult CConfigFile::OpenConfig() {
+    readFailed_ = false;
+    damagedFields_.clear();
     const PathKind kind = KindOf(configPath);
     if (kind == PathKind::Missing) {
         // Create it empty, as a fresh installation has it; if even that fails, first-run setup
@@ -57,6 +59,7 @@ CConfigFile::OpenResult CConfigFile::OpenConfig() {
     }
     if (!file_) {
         boxes_.show(texts::DiskReadError, MessageIcon::None);
+        readFailed_ = true;
         return OpenResult::Loaded;
     }
     std::uint64_t size = 0;
@@ -93,6 +96,7 @@ bool CConfigFile::LoadSettings() {
     in.ReadExact(signature.data(), signature.size());
     if (signature != Signature) {
         boxes_.show(texts::ConfigReadErrorBlank, MessageIcon::None);
+        readFailed_ = true;
         return false;
     }
     in.ReadU32();  // the size field, checked by OpenConfig
@@ -100,6 +104,7 @@ bool CConfigFile::LoadSettings() {
     in.ReadExact(version.data(), version.size());
     if (version != Version) {
         boxes_.show(texts::ConfigReadError, MessageIcon::None);
+        readFailed_ = true;
         return false;
     }
 
@@ -121,12 +126,40 @@ bool CConfigFile::LoadSettings() {
     topReminderOffset = in.ReadI32();
     topReminderShown = in.ReadU8();
     daylightSavingActive = in.ReadU8();
+    // Checked before anything computes with them.
+    ReplaceDamagedFields();
 
     if (in.ReadU32() != ConfigEndMarker) {
         boxes_.show(texts::ConfigReadErrorBlank, MessageIcon::None);
+        readFailed_ = true;
         return false;
     }
     return true;
+}
+
+void CConfigFile::ReplaceDamagedFields() {
+    damagedFields_.clear();
+    const auto check = [this](bool ok, const char* name, auto& field) {
+        if (!ok) {
+            damagedFields_.emplace_back(name);
+            field = {};  // a new installation's value: 0
+        }
+    };
+    // Comparisons are false for NaN, so a value that is not a number counts as damaged too.
+    check(latitude >= -90.0 && latitude <= 90.0, "latitude", latitude);
+    check(longitude >= -180.0 && longitude <= 180.0, "longitude", longitude);
+    check(std::isfinite(altitude), "altitude", altitude);
+    check(gmtOffsetHours >= MinGmtOffsetHours && gmtOffsetHours <= MaxGmtOffsetHours,
+          "time-zone offset", gmtOffsetHours);
+    if (damagedFields_.empty()) {
+        return;
+    }
+    std::string names;
+    for (std::size_t i = 0; i < damagedFields_.size(); ++i) {
+        names += i == 0 ? "" : (i + 1 == damagedFields_.size() ? " and " : ", ");
+        names += damagedFields_[i];
+    }
+    boxes_.show(StrPrintf(texts::ConfigDamagedFields, names.c_str()), MessageIcon::Exclamation);
 }
 
 std::uint32_t CConfigFile::SavedSize() const {
@@ -138,56 +171,42 @@ std::uint32_t CConfigFile::SavedSize() const {
                                       fajrAthanWavPath.size());
 }
 
-void CConfigFile::SaveSettings(bool /*truncate*/) {
-    const std::string temporary = configPath + ".saving";
-    bool ok = false;
-    {
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        FilePtr file(fd >= 0 ? ::fdopen(fd, "wb") : nullptr);
-        if (fd >= 0 && !file) {
-            ::close(fd);
-        }
-        if (file) {
-            CheckedWriter out(file.get());
-            out.WriteChecked(Signature.data(), Signature.size());
-            out.WriteU32(SavedSize());
-            out.WriteChecked(Version.data(), Version.size());
-            out.WriteI32(gmtOffsetHours);
-            out.WriteU8(followWindowsZone);
-            out.WriteCountedString(cityName);
-            out.WriteCountedString(countryName);
-            out.WriteI32(cityLetterIndex);
-            out.WriteF64(longitude);
-            out.WriteF64(latitude);
-            out.WriteF64(altitude);
-            out.WriteI32(calculationWay);
-            out.WriteCountedString(athanWavPath);
-            out.WriteCountedString(fajrAthanWavPath);
-            out.WriteU8(showAthanAlert);
-            out.WriteU8(barOnTopReminder);
-            out.WriteU8(muteAllSounds);
-            out.WriteI32(topReminderOffset);
-            out.WriteU8(topReminderShown);
-            out.WriteU8(daylightSavingActive);
-            out.WriteU32(ConfigEndMarker);
-            ok =
-                !out.failed() && std::fflush(file.get()) == 0 && ::fsync(::fileno(file.get())) == 0;
-            ok = (std::fclose(file.release()) == 0) && ok;
-        }
-    }
-    if (ok) {
-        ok = std::rename(temporary.c_str(), configPath.c_str()) == 0;
-    }
-    if (!ok) {
-        std::remove(temporary.c_str());
+void CConfigFile::SaveSettings() {
+    std::string bytes;
+    bytes.reserve(SavedSize());
+    bytes.append(Signature.data(), Signature.size());
+    AppendU32(bytes, SavedSize());
+    bytes.append(Version.data(), Version.size());
+    AppendI32(bytes, gmtOffsetHours);
+    AppendU8(bytes, followWindowsZone);
+    AppendCountedString(bytes, cityName);
+    AppendCountedString(bytes, countryName);
+    AppendI32(bytes, cityLetterIndex);
+    AppendF64(bytes, longitude);
+    AppendF64(bytes, latitude);
+    AppendF64(bytes, altitude);
+    AppendI32(bytes, calculationWay);
+    AppendCountedString(bytes, athanWavPath);
+    AppendCountedString(bytes, fajrAthanWavPath);
+    AppendU8(bytes, showAthanAlert);
+    AppendU8(bytes, barOnTopReminder);
+    AppendU8(bytes, muteAllSounds);
+    AppendI32(bytes, topReminderOffset);
+    AppendU8(bytes, topReminderShown);
+    AppendU8(bytes, daylightSavingActive);
+    AppendU32(bytes, ConfigEndMarker);
+    if (!ReplaceFileAtomically(configPath, bytes)) {
         boxes_.show(texts::ConfigSaveError, MessageIcon::None);
     }
 }
 
 void CConfigFile::FollowSystemZone(std::int64_t now) {
-    const int minutes = SystemGmtOffsetMinutes(now);
-    gmtOffsetHours = minutes / 60;
-    exactGmtOffsetMinutes = minutes;
+    if (followWindowsZone == 0) {
+        exactGmtOffsetMinutes.reset();
+        return;
+    }
+    gmtOffsetHours = SystemGmtOffset(now);
+    exactGmtOffsetMinutes = SystemGmtOffsetMinutes(now);
 }
 
 PrayerSettings CConfigFile::prayerSettings() const {
@@ -197,9 +216,13 @@ PrayerSettings CConfigFile::prayerSettings() const {
     s.altitude = altitude;
     s.calculationWay = calculationWay;
     s.daylightSavingActive = daylightSavingActive != 0;
+    // An offset no zone has (only a record changed in memory can hold one) counts as 0, so that
+    // nothing overflows.
+    const bool zoneValid =
+        gmtOffsetHours >= MinGmtOffsetHours && gmtOffsetHours <= MaxGmtOffsetHours;
     s.gmtOffsetMinutes = (followWindowsZone != 0 && exactGmtOffsetMinutes.has_value())
                              ? *exactGmtOffsetMinutes
-                             : gmtOffsetHours * 60;
+                             : (zoneValid ? gmtOffsetHours * 60 : 0);
     return s;
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "config/binary_io.h"
 #include "core/prayer_times.h"
@@ -70,25 +71,44 @@ class CConfigFile : public ConfigRecord {
     // Closes the file on every return.
     bool LoadSettings();
 
-    // Writes the whole record to a temporary file beside the configuration file and renames it
-    // over it, so that a failed save leaves the old file as it was. A failure is reported once
-    // with the save-error message; the record in memory stays in force. `truncate` is kept for
-    // the callers that create the file afresh; a saved file is always exactly the record.
-    void SaveSettings(bool truncate);
+    // Writes the whole record in place of the file (ReplaceFileAtomically: a reader meets the old
+    // file or the new one, a symlink is followed, the mode is kept), so that a saved file is
+    // always exactly the record and a failed save leaves the old file as it was. A failure is
+    // reported once with the save-error message; the record in memory stays in force.
+    void SaveSettings();
 
-    // Takes the zone offset from the system clock at `now` (whole hours into gmtOffsetHours,
-    // the exact minutes kept beside them for the computation).
+    // The zone-offset rule, for start-up, the Advanced Setup page and the bar's clock check:
+    // while followWindowsZone is set, the offset is the system's at `now` (its whole hours into
+    // gmtOffsetHours, the exact minutes kept beside them for the computation); otherwise the
+    // stored whole hours stand.
     void FollowSystemZone(std::int64_t now);
 
     // What the prayer-time computation reads of the settings.
     PrayerSettings prayerSettings() const;
 
+    // After OpenConfig: whether a read failure was reported (a file that cannot be read, a wrong
+    // signature, version or end marker), and the fields whose loaded values were damaged and
+    // replaced by a new installation's values (reported in one message).
+    bool readFailed() const { return readFailed_; }
+    const std::vector<std::string>& damagedFields() const { return damagedFields_; }
+
+    // The ranges a loaded value must lie in: -90..90 and -180..180 degrees, a finite altitude and
+    // an offset of -12..14 hours (the world's zones).
+    static constexpr int MinGmtOffsetHours = -12;
+    static constexpr int MaxGmtOffsetHours = 14;
+
     // The size of the file that SaveSettings writes for the record as it stands.
     std::uint32_t SavedSize() const;
 
   private:
+    // Puts the first-run value in place of every field that holds what no place or zone can
+    // have, and says so once.
+    void ReplaceDamagedFields();
+
     MessageBoxes& boxes_;
     FilePtr file_;
+    bool readFailed_ = false;
+    std::vector<std::string> damagedFields_;
 };
 
 }  // namespace salvenor

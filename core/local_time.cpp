@@ -38,7 +38,9 @@ CalendarFields BreakUtc(std::int64_t t) {
     return FromTm(tm);
 }
 
-std::int64_t MakeLocal(int year, int month, int day, int hour, int minute, int second) {
+namespace {
+
+std::int64_t Make(int isDst, int year, int month, int day, int hour, int minute, int second) {
     std::tm tm{};
     tm.tm_year = year - 1900;
     tm.tm_mon = month - 1;
@@ -46,8 +48,23 @@ std::int64_t MakeLocal(int year, int month, int day, int hour, int minute, int s
     tm.tm_hour = hour;
     tm.tm_min = minute;
     tm.tm_sec = second;
-    tm.tm_isdst = -1;
+    tm.tm_isdst = isDst;
     return static_cast<std::int64_t>(std::mktime(&tm));
+}
+
+}  // namespace
+
+std::int64_t MakeLocal(int year, int month, int day, int hour, int minute, int second) {
+    return Make(-1, year, month, day, hour, minute, second);
+}
+
+std::int64_t MakeLocalUnder(bool daylightSaving, int year, int month, int day, int hour, int minute,
+                            int second) {
+    return Make(daylightSaving ? 1 : 0, year, month, day, hour, minute, second);
+}
+
+void RefreshLocalZone() {
+    tzset();
 }
 
 }  // namespace salvenor

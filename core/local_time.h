@@ -1,6 +1,5 @@
 // Breaking clock times down into local or UTC calendar fields and building them back, through the
-// C library, so that the TZ environment variable decides the zone. After TZ or the system's zone
-// changes, call tzset() before the next break-down: localtime_r does not look again by itself.
+// C library, so that the TZ environment variable decides the zone.
 #pragma once
 
 #include <cstdint>
@@ -26,5 +25,15 @@ CalendarFields BreakUtc(std::int64_t t);
 // The clock time of a local date and time, the daylight-saving flag left to the library.
 // Out-of-range fields are normalised as mktime does (day 32 is the first of the next month).
 std::int64_t MakeLocal(int year, int month, int day, int hour, int minute, int second);
+
+// The same with the daylight-saving state given instead of left to the library: a local clock
+// time read under that state. Fields out of range are normalised (hour 25 is 1:00 the next day).
+std::int64_t MakeLocalUnder(bool daylightSaving, int year, int month, int day, int hour, int minute,
+                            int second);
+
+// Makes the next break-down read the zone again: localtime_r keeps the zone it read first, even
+// after TZ or the system's zone file (/etc/localtime) has changed. Cheap: the C library reads the
+// zone file only when TZ or the file has changed.
+void RefreshLocalZone();
 
 }  // namespace salvenor

@@ -8,6 +8,7 @@
 #include "core/local_time.h"
 #include "core/month_days.h"
 #include "core/solar_table.h"
+#include "core/str_printf.h"
 
 namespace salvenor {
 
@@ -64,16 +65,6 @@ const FixedSines& Sines() {
         return f;
     }();
     return sines;
-}
-
-int MapIndex(int index) {
-    if (index > 5) {
-        return Fajr;
-    }
-    if (index < 0) {
-        return Isha;
-    }
-    return index;
 }
 
 // The latitude-dependent terms of the hour-angle formula.
@@ -188,12 +179,10 @@ std::array<DecimalHours, 6> TimesOfDay(const CalendarFields& date, const PrayerS
     const double maghrib = thuhr + sunriseHours;
     // The seventh-of-the-night rule for a Fajr or Isha the sun's depression never reaches (the
     // white nights of high latitudes): the night runs from Maghrib to the next sunrise.
-    const double seventhOfNight = (24 - (maghrib - shrook)) / 7;
+    const double night = 24 - (maghrib - shrook);
+    const double seventhOfNight = night / 7;
 
-    // A calculationWay outside 0..3 (from a damaged settings file) uses the angles of 0.
-    const int way = (settings.calculationWay >= 0 && settings.calculationWay <= 3)
-                        ? settings.calculationWay
-                        : EgyptianSurvey;
+    const int way = ValidCalculationWay(settings.calculationWay);
 
     // std::min/max keep Fajr before sunrise and Isha after sunset even where an absurd altitude
     // lowers the horizon below the twilight angle.
@@ -202,7 +191,9 @@ std::array<DecimalHours, 6> TimesOfDay(const CalendarFields& date, const PrayerS
         InRange(cosFajr) ? std::min(thuhr - Hours(cosFajr), shrook) : shrook - seventhOfNight;
     double isha = 0;
     if (way == UmmAlQura) {
-        isha = maghrib + UmmAlQuraIshaDelay;
+        // Where the night is shorter than three hours, ninety minutes would put Isha after the
+        // next Fajr; it then comes at the middle of the night.
+        isha = maghrib + std::min(UmmAlQuraIshaDelay, night / 2);
     } else {
         const double cosIsha = CosHourAngle(sines.sinIsha[way], path);
         isha =
@@ -222,10 +213,6 @@ std::array<DecimalHours, 6> TimesOfDay(const CalendarFields& date, const PrayerS
     return {fajr, shrook, thuhr, asr, maghrib, isha};
 }
 
-std::string TwoDigits(int n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
-
 }  // namespace
 
 std::array<DecimalHours, 6> ComputePrayerTimes(std::int64_t when, const PrayerSettings& settings) {
@@ -242,30 +229,50 @@ std::array<DecimalHours, 6> ComputePrayerTimesOnDate(int year, int month, int da
 }
 
 DecimalHours ComputePrayerTime(int index, std::int64_t when, const PrayerSettings& settings) {
-    return ComputePrayerTimes(when, settings)[MapIndex(index)];
+    return ComputePrayerTimes(when, settings)[WrapPrayerIndex(index)];
 }
 
-std::string FormatDecimalTime(int index, DecimalHours time) {
-    // A time before midnight or from 25:00 on belongs to the day before or after; it is written
-    // as that day's clock time rather than as a negative or 13-and-more hour. (The hour of 24
-    // keeps the reading "12:mm pm" that it has always had.)
+int WrapPrayerIndex(int index) {
+    if (index > Isha) {
+        return Fajr;
+    }
+    if (index < Fajr) {
+        return Isha;
+    }
+    return index;
+}
+
+int ValidCalculationWay(int way) {
+    return way >= EgyptianSurvey && way <= WorldIslamicLeague ? way : EgyptianSurvey;
+}
+
+HourMinute SplitDecimalHours(DecimalHours time) {
+    const int hour = static_cast<int>(time);
+    return {hour, static_cast<int>((time - hour) * 60)};
+}
+
+ClockTimeParts ClockTimeOf(int index, DecimalHours time, AmPmLetters letters) {
     if (!std::isfinite(time)) {
         time = 0;  // never given by ComputePrayerTime
-    } else if (time < 0) {
-        time = std::fmod(time, 24.0) + 24;
+    }
+    // fmod is exact, so the minutes come out as they do for the same time within the day.
+    time = std::fmod(time, 24.0);
+    if (time < 0) {
+        time += 24;
         if (time >= 24) {
             time = 0;  // a whole number of days before: that day's midnight
         }
-    } else if (time >= 25) {
-        time = std::fmod(time - 1, 24.0) + 1;
     }
-    const int h = static_cast<int>(time);
-    const int mm = static_cast<int>((time - h) * 60);
-    // The prayer index is mapped as in ComputePrayerTime, so 6 (the next day's Fajr) reads as
-    // Fajr.
-    const bool pm = h > 12 || (h == 12 && MapIndex(index) >= Thuhr);
-    const int shown = h > 12 ? h - 12 : h;
-    return std::to_string(shown) + ":" + TwoDigits(mm) + (pm ? " pm" : " am");
+    const HourMinute hm = SplitDecimalHours(time);
+    const bool pm = hm.hour > 12 || (hm.hour == 12 && WrapPrayerIndex(index) >= Thuhr);
+    const bool upper = letters == AmPmLetters::Upper;
+    return {hm.hour > 12 ? hm.hour - 12 : hm.hour, hm.minute,
+            pm ? (upper ? "PM" : "pm") : (upper ? "AM" : "am")};
+}
+
+std::string FormatDecimalTime(int index, DecimalHours time, AmPmLetters letters) {
+    const ClockTimeParts parts = ClockTimeOf(index, time, letters);
+    return StrPrintf("%d:%02d %s", parts.hour, parts.minute, parts.suffix);
 }
 
 std::string FormatPrayerTime(int index, std::int64_t now, const PrayerSettings& settings) {

@@ -59,9 +59,37 @@ std::array<DecimalHours, 6> ComputePrayerTimes(std::int64_t when, const PrayerSe
 std::array<DecimalHours, 6> ComputePrayerTimesOnDate(int year, int month, int day,
                                                      const PrayerSettings& settings);
 
-// "%d:%02d %s" with "am" or "pm": minutes cut, never rounded; "pm" from 13 on, and at 12 for
-// Thuhr and later prayers; hours above 12 shown less 12.
-std::string FormatDecimalTime(int index, DecimalHours time);
+// The index as the computation reads it: above 5 is Fajr, below 0 is Isha (6 is the Fajr that
+// follows Isha).
+int WrapPrayerIndex(int index);
+
+// A stored calculationWay as the computation reads it: a value outside 0..3 (a damaged file) takes
+// the conventions of 0.
+int ValidCalculationWay(int way);
+
+// A decimal hour as the clock's hour and minute, minutes cut, never rounded (13.9999 is 13:59).
+// Not wrapped: 25.2 gives 25:12.
+struct HourMinute {
+    int hour = 0;
+    int minute = 0;
+};
+HourMinute SplitDecimalHours(DecimalHours time);
+
+// The clock time of a decimal hour, as every window and page writes a prayer time with
+// "%d:%02d %s": a time before midnight or from 24:00 on is first taken to the day it falls on
+// (24.25 is 0:15, -0.5 is 23:30); hours from 13 on are shown less 12; "pm" from 13:00, and in
+// the hour of 12 for Thuhr and the prayers after it; "am" otherwise (0:40 stays 0:40 am).
+enum class AmPmLetters { Lower, Upper };  // "am"/"pm" on pages and windows, "AM"/"PM" in the title
+struct ClockTimeParts {
+    int hour = 0;    // 0..12
+    int minute = 0;  // 0..59
+    const char* suffix = "am";
+};
+ClockTimeParts ClockTimeOf(int index, DecimalHours time, AmPmLetters letters = AmPmLetters::Lower);
+
+// "%d:%02d %s" of ClockTimeOf.
+std::string FormatDecimalTime(int index, DecimalHours time,
+                              AmPmLetters letters = AmPmLetters::Lower);
 
 // FormatDecimalTime of today's (the local day of `now`) time for `index`.
 std::string FormatPrayerTime(int index, std::int64_t now, const PrayerSettings& settings);

@@ -20,6 +20,13 @@ inline constexpr const char* ConfigSaveError =
     "the same configuration again.\nIf the problem still exists, you might want to restart ZAV "
     "or restart windows!\n";
 
+// A loaded record holds a value no place or zone can have in the fields named (%s: "latitude",
+// "longitude, altitude", ...); the program runs on without them.
+inline constexpr const char* ConfigDamagedFields =
+    "The configuration file zav.cfg is damaged: its %s cannot be right.\nSalvenor uses the value "
+    "of a new installation in its place for now; choose &Setup... from the bar's menu to set it "
+    "again.";
+
 // --- Start-up -----------------------------------------------------------------------------------
 inline constexpr const char* PathTooLong =
     "  -- ERROR  --\nYour application path is too long   \nplease re-install the application and "
@@ -85,6 +92,16 @@ inline constexpr const char* TooManyCities = "Too Much Cities...not all cities a
 inline constexpr const char* FileNotFound = "%1 was not found.";
 inline constexpr const char* FileAccessDenied = "Access to %1 was denied.";
 inline constexpr const char* FileOpenFailed = "An unexpected error occurred while opening %1.";
+// The database is damaged; %s says how (one of the four texts below).
+inline constexpr const char* CityDatabaseDamaged =
+    "The world city database is damaged: %s.\nThe country and city lists cannot be trusted; you "
+    "might need to re-install ZAV again.";
+inline constexpr const char* SummaryNamelessCountry = "world.sum lists a country without a name";
+inline constexpr const char* SummaryNotRising =
+    "the countries of world.sum do not point to their cities in order";
+inline constexpr const char* SummaryPastTheEnd = "world.sum points past the end of IndexWorld.zav";
+inline constexpr const char* CityRecordNotAPlace =
+    "IndexWorld.zav holds cities whose coordinates no place can have; they are left out";
 // The credit the About window gives for the world city database.
 inline constexpr const char* GeoNamesCredit =
     "The world city database is built from GeoNames (https://www.geonames.org/), licensed under "
@@ -178,6 +195,7 @@ inline constexpr const char* EnterInteger = "Please enter an integer.";
 inline constexpr const char* EnterPositiveInteger = "Please enter a positive integer.";
 // %1 and %2 are the bounds.
 inline constexpr const char* EnterIntegerBetween = "Please enter an integer between %1 and %2.";
+inline constexpr const char* EnterNumberBetween = "Please enter a number between %1 and %2.";
 // Buttons of the settings dialogs and sheets.
 inline constexpr const char* OkButton = "OK";
 inline constexpr const char* CancelButton = "Cancel";

@@ -48,10 +48,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         if (config.OpenConfig() == salvenor::CConfigFile::OpenResult::Loaded) {
             // What was loaded must save and load back to the same record.
-            config.SaveSettings(false);
+            config.SaveSettings();
             salvenor::CConfigFile again(boxes);
             again.configPath = path;
             again.OpenConfig();
+            const salvenor::ConfigRecord& loaded = config;
+            const salvenor::ConfigRecord& reloaded = again;
+            if (!(loaded == reloaded)) {
+                std::abort();
+            }
         }
     } catch (const FatalExit&) {
     }

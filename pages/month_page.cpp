@@ -106,15 +106,9 @@ bool JoinCells(const MonthPageFiles& files, MessageBoxes& boxes) {
     return true;
 }
 
-struct DayMonthYear {
-    int day = 0;
-    int month = 0;
-    int year = 0;
-};
-
 // The next day by the shared month lengths, whose February entry the caller has just set by
 // converting a day of the same year.
-DayMonthYear NextDay(DayMonthYear d) {
+GregorianDate NextDay(GregorianDate d) {
     if (d.day >= GregorianMonthDays[static_cast<std::size_t>(d.month - 1)]) {
         d.day = 1;
         if (d.month == 12) {
@@ -138,7 +132,7 @@ bool FillHijriMonth(pages::LineReader& in, std::ostream& out, int year, int mont
     otherYears = std::to_string(first.year);
 
     // Each conversion sets February of the year walked before its length is read.
-    DayMonthYear current{0, 0, first.year};
+    GregorianDate current{0, 0, first.year};
     for (int m = 1; m <= 12 && current.day == 0; ++m) {
         for (int d = 1; d <= GregorianMonthDays[static_cast<std::size_t>(m - 1)]; ++d) {
             const HijriDate h = GregorianToHijri(d, m, first.year);

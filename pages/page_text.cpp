@@ -2,6 +2,7 @@
 #include "pages/page_text.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #include "core/paths.h"
 
@@ -81,6 +82,11 @@ std::ofstream CreateFresh(const std::string& path) {
 bool LineReader::reopen(const std::string& path) {
     in_.close();
     in_.clear();
+    // A folder opens as a stream on Linux and then reads as nothing at all.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        return false;
+    }
     in_.open(path, std::ios::binary);
     return in_.is_open();
 }

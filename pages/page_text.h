@@ -36,7 +36,8 @@ std::ofstream CreateFresh(const std::string& path);
 // Windows line end is dropped too, so templates edited on either system give the same page.
 class LineReader {
   public:
-    explicit LineReader(const std::string& path) : in_(path, std::ios::binary) {}
+    // A path that is not a file that can be read (a folder, say) does not open.
+    explicit LineReader(const std::string& path) { reopen(path); }
     bool isOpen() const { return in_.is_open(); }
     // Reads another file from its start instead; false when it cannot be opened.
     bool reopen(const std::string& path);

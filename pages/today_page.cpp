@@ -12,17 +12,6 @@
 
 namespace salvenor {
 
-namespace {
-
-// "%d:%02d %s" as FormatDecimalTime writes a prayer time: "pm" from 13 on, and at 12 for Thuhr
-// and the prayers after it; hours above 12 shown less 12.
-std::string FormatHourMinute(int index, int hour, int minute) {
-    const bool pm = hour > 12 || (hour == 12 && index >= Thuhr);
-    return StrPrintf("%d:%02d %s", hour > 12 ? hour - 12 : hour, minute, pm ? "pm" : "am");
-}
-
-}  // namespace
-
 TodayPageTexts GatherTodayTexts(std::int64_t now, const ConfigRecord& record,
                                 const PrayerSettings& settings) {
     const CalendarFields local = BreakLocal(now);
@@ -41,11 +30,9 @@ TodayPageTexts GatherTodayTexts(std::int64_t now, const ConfigRecord& record,
             FormatDecimalTime(i, times[static_cast<std::size_t>(i)]);
     }
     const NextPrayer next = FindNextPrayer(now, settings);
-    t.nextPrayer = PrayerNames[static_cast<std::size_t>(next.index)];
-    t.nextPrayerTime = FormatHourMinute(next.index, next.hour, next.minute);
-    const int way =
-        record.calculationWay >= 0 && record.calculationWay <= 3 ? record.calculationWay : 0;
-    t.calculationWay = texts::TodayPageWayNames[way];
+    t.nextPrayer = PrayerNames[static_cast<std::size_t>(next.event.index)];
+    t.nextPrayerTime = FormatDecimalTime(next.event.index, next.event.time);
+    t.calculationWay = texts::TodayPageWayNames[ValidCalculationWay(record.calculationWay)];
     return t;
 }
 

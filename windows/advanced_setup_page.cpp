@@ -74,10 +74,8 @@ void CAdvancedSetupPage::OnInitPage() {
         offsetEdit_->setEnabled(true);
         followFlag_ = false;
     }
-    calculationWay_ = config_.calculationWay;
-    if (calculationWay_ >= 0 && calculationWay_ < static_cast<int>(ways_.size())) {
-        ways_.at(static_cast<std::size_t>(calculationWay_))->setChecked(true);
-    }
+    calculationWay_ = ValidCalculationWay(config_.calculationWay);
+    ways_.at(static_cast<std::size_t>(calculationWay_))->setChecked(true);
     fx::ShowInteger(offsetEdit_, customOffset_);
 }
 
@@ -116,16 +114,13 @@ bool CAdvancedSetupPage::OnKillActive() {
 void CAdvancedSetupPage::OnOK() {
     // The sheet has checked the fields when this page was left or when OK was pressed.
     SaveFields();
-    if (followFlag_) {
-        config_.followWindowsZone = 1;
-        config_.FollowSystemZone(clock_.now());
-    } else {
+    config_.followWindowsZone = followFlag_ ? 1 : 0;
+    if (!followFlag_) {
         config_.gmtOffsetHours = customOffset_;
-        config_.followWindowsZone = 0;
-        config_.exactGmtOffsetMinutes.reset();
     }
+    config_.FollowSystemZone(clock_.now());
     config_.calculationWay = calculationWay_;
-    config_.SaveSettings(false);
+    config_.SaveSettings();
 }
 
 }  // namespace salvenor

@@ -213,7 +213,7 @@ void CAthanSettingsPage::OnOK() {
     SaveFields();
     config_.athanWavPath = athanPath_;
     config_.fajrAthanWavPath = fajrAthanPath_;
-    config_.SaveSettings(false);
+    config_.SaveSettings();
 }
 
 }  // namespace salvenor

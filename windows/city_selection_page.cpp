@@ -244,6 +244,7 @@ void CCitySelectionPage::RebuildCityList() {
         }
         switch (outcome) {
             case CityListOutcome::Listed:
+            case CityListOutcome::ListedDamaged:
                 cityList_->setCurrentIndex(0);
                 return;
             case CityListOutcome::SinkError:
@@ -257,13 +258,15 @@ void CCitySelectionPage::RebuildCityList() {
             case CityListOutcome::NoCityWithLetter:
                 break;
         }
-        // The list falls back to the letter A; the stored letter keeps the one pressed. When
-        // A has no city either, the list stays empty after the one message.
+        // The list falls back to the letter A, and so does the stored letter: the letter stored
+        // is the one whose cities are listed. When A has no city either, the list stays empty
+        // after the one message.
         if (!messageShown) {
             boxes_.show(texts::NoCityWithLetter, MessageIcon::None);
             messageShown = true;
         }
         letters_->button(0)->setChecked(true);
+        config_.cityLetterIndex = 0;
         if (letterIndex_ == 0) {
             return;
         }
@@ -301,18 +304,16 @@ void CCitySelectionPage::OnCitySelected() {
 }
 
 void CCitySelectionPage::OnNotFound() {
+    // The dialog edits the page's current city: the record takes the coordinates only when the
+    // sheet ends with OK, so that Cancel leaves it as it was.
     CLocationDlg dialog(boxes_, window());
-    dialog.longitude = config_.longitude;
-    dialog.latitude = config_.latitude;
-    dialog.altitude = config_.altitude;
+    dialog.longitude = SelectedCity.coordinates.longitude;
+    dialog.latitude = SelectedCity.coordinates.latitude;
+    dialog.altitude = SelectedCity.coordinates.altitude;
     dialog.placeLabel = config_.countryName + texts::LocationPlaceSeparator + config_.cityName;
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    config_.longitude = dialog.longitude;
-    config_.latitude = dialog.latitude;
-    config_.altitude = dialog.altitude;
-    // What the user typed is what the sheet's caller keeps.
     SelectedCity.coordinates = {dialog.latitude, dialog.longitude, dialog.altitude};
 }
 
@@ -323,7 +324,7 @@ void CCitySelectionPage::OnOK() {
     }
     config_.cityName = SelectedCity.name;
     config_.countryName = currentCountryName_;
-    config_.SaveSettings(false);
+    config_.SaveSettings();
 }
 
 }  // namespace salvenor

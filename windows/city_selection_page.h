@@ -54,7 +54,7 @@ class CCitySelectionPage final : public CPropertyPage {
     // The page's current city: the caller sets the coordinates before the sheet opens and reads
     // them after OK; the name comes from the stored city name when the page opens. Both change
     // when the user picks a city; the coordinates also when they are typed in Location
-    // Positioning.
+    // Positioning, which does not touch the record.
     struct CityChoice {
         std::string name;
         CityCoordinates coordinates;

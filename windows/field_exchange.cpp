@@ -104,6 +104,20 @@ bool ReadDouble(QLineEdit* edit, double& value, MessageBoxes& boxes) {
     return true;
 }
 
+bool ReadDoubleInRange(QLineEdit* edit, double& value, double min, double max,
+                       MessageBoxes& boxes) {
+    double read = value;
+    if (!ReadDouble(edit, read, boxes)) {
+        return false;
+    }
+    if (read < min || read > max) {
+        const QString message = QString::fromUtf8(texts::EnterNumberBetween).arg(min).arg(max);
+        return Refuse(edit, message.toStdString(), boxes);
+    }
+    value = read;
+    return true;
+}
+
 bool ReadInteger(QLineEdit* edit, int& value, MessageBoxes& boxes) {
     const auto scanned = ScanLeadingInteger(TextOf(edit));
     if (!scanned || *scanned < std::numeric_limits<int>::min() ||

@@ -37,6 +37,10 @@ void ShowInteger(QLineEdit* edit, long long value);
 // "Please enter a number." when the text does not start with a number; value unchanged.
 bool ReadDouble(QLineEdit* edit, double& value, MessageBoxes& boxes);
 
+// As ReadDouble, then "Please enter a number between %1 and %2." with the bounds when the number
+// lies outside min..max; value unchanged then.
+bool ReadDoubleInRange(QLineEdit* edit, double& value, double min, double max, MessageBoxes& boxes);
+
 // "Please enter an integer." when the text does not start with an integer; value unchanged.
 bool ReadInteger(QLineEdit* edit, int& value, MessageBoxes& boxes);
 

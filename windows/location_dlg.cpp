@@ -82,9 +82,9 @@ void CLocationDlg::accept() {
     double newAltitude = altitude;
     double newLatitude = latitude;
     double newLongitude = longitude;
-    if (!fx::ReadDouble(altitudeEdit_, newAltitude, boxes_) ||
-        !fx::ReadDouble(latitudeEdit_, newLatitude, boxes_) ||
-        !fx::ReadDouble(longitudeEdit_, newLongitude, boxes_)) {
+    if (!fx::ReadDoubleInRange(altitudeEdit_, newAltitude, MinAltitude, MaxAltitude, boxes_) ||
+        !fx::ReadDoubleInRange(latitudeEdit_, newLatitude, MinLatitude, MaxLatitude, boxes_) ||
+        !fx::ReadDoubleInRange(longitudeEdit_, newLongitude, MinLongitude, MaxLongitude, boxes_)) {
         return;
     }
     altitude = newAltitude;

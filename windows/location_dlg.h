@@ -25,8 +25,17 @@ class CLocationDlg final : public QDialog {
     std::string placeLabel;  // the place the coordinates belong to
 
     // OK: the three numbers are read (altitude, latitude, longitude; the first that fails keeps
-    // the dialog open on its edit); the fields change only when all three are numbers.
+    // the dialog open on its edit); the fields change only when all three are numbers within
+    // their ranges.
     void accept() override;
+
+    static constexpr double MinLatitude = -90;
+    static constexpr double MaxLatitude = 90;
+    static constexpr double MinLongitude = -180;
+    static constexpr double MaxLongitude = 180;
+    // Metres: the shore of the Dead Sea to above the highest towns.
+    static constexpr double MinAltitude = -500;
+    static constexpr double MaxAltitude = 9000;
 
     QLineEdit* longitudeEdit() const { return longitudeEdit_; }
     QLineEdit* latitudeEdit() const { return latitudeEdit_; }

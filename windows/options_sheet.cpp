@@ -69,7 +69,7 @@ void ApplyOptionsResult(CConfigFile& config, const OptionsSheetResult& result) {
     config.showAthanAlert = Flag(result.showAthanAlert);
     config.barOnTopReminder = Flag(result.barOnTopReminder);
     config.muteAllSounds = Flag(result.muteAllSounds);
-    config.SaveSettings(false);
+    config.SaveSettings();
 }
 
 }  // namespace salvenor

@@ -46,7 +46,7 @@ void ApplySetupResult(CConfigFile& config, const SetupSheetResult& result) {
     config.latitude = result.chosen.latitude;
     config.longitude = result.chosen.longitude;
     config.altitude = result.chosen.altitude;
-    config.SaveSettings(false);
+    config.SaveSettings();
 }
 
 }  // namespace salvenor

@@ -34,7 +34,7 @@ void BM_SaveSettings(benchmark::State& state) {
     config.configPath = BenchPath();
     FillRecord(config);
     for (auto _ : state) {
-        config.SaveSettings(false);
+        config.SaveSettings();
     }
 }
 BENCHMARK(BM_SaveSettings);
@@ -45,7 +45,7 @@ void BM_OpenAndLoad(benchmark::State& state) {
         salvenor::CConfigFile config(boxes);
         config.configPath = BenchPath();
         FillRecord(config);
-        config.SaveSettings(true);
+        config.SaveSettings();
     }
     for (auto _ : state) {
         salvenor::CConfigFile config(boxes);

@@ -50,6 +50,9 @@ QtSoundPlayer::QtSoundPlayer(QObject* parent) : QObject(parent) {}
 
 QtSoundPlayer::~QtSoundPlayer() {
     stopTone();  // the sink reads from a member buffer
+    if (effect_) {
+        effect_->stop();
+    }
 }
 
 void QtSoundPlayer::play(const std::string& path) {
@@ -63,12 +66,9 @@ void QtSoundPlayer::play(const std::string& path) {
 }
 
 void QtSoundPlayer::start(const QUrl& source) {
-    if (effect_) {
-        effect_->stop();
-        effect_->deleteLater();
-    }
-    effect_ = new QSoundEffect(this);
-    connect(effect_, &QSoundEffect::statusChanged, this, &QtSoundPlayer::onStatusChanged);
+    Retire();
+    effect_ = std::make_unique<QSoundEffect>();
+    connect(effect_.get(), &QSoundEffect::statusChanged, this, &QtSoundPlayer::onStatusChanged);
     effect_->setSource(source);
     effect_->setLoopCount(1);
     // Queued until the file is loaded; loading happens off the user-interface thread.
@@ -82,12 +82,16 @@ void QtSoundPlayer::onStatusChanged() {
     }
 }
 
-void QtSoundPlayer::stop() {
+void QtSoundPlayer::Retire() {
     if (effect_) {
         effect_->stop();
-        effect_->deleteLater();
-        effect_ = nullptr;
+        effect_->disconnect(this);
     }
+    retired_ = std::move(effect_);  // frees the one retired before, whose signals are over
+}
+
+void QtSoundPlayer::stop() {
+    Retire();
     stopTone();
 }
 

@@ -4,7 +4,6 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QObject>
-#include <QPointer>
 #include <QUrl>
 #include <memory>
 
@@ -35,11 +34,16 @@ class QtSoundPlayer final : public QObject, public SoundPlayer {
 
   private:
     void start(const QUrl& source);
+    // Stops the current effect and keeps it as the retired one.
+    void Retire();
     void onStatusChanged();
     void stopTone();
 
-    // Replaced on every request, so that a new sound never waits for the old one to unload.
-    QPointer<QSoundEffect> effect_;
+    // Replaced on every request, so that a new sound never waits for the old one to unload. The
+    // one replaced is kept until the next request (it may be the sender of the signal being
+    // handled) and freed then, or with the player: nothing waits for an event loop to delete it.
+    std::unique_ptr<QSoundEffect> effect_;
+    std::unique_ptr<QSoundEffect> retired_;
     std::unique_ptr<QAudioSink> sink_;
     QByteArray tone_;
     QBuffer toneBuffer_;

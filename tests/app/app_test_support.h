@@ -56,7 +56,7 @@ class AppTest : public ::testing::Test {
             change(config);
         }
         config.configPath = ConfigPath();
-        config.SaveSettings(true);
+        config.SaveSettings();
         ASSERT_TRUE(quiet.entries.empty());
     }
 

@@ -26,7 +26,7 @@ class TwoCopiesTest : public ::testing::Test {
         CConfigFile config(quiet);
         testing::SetCairo(config);
         config.configPath = (folder.path() + "/zav.cfg").toStdString();
-        config.SaveSettings(true);
+        config.SaveSettings();
         ASSERT_TRUE(quiet.entries.empty());
         // No tray here: the notice about it was given already.
         QFile ini(folder.path() + "/salvenor.ini");

@@ -87,10 +87,15 @@ DayTimes TimesOfLocalDay(const CConfigFile& config, ClockTime when) {
     return {ComputePrayerTimes(when, settings), UtcMidnight(f.year, f.month, f.day)};
 }
 
+// The hour and minute of a decimal hour: the hour cut, then the minutes of what is left, cut.
+std::int64_t WholeMinutes(DecimalHours t) {
+    const auto hour = static_cast<std::int64_t>(t);
+    return hour * 60 + static_cast<std::int64_t>((t - static_cast<double>(hour)) * 60);
+}
+
 // The prayer's minute as a clock time: local standard minutes minus the zone offset.
 ClockTime MinuteMoment(const DayTimes& day, int index, int offsetMinutes) {
-    const auto minutes = static_cast<std::int64_t>(std::trunc(day.standard[index] * 60));
-    return day.utcMidnight + minutes * 60 - offsetMinutes * 60;
+    return day.utcMidnight + WholeMinutes(day.standard[index]) * 60 - offsetMinutes * 60;
 }
 
 std::string Upper(std::string s) {
@@ -149,6 +154,7 @@ class BarSimulation {
     struct Athan {
         ClockTime at;
         AthanRequest request;
+        std::string titleAfter;  // the title the bar shows once the prayer has come
     };
     struct Front {
         ClockTime at;
@@ -201,8 +207,8 @@ class BarSimulation {
                 FireProgress();
             } else {
                 clockCheckDue_ += ClockCheckPeriodMs;
-                if (auto restart = schedule.OnClockCheck(monoMs_)) {
-                    Apply(*restart);
+                if (const auto tick = schedule.OnClockCheck(monoMs_)) {
+                    HandleTick(*tick);
                 }
             }
         }
@@ -243,7 +249,10 @@ class BarSimulation {
 
     void FireNextPrayer() {
         nextPrayerDue_.reset();
-        const PrayerTick tick = schedule.OnNextPrayerTick();
+        HandleTick(schedule.OnNextPrayerTick());
+    }
+
+    void HandleTick(const PrayerTick& tick) {
         if (tick.arrival == PrayerArrival::Early) {
             ++early;
             nextPrayerDue_ = monoMs_ + tick.rearmMs;
@@ -254,7 +263,7 @@ class BarSimulation {
             ++missed;
         }
         if (tick.athan) {
-            athans.push_back({now(), *tick.athan});
+            athans.push_back({now(), *tick.athan, schedule.title()});
         }
         if (tick.front) {
             fronts.push_back({now(), *tick.front});
@@ -285,22 +294,21 @@ TEST(ScheduleTitle, WritesTwelveHourTimesWithThePrayersAmPmRule) {
         const char* title;
     };
     const Case cases[] = {
-        {Maghrib, 18, 7, "Next: Maghrib at: 6:07 PM"}, {Thuhr, 13, 5, "Next: Thuhr at: 1:05 PM"},
-        {Thuhr, 12, 10, "Next: Thuhr at: 12:10 PM"},   {Fajr, 12, 10, "Next: Fajr at: 12:10 AM"},
-        {Shrook, 12, 10, "Next: Shrook at: 12:10 AM"}, {Fajr, 0, 20, "Next: Fajr at: 0:20 AM"},
-        {Isha, 23, 59, "Next: Isha at: 11:59 PM"},     {Asr, 15, 30, "Next: Asr at: 3:30 PM"},
+        {Maghrib, 18, 7, "Next: Maghrib at: 6:07 PM"},
+        {Thuhr, 13, 5, "Next: Thuhr at: 1:05 PM"},
+        {Thuhr, 12, 10, "Next: Thuhr at: 12:10 PM"},
+        {Fajr, 12, 10, "Next: Fajr at: 12:10 AM"},
+        {Shrook, 12, 10, "Next: Shrook at: 12:10 AM"},
+        {Fajr, 0, 20, "Next: Fajr at: 0:20 AM"},
+        {Isha, 23, 59, "Next: Isha at: 11:59 PM"},
+        {Asr, 15, 30, "Next: Asr at: 3:30 PM"},
         {Fajr, 4, 5, "Next: Fajr at: 4:05 AM"},
+        // After midnight, on the next day's clock (66.5 N in June).
+        {Maghrib, 25, 12, "Next: Maghrib at: 1:12 AM"},
+        {Isha, 24, 0, "Next: Isha at: 0:00 AM"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ScheduleTitle(c.index, c.hour, c.minute), c.title);
-    }
-    // Every hour and prayer reads as the time texts of the prayer-time tables do, in capitals.
-    for (int index = 0; index < 6; ++index) {
-        for (int hour = 0; hour < 24; ++hour) {
-            const std::string expected = std::string("Next: ") + PrayerNames[index] + " at: " +
-                                         Upper(FormatDecimalTime(index, hour + 41 / 60.0));
-            EXPECT_EQ(ScheduleTitle(index, hour, 41), expected) << index << " " << hour;
-        }
+        EXPECT_EQ(ScheduleTitle(c.index, c.hour + (c.minute + 0.5) / 60), c.title);
     }
 }
 
@@ -552,7 +560,7 @@ TEST(Interval, FromIshaRunsAcrossMidnightToFajr) {
     for (const ClockTime now : {evening, MakeLocal(2024, 1, 16, 2, 0, 0)}) {
         SCOPED_TRACE(Describe(now));
         const PrayerInterval interval = MeasureInterval(now, config);
-        EXPECT_EQ(interval.next.index, Fajr);
+        EXPECT_EQ(interval.next.event.index, Fajr);
         EXPECT_EQ(interval.previousTime, isha);
         EXPECT_EQ(interval.nextTime, fajr);
         EXPECT_EQ(interval.length, fajr - isha);
@@ -794,7 +802,9 @@ TEST(ClockCheck, SmallDriftIsNotAJump) {
     EXPECT_TRUE(schedule.OnClockCheck(90000));
 }
 
-TEST(ClockCheck, ZoneChangeFollowsTheSystemZone) {
+// The system's zone changes while the bar runs. Only TZ is changed here: reading the zone afresh is
+// the clock check's own business (the C library does not look again by itself).
+TEST(ClockCheck, ZoneChangeIsNoticedAndFollowed) {
     const ScopedTz cairo(Cairo.zone);
     testing::RecordingMessageBoxes boxes;
     CConfigFile config(boxes);
@@ -805,15 +815,56 @@ TEST(ClockCheck, ZoneChangeFollowsTheSystemZone) {
     FakeClock clock(start);
     PrayerSchedule schedule(config, clock);
     schedule.RestartSchedule();
-    schedule.OnClockCheck(0);
+    ASSERT_FALSE(schedule.OnClockCheck(0));
+    const std::string before = schedule.title();
+
+    setenv("TZ", Kolkata.zone, 1);  // 11:30 there; no tzset() on the code's behalf
+    clock.advance(30);
+    const auto tick = schedule.OnClockCheck(30000);
+    setenv("TZ", Cairo.zone, 1);  // the scope's guard reads it back
+    ASSERT_TRUE(tick);
+    EXPECT_EQ(tick->arrival, PrayerArrival::Rescheduled);
+    ASSERT_TRUE(tick->restart);
+    EXPECT_FALSE(tick->athan);
+    EXPECT_EQ(config.gmtOffsetHours, 5);
+    EXPECT_EQ(config.prayerSettings().gmtOffsetMinutes, 330);
+    EXPECT_NE(tick->restart->title, before);
     {
-        const ScopedTz kolkata(Kolkata.zone);  // 11:30 there
-        clock.advance(30);
-        const auto restart = schedule.OnClockCheck(30000);
-        ASSERT_TRUE(restart);
-        EXPECT_EQ(config.gmtOffsetHours, 5);
-        EXPECT_EQ(config.prayerSettings().gmtOffsetMinutes, 330);
-        EXPECT_EQ(restart->title, ExpectedAt(config, clock.now()).title);
+        const ScopedTz kolkata(Kolkata.zone);
+        EXPECT_EQ(tick->restart->title, ExpectedAt(config, clock.now()).title);
+    }
+}
+
+// The machine wakes just before a prayer and the clock check sees the jump only after the prayer's
+// minute has begun: the prayer still gets its athan when its minute began less than a minute ago.
+TEST(ClockCheck, APrayerWhoseMinuteCameDuringTheJumpIsAnnounced) {
+    const ScopedTz tz(Cairo.zone);
+    struct Case {
+        std::int64_t secondsAfterThuhr;
+        PrayerArrival arrival;
+        bool athan;
+    };
+    const Case cases[] = {
+        {-30, PrayerArrival::Rescheduled, false}, {0, PrayerArrival::Arrived, true},
+        {10, PrayerArrival::Arrived, true},       {59, PrayerArrival::Arrived, true},
+        {60, PrayerArrival::Missed, false},       {3600, PrayerArrival::Missed, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.secondsAfterThuhr);
+        TickFixture f(MakeLocal(2024, 1, 15, 9, 0, 0));
+        PrayerSchedule schedule(f.config, f.clock);
+        schedule.RestartSchedule();
+        ASSERT_EQ(schedule.nextIndex(), Thuhr);
+        const ClockTime thuhr = schedule.nextPrayerTime();
+        schedule.OnClockCheck(0);
+        f.clock.set(thuhr + c.secondsAfterThuhr);  // asleep; the monotonic clock stood still
+        const auto tick = schedule.OnClockCheck(30000);
+        ASSERT_TRUE(tick);
+        EXPECT_EQ(tick->arrival, c.arrival);
+        ASSERT_EQ(tick->athan.has_value(), c.athan);
+        if (c.athan) {
+            EXPECT_EQ(tick->athan->prayerIndex, Thuhr);
+        }
+        EXPECT_EQ(schedule.nextIndex(), c.secondsAfterThuhr < 0 ? Thuhr : Asr);
     }
 }
 
@@ -901,6 +952,148 @@ TEST(ProgressTick, BringToFrontRule) {
         }
         EXPECT_EQ(f.config.topReminderShown != 0, c.shownAfter);
     }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Prayers after midnight, and every prayer of every day over a long run.
+
+const Place Rovaniemi{"Europe/Helsinki", 66.5, 25.7, 2, WorldIslamicLeague, false};
+
+// The clock text of a moment, written by hand: 12-hour hours (0 stays 0, 12 stays 12), "PM" from
+// 13:00 and at 12 for Thuhr and later; read on the local clock as it stands at `readAt`.
+std::string ClockOf(int index, ClockTime moment, std::optional<ClockTime> readAt = std::nullopt) {
+    const CalendarFields f =
+        BreakUtc(moment + BreakLocal(readAt.value_or(moment)).gmtOffsetSeconds);
+    const bool pm = f.hour > 12 || (f.hour == 12 && index >= Thuhr);
+    return StrPrintf("%d:%02d %s", f.hour > 12 ? f.hour - 12 : f.hour, f.minute, pm ? "PM" : "AM");
+}
+
+// 14 June 2024 at 66.5 N: Maghrib 25.21 h and Isha 25.24 h, after midnight. At 01:00 on 15 June
+// they are still ahead; each gets its athan, then 15 June's Fajr.
+TEST(AfterMidnight, YesterdaysMaghribAndIshaStillCome) {
+    const ScopedTz tz(Rovaniemi.zone);
+    testing::RecordingMessageBoxes boxes;
+    CConfigFile config(boxes);
+    const ClockTime start = MakeLocal(2024, 6, 15, 1, 0, 0);
+    Configure(config, Rovaniemi, start);
+    config.topReminderShown = 1;
+    BarSimulation sim(config, start);
+    EXPECT_EQ(sim.schedule.title(), "Next: Maghrib at: 1:12 AM");
+    EXPECT_EQ(sim.schedule.awaited().day, 14);
+    sim.RunUntil(MakeLocal(2024, 6, 15, 2, 0, 0));
+    ASSERT_EQ(sim.athans.size(), 3u);
+    const int order[] = {Maghrib, Isha, Fajr};
+    const char* at[] = {"1:12 AM", "1:14 AM", "1:19 AM"};
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_EQ(sim.athans[k].request.prayerIndex, order[k]);
+        EXPECT_EQ(ClockOf(order[k], sim.athans[k].at), at[k]);
+    }
+    EXPECT_EQ(sim.athans[0].titleAfter, "Next: Isha at: 1:14 AM");
+    EXPECT_EQ(sim.athans[1].titleAfter, "Next: Fajr at: 1:19 AM");
+    // Isha's window names the next day's Fajr, as the bar does.
+    EXPECT_EQ(sim.athans[1].request.nextIndex, Fajr);
+    EXPECT_EQ(FormatDecimalTime(Fajr, sim.athans[1].request.nextTime), "1:19 am");
+    EXPECT_EQ(sim.missed, 0);
+}
+
+TEST(AfterMidnight, IshasWindowNamesTomorrowsFajr) {
+    const ScopedTz tz(Cairo.zone);
+    testing::RecordingMessageBoxes boxes;
+    CConfigFile config(boxes);
+    const ClockTime start = MakeLocal(2024, 1, 15, 18, 0, 0);
+    Configure(config, Cairo, start);
+    config.topReminderShown = 1;
+    BarSimulation sim(config, start);
+    sim.RunUntil(MakeLocal(2024, 1, 15, 23, 0, 0));
+    ASSERT_FALSE(sim.athans.empty());
+    const AthanRequest& isha = sim.athans.back().request;
+    ASSERT_EQ(isha.prayerIndex, Isha);
+    EXPECT_EQ(isha.nextIndex, Fajr);
+    const DecimalHours tomorrow =
+        ComputePrayerTime(Fajr, MakeLocal(2024, 1, 16, 12, 0, 0), config.prayerSettings());
+    const DecimalHours today = ComputePrayerTime(Fajr, start, config.prayerSettings());
+    ASSERT_NE(FormatDecimalTime(Fajr, tomorrow), FormatDecimalTime(Fajr, today));
+    EXPECT_EQ(isha.nextTime, tomorrow);
+    EXPECT_EQ(isha.prayerTime, ComputePrayerTime(Isha, start, config.prayerSettings()));
+}
+
+// Four hundred days on the running timers, across both changes of the clocks: every prayer but
+// Shrook gets exactly one athan, at its minute, in order, and after each the title names the
+// prayer after it with its clock time. The expectations come from the standard-time prayer times
+// placed in UTC, independently of the schedule's local-time arithmetic.
+void CheckLongRun(const Place& place) {
+    const ScopedTz tz(place.zone);
+    testing::RecordingMessageBoxes boxes;
+    CConfigFile config(boxes);
+    const ClockTime from = MakeLocal(2024, 1, 1, 12, 0, 0);
+    const ClockTime until = MakeLocal(2025, 2, 4, 12, 0, 0);
+    Configure(config, place, from);
+    config.topReminderShown = 1;
+
+    struct Event {
+        int index;
+        ClockTime moment;
+    };
+    // A prayer's time is read on the clock in force when it comes: computed with daylight saving
+    // when the clock keeps it then, and placed in UTC an hour earlier.
+    std::vector<Event> events;
+    const int offset = config.prayerSettings().gmtOffsetMinutes;
+    for (int d = 0; d <= 402; ++d) {
+        const ClockTime noon = MakeLocal(2024, 1, 1 + d, 12, 0, 0);
+        const DayTimes day = TimesOfLocalDay(config, noon);
+        PrayerSettings summer = config.prayerSettings();
+        summer.daylightSavingActive = true;
+        const auto summerTimes = ComputePrayerTimes(noon, summer);
+        for (int i = 0; i < 6; ++i) {
+            ClockTime at = MinuteMoment(day, i, offset);
+            if (BreakLocal(at).isDst == 1) {
+                at = day.utcMidnight + WholeMinutes(summerTimes[i]) * 60 - offset * 60 - 3600;
+            }
+            if (at > from && at <= until) {
+                events.push_back({i, at});
+            }
+        }
+    }
+    for (std::size_t k = 1; k < events.size(); ++k) {
+        ASSERT_LE(events[k - 1].moment, events[k].moment) << "prayers out of order";
+    }
+
+    const DayRun run = RunDays(config, from, until);
+    EXPECT_EQ(run.missed, 0);
+    std::size_t k = 0;
+    std::size_t athans = 0;
+    for (std::size_t e = 0; e + 1 < events.size(); ++e) {
+        if (events[e].index == Shrook) {
+            continue;
+        }
+        SCOPED_TRACE(Describe(events[e].moment) + " " + PrayerNames[events[e].index]);
+        ++athans;
+        ASSERT_LT(k, run.athans.size());
+        const BarSimulation::Athan& a = run.athans[k++];
+        ASSERT_EQ(a.request.prayerIndex, events[e].index);
+        ASSERT_EQ(a.at, events[e].moment);
+        const Event& next = events[e + 1];
+        ASSERT_EQ(a.titleAfter, std::string("Next: ") + PrayerNames[next.index] +
+                                    " at: " + ClockOf(next.index, next.moment, a.at));
+        ASSERT_EQ(a.request.nextIndex, next.index);
+    }
+    // The last prayer of the run may or may not have come; none beyond it.
+    EXPECT_GE(run.athans.size(), athans);
+    EXPECT_LE(run.athans.size(), athans + 1);
+    EXPECT_GT(athans, 400u * 4);
+}
+
+TEST(LongRun, AtTheArcticCircleEuropeHelsinki) {
+    CheckLongRun(Rovaniemi);
+}
+TEST(LongRun, UmUlQuraAtTheArcticCircle) {
+    CheckLongRun({"Europe/Helsinki", 66.5, 25.7, 2, UmmAlQura, false});
+}
+TEST(LongRun, OsloEuropeOslo) {
+    CheckLongRun({"Europe/Oslo", 59.9, 10.75, 1, EgyptianSurvey, false});
+}
+TEST(LongRun, SouthernSummerAt64South) {
+    CheckLongRun({"Antarctica/McMurdo", -64.0, 166.0, 12, Isna, false});
 }
 
 }  // namespace

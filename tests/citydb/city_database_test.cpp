@@ -30,8 +30,9 @@ using testing::TempFolder;
 
 constexpr const char* TooMany = "Too Much Cities...not all cities are displayed!!";
 
-CityRecord City(const std::string& country, const std::string& name, double latitude) {
-    return {country, name, latitude, -latitude, latitude * 10.0};
+// A city whose coordinates follow from one number: a place for every n up to 9000.
+CityRecord City(const std::string& country, const std::string& name, double n) {
+    return {country, name, n / 100.0, -n / 100.0, n * 10.0};
 }
 
 // Alpha's block exercises the letter test and the duplicate rule; Beta stands between Alpha's
@@ -395,8 +396,8 @@ TEST_P(Listing, GivesTheDocumentedList) {
     EXPECT_EQ(boxes.texts(), c.messages);
     EXPECT_EQ(sink.clears, c.clears);
     for (std::size_t i = 0; i < c.latitudes.size(); ++i) {
-        EXPECT_EQ((*table)[i].latitude, c.latitudes[i]) << "entry " << i;
-        EXPECT_EQ((*table)[i].longitude, -c.latitudes[i]) << "entry " << i;
+        EXPECT_EQ((*table)[i].latitude, c.latitudes[i] / 100.0) << "entry " << i;
+        EXPECT_EQ((*table)[i].longitude, -c.latitudes[i] / 100.0) << "entry " << i;
         EXPECT_EQ((*table)[i].altitude, c.latitudes[i] * 10.0) << "entry " << i;
     }
 }
@@ -494,12 +495,12 @@ TEST(CityDatabaseCountries, AnEmptySummaryGivesAnEmptyEntry) {
 TEST(CityDatabaseCountries, CutsANameAtItsZeroByte) {
     TempFolder folder;
     CityDatabaseWriter writer;
-    AppendCountryEntry(writer.summaryBytes(), {std::string("Ab\0cd", 5), 7});
+    AppendCountryEntry(writer.summaryBytes(), {std::string("Ab\0cd", 5), 0});
     ASSERT_TRUE(writer.WriteFiles(folder.path()));
     RecordingMessageBoxes boxes;
     const CityDatabase db(folder.path(), boxes);
     EXPECT_THAT(db.ReadCountryNames().value(), ElementsAre("Ab"));
-    EXPECT_EQ(db.FindCountryEntry(1), (CountryEntry{"Ab", 7}));
+    EXPECT_EQ(db.FindCountryEntry(1), (CountryEntry{"Ab", 0}));
 }
 
 TEST(CityDatabaseFiles, AMissingFileIsReportedWithItsStoredName) {

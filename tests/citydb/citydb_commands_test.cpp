@@ -4,12 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "citydb/city_writer.h"
 #include "citydb_test_support.h"
+#include "core/texts.h"
 #include "tools/cli/commands.h"
 
 namespace salvenor {
@@ -108,6 +112,111 @@ TEST_F(CityCommands, AMissingDatabaseIsReported) {
     const CommandRun cities = Exec(cli::RunCities, {"1", "A"}, false);
     EXPECT_EQ(cities.status, 1);
     EXPECT_EQ(cities.err, ".\\world.sum was not found.\n");
+}
+
+// A damaged database is reported, with status 1, never listed as if it were whole. Each row
+// damages the two files of the fixture (Egypt at offset 0, Oman, then "Not Valid" at the end).
+TEST_F(CityCommands, ADamagedDatabaseIsReportedWithStatusOne) {
+    const std::string summary = folder_.file("world.sum");
+    const std::string cities = folder_.file("IndexWorld.zav");
+    const auto bytes = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    const auto write = [](const std::string& path, const std::string& content) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+    };
+    const std::string goodSummary = bytes(summary);
+    const std::string goodCities = bytes(cities);
+    CountryEntry oman;  // the second summary record
+    {
+        CityDatabaseWriter w;
+        ASSERT_TRUE(w.AddCountry({"Egypt",
+                                  {{"Egypt", "Alexandria", 31.2, 29.9166666666667, 0},
+                                   {"Egypt", "aswan", 24.0889, 32.8998, 194},
+                                   {"Egypt", "Cairo", 30.0444, 31.2357, 23}}}));
+        oman = {"Oman", static_cast<std::uint32_t>(w.cityBytes().size())};
+    }
+    std::string swapped;
+    AppendCountryEntry(swapped, {"Egypt", oman.offset});
+    AppendCountryEntry(swapped, {"Oman", 0});
+    AppendCountryEntry(swapped, {"Not Valid", static_cast<std::uint32_t>(goodCities.size())});
+    std::string notAPlace;
+    AppendCityRecord(notAPlace, {"Egypt", "Alexandria", std::nan(""), 29.9, 0});
+    AppendCityRecord(notAPlace, {"Egypt", "aswan", 24.0889, 32.8998, 194});
+    AppendCityRecord(notAPlace, {"Egypt", "Assiut", 27.18, 1e308, 50});
+    std::string notAPlaceSummary;
+    AppendCountryEntry(notAPlaceSummary, {"Egypt", 0});
+    AppendCountryEntry(notAPlaceSummary,
+                       {"Not Valid", static_cast<std::uint32_t>(notAPlace.size())});
+
+    struct Case {
+        const char* name;
+        std::string summary;
+        std::string cities;
+        int (*command)(const cli::Args&);
+        cli::Args args;
+        const char* out;
+        const char* err;
+    };
+    const Case cases[] = {
+        {"empty city file",
+         goodSummary,
+         "",
+         cli::RunCities,
+         {"2", "M"},
+         "",
+         texts::SummaryPastTheEnd},
+        {"city file cut at Oman",
+         goodSummary,
+         goodCities.substr(0, oman.offset),
+         cli::RunCities,
+         {"2", "M"},
+         "",
+         texts::SummaryPastTheEnd},
+        {"all-zero summary",
+         std::string(16, '\0'),
+         goodCities,
+         cli::RunCities,
+         {"1", "A"},
+         "",
+         texts::SummaryNamelessCountry},
+        {"all-zero summary",
+         std::string(16, '\0'),
+         goodCities,
+         cli::RunCountries,
+         {},
+         "",
+         texts::SummaryNamelessCountry},
+        {"offsets not rising",
+         swapped,
+         goodCities,
+         cli::RunCountries,
+         {},
+         "",
+         texts::SummaryNotRising},
+        {"cities no place has",
+         notAPlaceSummary,
+         notAPlace,
+         cli::RunCities,
+         {"1", "A"},
+         "aswan\t24.0889\t32.8998\t194\n",
+         texts::CityRecordNotAPlace},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        write(summary, c.summary);
+        write(cities, c.cities);
+        const CommandRun run = Exec(c.command, c.args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << "one message";
+    }
+    // Put back whole, the same database lists again.
+    write(summary, goodSummary);
+    write(cities, goodCities);
+    EXPECT_EQ(Exec(cli::RunCities, {"1", "A"}).status, 0);
 }
 
 }  // namespace

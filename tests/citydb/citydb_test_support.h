@@ -1,7 +1,5 @@
-// Shared pieces of the city database tests: a private temporary folder and a recording sink.
+// Shared pieces of the city database tests: the shared temporary folder and a recording sink.
 #pragma once
-
-#include <stdlib.h>
 
 #include <filesystem>
 #include <string>
@@ -9,35 +7,12 @@
 #include <vector>
 
 #include "citydb/city_database.h"
+#include "tests/support/temp_dir.h"
 
 namespace salvenor::testing {
 
-// A fresh folder under $TMPDIR (or /tmp), removed with everything in it at the end.
-class TempFolder {
-  public:
-    TempFolder() {
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base != nullptr && *base != '\0' ? base : "/tmp") +
-                              "/salvenor-citydb-XXXXXX";
-        if (::mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
-        }
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        if (!path_.empty()) {
-            std::filesystem::remove_all(path_, ignored);
-        }
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::string& path() const { return path_; }
-    std::string file(std::string_view name) const { return path_ + "/" + std::string(name); }
-
-  private:
-    std::string path_;
-};
+// The tests' shared temporary folder.
+using TempFolder = TempDir;
 
 // Records what the reader hands the selection page's list; can refuse the n-th name.
 class RecordingSink final : public CitySink {

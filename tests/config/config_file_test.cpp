@@ -1,14 +1,23 @@
 // The configuration file: opening and validation, loading, saving, and the sample files.
 #include "config/config_file.h"
 
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <climits>
 #include <filesystem>
+#include <set>
 
 #include "core/local_time.h"
+#include "core/str_printf.h"
 #include "core/texts.h"
+#include "tests/support/config_records.h"
 #include "tests/support/fakes.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/time_zone.h"
@@ -24,35 +33,8 @@ using testing::TempDir;
 
 const std::string SampleDir = std::string(SALVENOR_TEST_DATA_DIR) + "/config/";
 
-// The values of cairo.cfg, written by make_samples.py.
-ConfigRecord CairoRecord() {
-    ConfigRecord r;
-    r.gmtOffsetHours = 2;
-    r.followWindowsZone = 0;
-    r.cityName = "Cairo";
-    r.countryName = "Egypt";
-    r.cityLetterIndex = 2;
-    r.longitude = 31.25;
-    r.latitude = 30.05;
-    r.altitude = 23.5;
-    r.calculationWay = 0;
-    r.athanWavPath = ".\\Athan\\Athan-1.wav";
-    r.fajrAthanWavPath = ".\\Athan\\athanFajr.wav";
-    r.showAthanAlert = 1;
-    r.barOnTopReminder = 0;
-    r.muteAllSounds = 1;
-    r.topReminderOffset = 40;
-    r.topReminderShown = 1;
-    r.daylightSavingActive = 1;
-    return r;
-}
-
-ConfigRecord FirstRunRecord() {
-    ConfigRecord r;
-    r.followWindowsZone = 1;
-    ApplyFirstRunDefaults(r);
-    return r;
-}
+using testing::CairoRecord;
+using testing::FirstRunRecord;
 
 class ConfigFileTest : public ::testing::Test {
   protected:
@@ -92,6 +74,9 @@ TEST_P(SampleFileTest, OpensAsExpectedAndLeavesTheFileAlone) {
     EXPECT_EQ(boxes.texts(), c.messages);
     EXPECT_EQ(static_cast<const ConfigRecord&>(config), c.record);
     EXPECT_EQ(ReadBytes(path), before) << "opening must never change the file";
+    // A reported read failure, or a damaged field, is what the command line's status tells.
+    const bool reported = !c.messages.empty();
+    EXPECT_EQ(config.readFailed() || !config.damagedFields().empty(), reported);
 }
 
 ConfigRecord ZeroInString() {
@@ -100,6 +85,24 @@ ConfigRecord ZeroInString() {
     r.cityName = "Cai";
     r.countryName = "Egypt";
     return r;
+}
+
+// The Cairo record with one field damaged on disk: that field runs on as a new installation has
+// it (0), reported once in a message naming it.
+ConfigRecord CairoWithout(double ConfigRecord::*field) {
+    ConfigRecord r = CairoRecord();
+    r.*field = 0.0;
+    return r;
+}
+
+ConfigRecord CairoWithoutOffset() {
+    ConfigRecord r = CairoRecord();
+    r.gmtOffsetHours = 0;
+    return r;
+}
+
+std::string Damaged(const char* names) {
+    return StrPrintf(texts::ConfigDamagedFields, names);
 }
 
 using R = CConfigFile::OpenResult;
@@ -120,7 +123,35 @@ INSTANTIATE_TEST_SUITE_P(
         SampleCase{"size_plus_one.cfg", R::NeedsFirstRun, {}, ConfigRecord{}},
         SampleCase{"size_minus_one.cfg", R::NeedsFirstRun, {}, ConfigRecord{}},
         SampleCase{"empty.cfg", R::NeedsFirstRun, {}, ConfigRecord{}},
-        SampleCase{"eleven_bytes.cfg", R::NeedsFirstRun, {}, ConfigRecord{}}),
+        SampleCase{"eleven_bytes.cfg", R::NeedsFirstRun, {}, ConfigRecord{}},
+        SampleCase{"gmt_max.cfg", R::Loaded, {Damaged("time-zone offset")}, CairoWithoutOffset()},
+        SampleCase{"gmt_min.cfg", R::Loaded, {Damaged("time-zone offset")}, CairoWithoutOffset()},
+        SampleCase{
+            "gmt_fifteen.cfg", R::Loaded, {Damaged("time-zone offset")}, CairoWithoutOffset()},
+        SampleCase{"latitude_nan.cfg",
+                   R::Loaded,
+                   {Damaged("latitude")},
+                   CairoWithout(&ConfigRecord::latitude)},
+        SampleCase{"latitude_huge.cfg",
+                   R::Loaded,
+                   {Damaged("latitude")},
+                   CairoWithout(&ConfigRecord::latitude)},
+        SampleCase{"longitude_inf.cfg",
+                   R::Loaded,
+                   {Damaged("longitude")},
+                   CairoWithout(&ConfigRecord::longitude)},
+        SampleCase{"altitude_minus_inf.cfg",
+                   R::Loaded,
+                   {Damaged("altitude")},
+                   CairoWithout(&ConfigRecord::altitude)},
+        SampleCase{"latitude_and_longitude.cfg",
+                   R::Loaded,
+                   {Damaged("latitude and longitude")},
+                   [] {
+                       ConfigRecord r = CairoWithout(&ConfigRecord::latitude);
+                       r.longitude = 0.0;
+                       return r;
+                   }()}),
     [](const auto& info) {
         std::string name = info.param.file;
         name = name.substr(0, name.find('.'));
@@ -159,7 +190,7 @@ TEST_F(ConfigFileTest, FirstRunSaveWritesTheDocumented125ByteFile) {
     CConfigFile config(boxes);
     config.configPath = dir.file(ConfigFileName);
     static_cast<ConfigRecord&>(config) = FirstRunRecord();
-    config.SaveSettings(true);
+    config.SaveSettings();
 
     const auto saved = ReadBytes(config.configPath);
     EXPECT_EQ(saved.size(), 125u);
@@ -172,7 +203,7 @@ TEST_F(ConfigFileTest, SavedRecordLoadsBackFieldForField) {
     CConfigFile saver(boxes);
     saver.configPath = dir.file(ConfigFileName);
     static_cast<ConfigRecord&>(saver) = CairoRecord();
-    saver.SaveSettings(false);
+    saver.SaveSettings();
     EXPECT_EQ(ReadBytes(saver.configPath), ReadBytes(SampleDir + "cairo.cfg"));
 
     CConfigFile loader(boxes);
@@ -182,23 +213,20 @@ TEST_F(ConfigFileTest, SavedRecordLoadsBackFieldForField) {
     EXPECT_THAT(boxes.texts(), IsEmpty());
 }
 
-// A save replaces the file as a whole, so no tail of a longer earlier content survives, whether
-// or not the caller asked for truncation.
+// A save replaces the file as a whole, so no tail of a longer earlier content survives.
 TEST_F(ConfigFileTest, SaveOverALongerFileLeavesExactlyTheRecord) {
-    for (const bool truncate : {false, true}) {
-        const std::string path = Install("tail_counted.cfg");
-        CConfigFile config(boxes);
-        config.configPath = path;
-        ASSERT_EQ(config.OpenConfig(), R::Loaded);
-        config.cityName = "Giza";
-        config.SaveSettings(truncate);
+    const std::string path = Install("tail_counted.cfg");
+    CConfigFile config(boxes);
+    config.configPath = path;
+    ASSERT_EQ(config.OpenConfig(), R::Loaded);
+    config.cityName = "Giza";
+    config.SaveSettings();
 
-        const auto saved = ReadBytes(path);
-        ASSERT_EQ(saved.size(), 134u) << "truncate=" << truncate;
-        EXPECT_EQ(saved[11], 134);    // the size field
-        EXPECT_EQ(saved[130], 0x96);  // the end marker right at the end
-        EXPECT_EQ(saved[131], 0x2C);
-    }
+    const auto saved = ReadBytes(path);
+    ASSERT_EQ(saved.size(), 134u);
+    EXPECT_EQ(saved[11], 134);    // the size field
+    EXPECT_EQ(saved[130], 0x96);  // the end marker right at the end
+    EXPECT_EQ(saved[131], 0x2C);
     EXPECT_THAT(boxes.texts(), IsEmpty());
 }
 
@@ -207,33 +235,160 @@ TEST_F(ConfigFileTest, StringCutAtZeroByteIsSavedShorter) {
     CConfigFile config(boxes);
     config.configPath = path;
     ASSERT_EQ(config.OpenConfig(), R::Loaded);
-    config.SaveSettings(false);
+    config.SaveSettings();
     EXPECT_EQ(std::filesystem::file_size(path), 136u - 3u);
 }
 
-// When the save cannot be written, the message comes once, the old file stays as it was and
-// the record in memory stays in force.
-TEST_F(ConfigFileTest, FailedSaveReportsOnceAndKeepsTheOldFile) {
-    const std::string path = Install("cairo.cfg");
-    const auto before = ReadBytes(path);
-    // A folder where the temporary file would go makes every write of the save fail.
-    std::filesystem::create_directory(path + ".saving");
-
+// When the save cannot be written, the message comes once, what stood there stays as it was, no
+// temporary is left and the record in memory stays in force.
+TEST_F(ConfigFileTest, FailedSaveReportsOnceAndKeepsWhatWasThere) {
+    // A folder with something in it cannot be replaced by a file.
+    const std::string path = dir.file(ConfigFileName);
+    std::filesystem::create_directories(path + "/inside");
     CConfigFile config(boxes);
     config.configPath = path;
-    ASSERT_EQ(config.OpenConfig(), R::Loaded);
+    static_cast<ConfigRecord&>(config) = CairoRecord();
     config.cityName = "Alexandria";
-    config.SaveSettings(false);
+    config.SaveSettings();
 
     EXPECT_THAT(boxes.texts(), ElementsAre(texts::ConfigSaveError));
-    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_TRUE(std::filesystem::is_directory(path + "/inside"));
     EXPECT_EQ(config.cityName, "Alexandria");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+// The save's properties, each on its own: where the bytes go and what becomes of what was there.
+class SavePropertyTest : public ConfigFileTest {
+  protected:
+    // Saves the Cairo record with `city` to `path` and checks it loads back.
+    void SaveCairo(const std::string& path, const char* city) {
+        CConfigFile config(boxes);
+        config.configPath = path;
+        static_cast<ConfigRecord&>(config) = CairoRecord();
+        config.cityName = city;
+        config.SaveSettings();
+        EXPECT_THAT(boxes.texts(), IsEmpty());
+        EXPECT_EQ(testing::LoadRecord(path).cityName, city);
+    }
+
+    std::vector<std::string> Temporaries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+            const std::string name = entry.path().filename().string();
+            if (name.rfind("zav.cfg.saving", 0) == 0) {
+                names.push_back(name);
+            }
+        }
+        return names;
+    }
+};
+
+TEST_F(SavePropertyTest, KeepsTheFilesMode) {
+    for (const auto mode : {std::filesystem::perms(0600), std::filesystem::perms(0640),
+                            std::filesystem::perms(0644)}) {
+        const std::string path = Install("cairo.cfg");
+        std::filesystem::permissions(path, mode);
+        SaveCairo(path, "Giza");
+        EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all, mode);
+    }
+    // A new file: 0666 less the umask, as any file the user creates.
+    const mode_t mask = ::umask(022);
+    std::filesystem::remove(dir.file(ConfigFileName));
+    SaveCairo(dir.file(ConfigFileName), "Luxor");
+    ::umask(mask);
+    EXPECT_EQ(std::filesystem::status(dir.file(ConfigFileName)).permissions() &
+                  std::filesystem::perms::all,
+              std::filesystem::perms(0644));
+}
+
+TEST_F(SavePropertyTest, WritesThroughASymlinkToItsTarget) {
+    std::filesystem::create_directory(dir.file("real"));
+    std::filesystem::copy_file(SampleDir + "cairo.cfg", dir.file("real/settings.cfg"));
+    std::filesystem::permissions(dir.file("real/settings.cfg"), std::filesystem::perms(0600));
+    // A relative link, as a user makes with ln -s.
+    std::filesystem::create_symlink("real/settings.cfg", dir.file(ConfigFileName));
+    SaveCairo(dir.file(ConfigFileName), "Aswan");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file(ConfigFileName)));
+    EXPECT_EQ(testing::LoadRecord(dir.file("real/settings.cfg")).cityName, "Aswan");
+    EXPECT_EQ(std::filesystem::status(dir.file("real/settings.cfg")).permissions() &
+                  std::filesystem::perms::all,
+              std::filesystem::perms(0600));
+    EXPECT_TRUE(Temporaries().empty());
+    for (const auto& entry : std::filesystem::directory_iterator(dir.file("real"))) {
+        EXPECT_EQ(entry.path().filename(), "settings.cfg");  // no temporary left there either
+    }
+}
+
+// A temporary a killed save left behind is removed by the next save; one whose save still runs
+// (its lock held) is not; a leftover of the old fixed name is no obstacle.
+TEST_F(SavePropertyTest, RemovesStaleTemporariesOnly) {
+    const std::string path = Install("cairo.cfg");
+    testing::WriteBytes(dir.file("zav.cfg.saving-Ab12Cd"), {1, 2, 3});
+    testing::WriteBytes(dir.file("zav.cfg.saving-Zz99Yy"), {4, 5, 6});
+    std::filesystem::create_directory(dir.file("zav.cfg.saving"));
+    const int running = ::open(dir.file("zav.cfg.saving-Zz99Yy").c_str(), O_RDONLY);
+    ASSERT_GE(running, 0);
+    ASSERT_EQ(::flock(running, LOCK_EX), 0);
+    SaveCairo(path, "Giza");
+    ::close(running);
+    std::vector<std::string> left = Temporaries();
+    std::sort(left.begin(), left.end());
+    EXPECT_THAT(left, ElementsAre("zav.cfg.saving", "zav.cfg.saving-Zz99Yy"));
+    SaveCairo(path, "Luxor");  // now that one is stale too
+    left = Temporaries();
+    EXPECT_THAT(left, ElementsAre("zav.cfg.saving"));
+}
+
+// Two processes saving at once each use a temporary of their own: no save fails, and a reader
+// always meets a whole record of one or the other.
+TEST_F(SavePropertyTest, ConcurrentSavesNeverFailNorShowAPartialFile) {
+    const std::string path = Install("cairo.cfg");
+    constexpr int Saves = 60;
+    std::vector<pid_t> children;
+    for (const char* city : {"Alexandria", "Port Said"}) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            RecordingMessageBoxes childBoxes;
+            CConfigFile config(childBoxes);
+            config.configPath = path;
+            static_cast<ConfigRecord&>(config) = CairoRecord();
+            config.cityName = city;
+            for (int i = 0; i < Saves; ++i) {
+                config.SaveSettings();
+            }
+            std::_Exit(childBoxes.entries.empty() ? 0 : 3);
+        }
+        children.push_back(pid);
+    }
+    int reads = 0;
+    std::set<std::string> seen;
+    for (;;) {
+        const ConfigRecord r = testing::LoadRecord(path);
+        seen.insert(r.cityName);
+        ++reads;
+        int status = 0;
+        if (::waitpid(children.front(), &status, WNOHANG) == children.front()) {
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            children.erase(children.begin());
+            if (children.empty()) {
+                break;
+            }
+        }
+    }
+    EXPECT_GT(reads, 0);
+    for (const std::string& city : seen) {
+        EXPECT_TRUE(city == "Cairo" || city == "Alexandria" || city == "Port Said") << city;
+    }
+    EXPECT_TRUE(Temporaries().empty());
 }
 
 TEST_F(ConfigFileTest, SaveIntoMissingFolderReportsOnce) {
     CConfigFile config(boxes);
     config.configPath = dir.file("no-such-folder/zav.cfg");
-    config.SaveSettings(true);
+    config.SaveSettings();
     EXPECT_THAT(boxes.texts(), ElementsAre(texts::ConfigSaveError));
 }
 
@@ -284,10 +439,32 @@ TEST(FollowSystemZone, KeepsWholeHoursInTheRecordAndTheMinutesBeside) {
         testing::ScopedTimeZone tz(c.zone);
         testing::RecordingMessageBoxes boxes;
         CConfigFile config(boxes);
+        config.followWindowsZone = 1;
         config.FollowSystemZone(MakeLocal(2024, 1, 15, 12, 0, 0));
         EXPECT_EQ(config.gmtOffsetHours, c.hours);
         EXPECT_EQ(config.exactGmtOffsetMinutes, c.minutes);
+        EXPECT_EQ(config.prayerSettings().gmtOffsetMinutes, c.minutes);
+        // Not following, the stored whole hours stand.
+        config.followWindowsZone = 0;
+        config.gmtOffsetHours = -7;
+        config.FollowSystemZone(MakeLocal(2024, 1, 15, 12, 0, 0));
+        EXPECT_EQ(config.gmtOffsetHours, -7);
+        EXPECT_EQ(config.exactGmtOffsetMinutes, std::nullopt);
+        EXPECT_EQ(config.prayerSettings().gmtOffsetMinutes, -420);
     }
+}
+
+// A record changed in memory to an offset no zone has computes as offset 0 rather than
+// overflowing.
+TEST(PrayerSettingsOf, AnOffsetNoZoneHasCountsAsZero) {
+    testing::RecordingMessageBoxes boxes;
+    CConfigFile config(boxes);
+    for (const std::int32_t hours : {INT32_MAX, INT32_MIN, 15, -13}) {
+        config.gmtOffsetHours = hours;
+        EXPECT_EQ(config.prayerSettings().gmtOffsetMinutes, 0) << hours;
+    }
+    config.gmtOffsetHours = 14;
+    EXPECT_EQ(config.prayerSettings().gmtOffsetMinutes, 840);
 }
 
 }  // namespace

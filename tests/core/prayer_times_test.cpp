@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -332,7 +333,11 @@ TEST(FormatDecimalTime, CutsMinutesAndChoosesAmPm) {
         {Thuhr, 12.5, "12:30 pm"},
         {Shrook, 12.5, "12:30 am"},
         {Fajr, 0.6667, "0:40 am"},
-        {Isha, 24.25, "12:15 pm"},
+        // From 24:00 on a time is the next day's clock time.
+        {Isha, 24.25, "0:15 am"},
+        {Maghrib, 25.2140, "1:12 am"},
+        {Thuhr, 36.5, "12:30 pm"},
+        {Isha, 24.0, "0:00 am"},
         {Asr, 13.9999, "1:59 pm"},
         {Asr, 13.1167, "1:07 pm"},
         {Fajr, 4.5334, "4:32 am"},
@@ -348,6 +353,40 @@ TEST(FormatDecimalTime, CutsMinutesAndChoosesAmPm) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FormatDecimalTime(c.index, c.time), c.text) << c.index << " " << c.time;
+        // The bar's title writes the same clock time in capitals.
+        std::string upper = c.text;
+        upper.replace(upper.size() - 2, 2, upper.substr(upper.size() - 2) == "am" ? "AM" : "PM");
+        EXPECT_EQ(FormatDecimalTime(c.index, c.time, AmPmLetters::Upper), upper);
+    }
+}
+
+TEST(PrayerIndexAndWay, WrapAndClampAsTheComputationReadsThem) {
+    const std::pair<int, int> indices[] = {{-5, Isha}, {-1, Isha}, {0, Fajr},      {3, Asr},
+                                           {5, Isha},  {6, Fajr},  {INT_MAX, Fajr}};
+    for (const auto& [given, read] : indices) {
+        EXPECT_EQ(WrapPrayerIndex(given), read) << given;
+    }
+    const std::pair<int, int> ways[] = {{-1, 0}, {0, 0}, {1, 1}, {3, 3}, {4, 0}, {INT_MIN, 0}};
+    for (const auto& [given, read] : ways) {
+        EXPECT_EQ(ValidCalculationWay(given), read) << given;
+    }
+}
+
+// Um Ul-Qura's Isha is ninety minutes after Maghrib, but never past the middle of the night:
+// beyond the polar circles it would otherwise come after the next day's Fajr.
+TEST(ComputePrayerTime, UmUlQuraIshaStaysBeforeTheNextFajr) {
+    const ScopedTimeZone tz("UTC");
+    for (const double latitude : {66.5, 64.0, 60.0, 51.5, -66.5}) {
+        for (int day = 0; day < 366; ++day) {
+            const std::int64_t when = MakeLocal(2024, 1, 1 + day, 12, 0, 0);
+            const PrayerSettings s = Place(latitude, 25.7, 2, UmmAlQura);
+            const auto today = ComputePrayerTimes(when, s);
+            const auto tomorrow = ComputePrayerTimes(when + 86400, s);
+            const double night = 24 - (today[Maghrib] - today[Shrook]);
+            ASSERT_NEAR(today[Isha] - today[Maghrib], std::min(1.5, night / 2), 1e-12)
+                << latitude << " day " << day;
+            ASSERT_LT(today[Isha], tomorrow[Fajr] + 24) << latitude << " day " << day;
+        }
     }
 }
 

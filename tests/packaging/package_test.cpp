@@ -182,7 +182,7 @@ TEST_F(PackageTest, ExtractedLauncherPreparesTheUserFolderAndStartsTheProgram) {
     config.latitude = 30.05;
     config.longitude = 31.25;
     config.gmtOffsetHours = 2;
-    config.SaveSettings(true);
+    config.SaveSettings();
     ASSERT_EQ(boxes.entries.size(), 0u);
     const std::string settings = ReadFileText(user / "zav.cfg");
     ASSERT_FALSE(settings.empty());

@@ -140,6 +140,9 @@ TEST_F(CliTest, HijriAndGregorianConversions) {
              Case{"hijri 2006-10-24", "1 10 1427\t1 of Shawwal, 1427\n"},
              Case{"gregorian 1427 9 1", "2006-09-24\n"},
              Case{"gregorian 1428 1 1", "2007-01-21\n"},
+             // The first day the calendars serve, and the last year.
+             Case{"hijri 0622-07-28", "1 1 1\t1 of Muharram, 1\n"},
+             Case{"gregorian 1 1 1", "0622-07-28\n"},
          }) {
         SCOPED_TRACE(c.args);
         const CliRun r = RunCli(c.args, folder());
@@ -161,12 +164,52 @@ TEST_F(CliTest, ConfigPrintsEveryFieldInFileOrder) {
               "daylightSavingActive=1\n");
 }
 
-TEST_F(CliTest, ConfigOfADamagedFileReportsOnStderrAndStillPrints) {
+TEST_F(CliTest, ConfigOfADamagedFileReportsOnStderrPrintsAndFails) {
     const CliRun r = RunCli(
         "config " + std::string(SALVENOR_TEST_DATA_DIR) + "/config/wrong_version.cfg", folder());
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, 1);
     EXPECT_THAT(r.err, HasSubstr("Error Reading initialization file..."));
     EXPECT_THAT(r.out, StartsWith("gmtOffsetHours=0\n"));
+}
+
+// Every command that reads zav.cfg: a reported read failure or a damaged field ends with status 1
+// after its message, and no times or page are made from what could not be read.
+TEST_F(CliTest, DamagedConfigurationFilesFailEveryCommandThatReadsThem) {
+    struct Case {
+        const char* sample;  // copied in as zav.cfg; "folder" puts a folder there
+        const char* message;
+    };
+    const Case cases[] = {
+        {"wrong_signature.cfg", "Error Reading initialization file..."},
+        {"wrong_version.cfg", "Error Reading initialization file..."},
+        {"wrong_end_marker.cfg", "Error Reading initialization file..."},
+        {"folder", "ERROR READING READING DISK."},
+        {"gmt_max.cfg", "its time-zone offset cannot be right"},
+        {"gmt_min.cfg", "its time-zone offset cannot be right"},
+        {"latitude_nan.cfg", "its latitude cannot be right"},
+        {"latitude_huge.cfg", "its latitude cannot be right"},
+        {"longitude_inf.cfg", "its longitude cannot be right"},
+        {"altitude_minus_inf.cfg", "its altitude cannot be right"},
+    };
+    for (const Case& c : cases) {
+        for (const char* command : {"times --date 2007-03-21", "today-page", "config"}) {
+            SCOPED_TRACE(std::string(c.sample) + ": " + command);
+            std::filesystem::remove_all(dir.file("zav.cfg"));
+            if (std::string(c.sample) == "folder") {
+                std::filesystem::create_directory(dir.file("zav.cfg"));
+            } else {
+                std::filesystem::copy_file(
+                    std::string(SALVENOR_TEST_DATA_DIR) + "/config/" + c.sample,
+                    dir.file("zav.cfg"));
+            }
+            const CliRun r = RunCli(command, folder());
+            EXPECT_EQ(r.status, 1);
+            EXPECT_THAT(r.err, HasSubstr(c.message));
+            if (std::string(command) != "config") {
+                EXPECT_EQ(r.out, "");
+            }
+        }
+    }
 }
 
 TEST_F(CliTest, ConfigNeedingFirstRunExitsTwo) {
@@ -211,12 +254,52 @@ TEST_F(CliTest, BadInputIsRefusedWithOneLine) {
              "gregorian 1427 9",
              "solar-table now",
              "frobnicate",
+             // Dates before the Hijri epoch or past 9999, and fields that are not all digits.
+             "times --date 2026-+1-01 --lat 30 --lon 31 --gmt 2 --way 0",
+             "times --date 2026-01-+1 --lat 30 --lon 31 --gmt 2 --way 0",
+             "hijri 0622-07-27",
+             "hijri 0001-01-01",
+             "hijri 10000-01-01",
+             "gregorian +1427 9 1",
+             "gregorian 10000 1 1",
+             "month --gregorian 1 1",
+             "month --gregorian 622 7",
+             "month --gregorian 10000 1",
+             "month --hijri 0 1",
+             "month --hijri 2147483647 12",
+             "month --hijri +1427 9",
+             "month --hijri 1427 -9",
          }) {
         SCOPED_TRACE(args);
         const CliRun r = RunCli(args, folder());
         EXPECT_EQ(r.status, 2);
         EXPECT_THAT(r.err, StartsWith("salvenor-cli: "));
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+// A template path that is a folder cannot be read as a file: the page's file error, status 1.
+TEST_F(CliTest, ATemplateThatIsAFolderIsAFileError) {
+    std::filesystem::copy_file(std::string(SALVENOR_TEST_DATA_DIR) + "/config/cairo.cfg",
+                               dir.file("zav.cfg"));
+    std::filesystem::create_directories(dir.file("Calendar/SalaTimeDlg/HTML/tmp"));
+    std::filesystem::create_directories(
+        dir.file("Calendar/SalaTimeDlg/HTML/PryerTime_Template_e.htm"));
+    std::filesystem::create_directories(dir.file("Calendar/Hijri/Month/month_hijri.htm"));
+    std::filesystem::create_directories(dir.file("Calendar/TEMP"));
+    std::filesystem::create_directories(dir.file("Calendar/Output"));
+    struct Case {
+        const char* command;
+        const char* message;
+    };
+    for (const Case& c :
+         {Case{"today-page", "Cannot open file"},
+          Case{"month --hijri 1427 9", "File Error...you may need to re-install"}}) {
+        SCOPED_TRACE(c.command);
+        const CliRun r = RunCli(c.command, folder());
+        EXPECT_EQ(r.status, 1);
+        EXPECT_THAT(r.err, HasSubstr(c.message));
         EXPECT_EQ(r.out, "");
     }
 }

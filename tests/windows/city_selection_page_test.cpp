@@ -3,6 +3,7 @@
 #include "windows/city_selection_page.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -199,7 +200,8 @@ TEST_P(LetterFallbackTest, OneMessageThenTheListOfA) {
     EXPECT_EQ(Entries(p.cityList()), c.listed);
     EXPECT_EQ(CheckedLetter(), 0);
     EXPECT_EQ(p.letterIndex(), 0);
-    EXPECT_EQ(folder.config.cityLetterIndex, Letter(c.pressed));
+    // The letter stored is the one whose cities are listed.
+    EXPECT_EQ(folder.config.cityLetterIndex, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -244,7 +246,31 @@ TEST_F(CitySelectionPageTest, OkStoresTheNamesAndSaves) {
     const ConfigRecord saved = testing::ReadBack(folder.config.configPath);
     EXPECT_EQ(saved.countryName, "France");
     EXPECT_EQ(saved.cityName, "Avignon");
-    EXPECT_EQ(saved.cityLetterIndex, Letter('C'));  // the letter pressed last, not the fallback
+    EXPECT_EQ(saved.cityLetterIndex, 0);  // the letter listed after the fallback, not C
+}
+
+// A stored letter without cities falls back once; the page opened again shows no message.
+TEST_F(CitySelectionPageTest, AFallenBackLetterDoesNotComeBackAtTheNextOpening) {
+    Open("Egypt", "Cairo", Letter('X'));
+    EXPECT_THAT(Messages(), ElementsAre(texts::NoCityWithLetter));
+    EXPECT_EQ(folder.config.cityLetterIndex, 0);
+    folder.boxes.entries.clear();
+    page = std::make_unique<CCitySelectionPage>(folder.config, folder.boxes, folder.path());
+    page->show();
+    page->EnsureCreated();
+    EXPECT_THAT(Messages(), IsEmpty());
+    EXPECT_THAT(Entries(page->cityList()), ElementsAre("Alexandria", "Aswan"));
+}
+
+// The city file gone, another country lists nothing rather than the cities of the one before.
+TEST_F(CitySelectionPageTest, UnreadableCityFileEmptiesTheList) {
+    CCitySelectionPage& p = Open("Egypt", "Cairo", Letter('C'));
+    ASSERT_THAT(Entries(p.cityList()), ElementsAre("Cairo", "Cairo Nord"));
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(folder.path() + "/IndexWorld.zav")));
+    ChooseInDropDown(p.countryList(), France);
+    EXPECT_EQ(p.currentCountryName(), "France");
+    EXPECT_EQ(p.cityList()->count(), 0);
+    EXPECT_EQ(Messages().size(), 1u);  // the file error, once
 }
 
 TEST_F(CitySelectionPageTest, OkRefusesTheNotValidCountry) {
@@ -328,9 +354,10 @@ TEST_F(CitySelectionPageTest, LocationPositioningStoresTheTypedCoordinates) {
 
     EXPECT_EQ(shownPlace, "Egypt - Cairo");
     EXPECT_EQ(shownLongitude, "31.2357");
-    EXPECT_EQ(folder.config.longitude, -58.3816);
-    EXPECT_EQ(folder.config.latitude, -34.6037);
-    EXPECT_EQ(folder.config.altitude, 25.0);
+    // The record takes them only when the sheet ends with OK.
+    EXPECT_EQ(folder.config.longitude, 31.2357);
+    EXPECT_EQ(folder.config.latitude, 30.0444);
+    EXPECT_EQ(folder.config.altitude, 23.0);
     EXPECT_EQ(p.SelectedCity.coordinates.longitude, -58.3816);
     EXPECT_EQ(p.SelectedCity.coordinates.latitude, -34.6037);
     EXPECT_EQ(p.SelectedCity.coordinates.altitude, 25.0);

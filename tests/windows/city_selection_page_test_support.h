@@ -17,6 +17,7 @@
 
 #include "citydb/city_writer.h"
 #include "config/config_file.h"
+#include "tests/support/config_records.h"
 #include "tests/support/fakes.h"
 
 namespace salvenor::testing {
@@ -73,11 +74,9 @@ struct SettingsFolder {
 // The record as a fresh start would load it from `path`.
 inline ConfigRecord ReadBack(const std::string& path) {
     RecordingMessageBoxes boxes;
-    CConfigFile fresh(boxes);
-    fresh.configPath = path;
-    EXPECT_EQ(fresh.OpenConfig(), CConfigFile::OpenResult::Loaded);
+    const ConfigRecord record = LoadRecord(path, &boxes);
     EXPECT_TRUE(boxes.entries.empty());
-    return static_cast<const ConfigRecord&>(fresh);
+    return record;
 }
 
 // The texts of a combo box's entries.

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <ostream>
+#include <string>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -126,6 +127,56 @@ INSTANTIATE_TEST_SUITE_P(Refusals, LocationRefusalTest,
                                            RefusalCase{"LongitudeOnly", "", "30", "12", 0},
                                            RefusalCase{"LonePoint", "31", ".", "12", 1}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Coordinates no place has are refused with the range message, in the reading order, and no
+// field changes; the bounds themselves are taken.
+TEST_F(LocationDlgTest, CoordinatesOutOfRangeAreRefused) {
+    struct Case {
+        const char* longitude;
+        const char* latitude;
+        const char* altitude;
+        const char* message;  // empty: accepted
+        int focused;          // 0 longitude, 1 latitude, 2 altitude
+    };
+    const Case cases[] = {
+        {"31", "95", "12", "Please enter a number between -90 and 90.", 1},
+        {"31", "-90.5", "12", "Please enter a number between -90 and 90.", 1},
+        {"999999", "30", "12", "Please enter a number between -180 and 180.", 0},
+        {"-180.01", "30", "12", "Please enter a number between -180 and 180.", 0},
+        {"31", "30", "9001", "Please enter a number between -500 and 9000.", 2},
+        {"31", "30", "-501", "Please enter a number between -500 and 9000.", 2},
+        {"999", "95", "-501", "Please enter a number between -500 and 9000.", 2},
+        {"-180", "-90", "-500", "", 0},
+        {"180", "90", "9000", "", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.longitude) + " " + c.latitude + " " + c.altitude);
+        boxes.entries.clear();
+        dialog.open();
+        dialog.longitudeEdit()->setText(c.longitude);
+        dialog.latitudeEdit()->setText(c.latitude);
+        dialog.altitudeEdit()->setText(c.altitude);
+        dialog.accept();
+        if (*c.message == '\0') {
+            EXPECT_THAT(boxes.entries, IsEmpty());
+            EXPECT_FALSE(dialog.isVisible());
+            EXPECT_EQ(dialog.longitude, std::stod(c.longitude));
+            EXPECT_EQ(dialog.latitude, std::stod(c.latitude));
+            EXPECT_EQ(dialog.altitude, std::stod(c.altitude));
+            continue;
+        }
+        ASSERT_EQ(boxes.entries.size(), 1u);
+        EXPECT_EQ(boxes.entries[0].text, c.message);
+        EXPECT_EQ(boxes.entries[0].icon, MessageIcon::Exclamation);
+        const QLineEdit* edits[] = {dialog.longitudeEdit(), dialog.latitudeEdit(),
+                                    dialog.altitudeEdit()};
+        EXPECT_EQ(dialog.focusWidget(), edits[c.focused]);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.longitude, 31.2357);
+        EXPECT_EQ(dialog.latitude, 1.0 / 3.0);
+        EXPECT_EQ(dialog.altitude, -12.0);
+    }
+}
 
 }  // namespace
 }  // namespace salvenor

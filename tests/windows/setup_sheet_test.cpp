@@ -18,6 +18,7 @@
 #include "tests/windows/city_selection_page_test_support.h"
 #include "windows/advanced_setup_page.h"
 #include "windows/city_selection_page.h"
+#include "windows/location_dlg.h"
 
 namespace salvenor {
 namespace {
@@ -90,14 +91,14 @@ TEST_F(SetupSheetTest, FirstRunStartsFromNothing) {
 TEST_F(SetupSheetTest, OkRunsOnlyThePagesThatWereShown) {
     // Were the Advanced Setup page's OK to run, it would take the offset from the system.
     folder.config.followWindowsZone = 1;
-    folder.config.gmtOffsetHours = 99;
+    folder.config.gmtOffsetHours = 9;
     CSetupSheet& s = Show();
     s.okButton()->click();
 
     EXPECT_EQ(s.result(), QDialog::Accepted);
     EXPECT_FALSE(s.advancedPage()->created());
-    EXPECT_EQ(folder.config.gmtOffsetHours, 99);
-    EXPECT_EQ(ReadBack(folder.config.configPath).gmtOffsetHours, 99);  // saved by the first page
+    EXPECT_EQ(folder.config.gmtOffsetHours, 9);
+    EXPECT_EQ(ReadBack(folder.config.configPath).gmtOffsetHours, 9);  // saved by the first page
 }
 
 TEST_F(SetupSheetTest, OkRunsEveryShownPageInOrder) {
@@ -260,6 +261,36 @@ TEST_F(SetupSheetTest, FirstRunWithAChoiceStoresEverything) {
     EXPECT_EQ(saved.latitude, 24.0889);
     EXPECT_EQ(saved.calculationWay, 1);
     EXPECT_EQ(saved.followWindowsZone, 1);
+}
+
+// Coordinates typed in Location Positioning reach the record with the sheet's OK, and Cancel
+// leaves the record as it was before the sheet opened.
+TEST_F(SetupSheetTest, TypedCoordinatesCountOnlyWhenTheSheetIsConfirmed) {
+    for (const bool confirm : {false, true}) {
+        SCOPED_TRACE(confirm ? "OK" : "Cancel");
+        const ConfigRecord before = folder.config;
+        const SetupSheetResult result =
+            RunDriven(folder, clock, SetupSheetMode::Setup, [confirm](CSetupSheet& s) {
+                testing::WhenModalOpens<CLocationDlg>([](CLocationDlg& dialog) {
+                    dialog.longitudeEdit()->setText("-58.3816");
+                    dialog.latitudeEdit()->setText("-34.6037");
+                    dialog.altitudeEdit()->setText("25");
+                    dialog.accept();
+                });
+                s.selectionPage()->notFoundButton()->click();
+                (confirm ? s.okButton() : s.cancelButton())->click();
+            });
+        ApplySetupResult(folder.config, result);
+        if (!confirm) {
+            EXPECT_EQ(static_cast<const ConfigRecord&>(folder.config), before);
+            EXPECT_FALSE(folder.configSaved());
+            continue;
+        }
+        const ConfigRecord saved = ReadBack(folder.config.configPath);
+        EXPECT_EQ(saved.longitude, -58.3816);
+        EXPECT_EQ(saved.latitude, -34.6037);
+        EXPECT_EQ(saved.altitude, 25.0);
+    }
 }
 
 }  // namespace

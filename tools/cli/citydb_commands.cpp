@@ -90,8 +90,12 @@ int RunCities(const Args& args) {
     }
     NameCollector sink;
     const auto table = std::make_unique<CityCoordinateTable>();
+    int status = ExitOk;
     switch (database.ListCitiesByLetter(*entry, *letter, sink, *table)) {
         case CityListOutcome::Listed:
+            break;
+        case CityListOutcome::ListedDamaged:
+            status = ExitFailure;  // reported; the cities that are places are still listed
             break;
         case CityListOutcome::NoCityWithLetter:
             boxes.show(texts::NoCityWithLetter);
@@ -110,7 +114,7 @@ int RunCities(const Args& args) {
         std::cout << sink.names[i]
                   << StrPrintf("\t%.15g\t%.15g\t%.15g\n", c.latitude, c.longitude, c.altitude);
     }
-    return ExitOk;
+    return status;
 }
 
 }  // namespace salvenor::cli

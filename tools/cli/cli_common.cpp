@@ -1,15 +1,44 @@
 // Argument checks of salvenor-cli.
 #include "tools/cli/cli_common.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <iostream>
 
+#include "core/hijri.h"
 #include "core/local_time.h"
 #include "core/str_printf.h"
 #include "platform/clock.h"
 
 namespace salvenor::cli {
+
+std::string CurrentDirectory() {
+    const std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
+    return cwd ? std::string(cwd.get()) : std::string(".");
+}
+
+OpenedConfiguration OpenConfiguration(const std::string& path, MessageBoxes& boxes) {
+    OpenedConfiguration opened;
+    auto config = std::make_unique<CConfigFile>(boxes);
+    config->configPath = path;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 ||
+        config->OpenConfig() == CConfigFile::OpenResult::NeedsFirstRun) {
+        std::cerr << "salvenor-cli: " << path
+                  << " is missing, empty or damaged: Salvenor would start first-run setup\n";
+        opened.status = ExitUsage;
+        return opened;
+    }
+    if (config->readFailed() || !config->damagedFields().empty()) {
+        opened.status = ExitFailure;
+    }
+    opened.config = std::move(config);
+    return opened;
+}
 
 int UsageError(std::string_view message) {
     std::cerr << "salvenor-cli: " << message << '\n';
@@ -27,6 +56,13 @@ std::optional<long long> ParseInteger(std::string_view text, long long min, long
         return std::nullopt;
     }
     return value;
+}
+
+std::optional<long long> ParseDigits(std::string_view text, long long min, long long max) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return ParseInteger(text, min, max);
 }
 
 std::optional<double> ParseNumber(std::string_view text, double min, double max) {
@@ -60,14 +96,15 @@ std::optional<Date> ParseDate(std::string_view text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
         return std::nullopt;
     }
-    const auto year = ParseInteger(text.substr(0, 4), 1000, 9999);
-    const auto month = ParseInteger(text.substr(5, 2), 1, 12);
-    const auto day = ParseInteger(text.substr(8, 2), 1, 31);
+    const auto year = ParseDigits(text.substr(0, 4), 1, 9999);
+    const auto month = ParseDigits(text.substr(5, 2), 1, 12);
+    const auto day = ParseDigits(text.substr(8, 2), 1, 31);
     if (!year || !month || !day) {
         return std::nullopt;
     }
-    const Date date{static_cast<int>(*year), static_cast<int>(*month), static_cast<int>(*day)};
-    if (date.day > DaysIn(date.year, date.month)) {
+    const Date date{static_cast<int>(*day), static_cast<int>(*month), static_cast<int>(*year)};
+    if (date.day > DaysIn(date.year, date.month) ||
+        !GregorianDateSupported(date.year, date.month, date.day)) {
         return std::nullopt;
     }
     return date;
@@ -75,7 +112,7 @@ std::optional<Date> ParseDate(std::string_view text) {
 
 Date Today() {
     const CalendarFields f = BreakLocal(SystemClock().now());
-    return {f.year, f.month, f.day};
+    return {f.day, f.month, f.year};
 }
 
 long long NoonOf(const Date& date) {

@@ -1,10 +1,15 @@
 // Shared pieces of the salvenor-cli commands: argument checks, dates, exit codes.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "config/config_file.h"
+#include "core/hijri.h"
+#include "platform/message_boxes.h"
 
 namespace salvenor::cli {
 
@@ -14,23 +19,42 @@ inline constexpr int ExitOk = 0;
 inline constexpr int ExitFailure = 1;
 inline constexpr int ExitUsage = 2;
 
+// The current folder, where the installation's files are looked for.
+std::string CurrentDirectory();
+
+// The configuration file at `path` (default: zav.cfg in the current folder) opened as start-up
+// opens it, without creating a missing one; its messages go to stderr. `status` is ExitOk, or
+// ExitFailure after a reported read failure or damaged fields (the record is still there), or
+// ExitUsage when first-run setup would follow (said on stderr; no record).
+struct OpenedConfiguration {
+    std::unique_ptr<CConfigFile> config;
+    int status = ExitOk;
+};
+OpenedConfiguration OpenConfiguration(const std::string& path, MessageBoxes& boxes);
+
 // Prints "salvenor-cli: <message>" on stderr and returns ExitUsage.
 int UsageError(std::string_view message);
 
 // A whole decimal number (optional sign, nothing else) within min..max.
 std::optional<long long> ParseInteger(std::string_view text, long long min, long long max);
 
+// Digits only (no sign, nothing else), within min..max: the fields of a date.
+std::optional<long long> ParseDigits(std::string_view text, long long min, long long max);
+
 // A finite decimal number (nothing else) within min..max.
 std::optional<double> ParseNumber(std::string_view text, double min, double max);
 
-struct Date {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
+// Dates are the calendar core's GregorianDate (day, month, year).
+using Date = GregorianDate;
 
-// YYYY-MM-DD, a real day of the Gregorian calendar (2007-02-30 and 1900-02-29 are refused).
+// YYYY-MM-DD in digits, a real day of the Gregorian calendar (2007-02-30 and 1900-02-29 are
+// refused) that the calendars serve: from the Hijri epoch (28 July 622) to the year 9999.
 std::optional<Date> ParseDate(std::string_view text);
+
+// The one line for a date or month outside what the calendars serve.
+inline constexpr std::string_view CalendarRange =
+    "the calendars serve the Hijri years 1 to 9999 and the Gregorian days from 28 July 622 (the "
+    "first day of the Hijri year 1) to the year 9999";
 
 // Today's local date.
 Date Today();

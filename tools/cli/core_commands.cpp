@@ -1,8 +1,5 @@
 // salvenor-cli commands over the core and the configuration file: times, hijri, gregorian,
 // config, solar-table.
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -24,29 +21,6 @@
 namespace salvenor::cli {
 
 namespace {
-
-bool FileExists(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
-}
-
-std::string CurrentDirectory() {
-    std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
-    return cwd ? std::string(cwd.get()) : std::string(".");
-}
-
-// Opens a configuration file as start-up does, without creating a missing one. Empty when
-// first-run setup would follow (said on stderr).
-std::unique_ptr<CConfigFile> OpenConfiguration(const std::string& path, MessageBoxes& boxes) {
-    auto config = std::make_unique<CConfigFile>(boxes);
-    config->configPath = path;
-    if (!FileExists(path) || config->OpenConfig() == CConfigFile::OpenResult::NeedsFirstRun) {
-        std::cerr << "salvenor-cli: " << path
-                  << " is missing, empty or damaged: Salvenor would start first-run setup\n";
-        return nullptr;
-    }
-    return config;
-}
 
 struct TimesOptions {
     std::optional<Date> date;
@@ -81,7 +55,8 @@ std::string ParseTimesOptions(const Args& args, TimesOptions& o) {
         const std::string& v = args[++i];
         if (a == "--date") {
             if (!(o.date = ParseDate(v))) {
-                return "not a date (YYYY-MM-DD): '" + v + "'";
+                return "not a date (YYYY-MM-DD) or not one " + std::string(CalendarRange) + ": '" +
+                       v + "'";
             }
         } else if (a == "--days") {
             const auto n = ParseInteger(v, 1, 36600);
@@ -130,13 +105,13 @@ int RunTimes(const Args& args) {
     StderrMessageBoxes boxes;
     std::unique_ptr<CConfigFile> config;
     if (fromFile) {
-        config = OpenConfiguration(CurrentDirectory() + "/" + ConfigFileName, boxes);
-        if (!config) {
-            return ExitUsage;
+        OpenedConfiguration opened =
+            OpenConfiguration(CurrentDirectory() + "/" + ConfigFileName, boxes);
+        if (opened.status != ExitOk) {
+            return opened.status;  // no times from settings that could not be read
         }
-        if (config->followWindowsZone != 0) {
-            config->FollowSystemZone(SystemClock().now());
-        }
+        config = std::move(opened.config);
+        config->FollowSystemZone(SystemClock().now());
         settings = config->prayerSettings();
     } else {
         settings.latitude = *o.latitude;
@@ -154,7 +129,7 @@ int RunTimes(const Args& args) {
         // The daylight-saving state of the day itself, unless it is forced on.
         settings.daylightSavingActive = o.dst || (fromFile && day.isDst == 1);
         const auto times = ComputePrayerTimes(when, settings);
-        std::string line = FormatDate({day.year, day.month, day.day});
+        std::string line = FormatDate({day.day, day.month, day.year});
         for (int i = 0; i < 6; ++i) {
             line += o.decimal ? StrPrintf(" %.9f", times[i])
                               : StrPrintf("  %s %s", PrayerNames[i],
@@ -173,7 +148,8 @@ int RunHijri(const Args& args) {
     if (args.size() == 1) {
         const auto parsed = ParseDate(args[0]);
         if (!parsed) {
-            return UsageError("not a date (YYYY-MM-DD): '" + args[0] + "'");
+            return UsageError("not a date (YYYY-MM-DD) or not one " + std::string(CalendarRange) +
+                              ": '" + args[0] + "'");
         }
         date = *parsed;
     }
@@ -187,17 +163,17 @@ int RunGregorian(const Args& args) {
     if (args.size() != 3) {
         return UsageError("gregorian takes a Hijri YEAR MONTH DAY");
     }
-    const auto year = ParseInteger(args[0], 1, 9999);
-    const auto month = ParseInteger(args[1], 1, 12);
-    const auto day = ParseInteger(args[2], 1, 30);
+    const auto year = ParseDigits(args[0], 1, 9999);
+    const auto month = ParseDigits(args[1], 1, 12);
+    const auto day = ParseDigits(args[2], 1, 30);
     if (!year || !month || !day) {
         return UsageError(
             "a Hijri date is a YEAR from 1 to 9999, a MONTH from 1 to 12 and a DAY "
             "from 1 to 30");
     }
-    const GregorianDate g = HijriToGregorian(
-        {static_cast<int>(*day), static_cast<int>(*month), static_cast<int>(*year)});
-    std::cout << FormatDate({g.year, g.month, g.day}) << '\n';
+    std::cout << FormatDate(HijriToGregorian(
+                     {static_cast<int>(*day), static_cast<int>(*month), static_cast<int>(*year)}))
+              << '\n';
     return ExitOk;
 }
 
@@ -207,11 +183,12 @@ int RunConfig(const Args& args) {
     }
     const std::string path = args.empty() ? CurrentDirectory() + "/" + ConfigFileName : args[0];
     StderrMessageBoxes boxes;
-    const auto config = OpenConfiguration(path, boxes);
-    if (!config) {
-        return ExitUsage;
+    const OpenedConfiguration opened = OpenConfiguration(path, boxes);
+    if (!opened.config) {
+        return opened.status;
     }
-    const CConfigFile& c = *config;
+    // What was read is printed even after a reported failure, which still sets the status.
+    const CConfigFile& c = *opened.config;
     std::cout << "gmtOffsetHours=" << c.gmtOffsetHours << '\n'
               << "followWindowsZone=" << int{c.followWindowsZone} << '\n'
               << "cityName=" << c.cityName << '\n'
@@ -229,7 +206,7 @@ int RunConfig(const Args& args) {
               << "topReminderOffset=" << c.topReminderOffset << '\n'
               << "topReminderShown=" << int{c.topReminderShown} << '\n'
               << "daylightSavingActive=" << int{c.daylightSavingActive} << '\n';
-    return ExitOk;
+    return opened.status;
 }
 
 int RunSolarTable(const Args& args) {

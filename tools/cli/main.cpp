@@ -53,14 +53,10 @@ constexpr Command Commands[] = {
     {"gregorian", salvenor::cli::RunGregorian},
     {"config", salvenor::cli::RunConfig},
     {"solar-table", salvenor::cli::RunSolarTable},
-#ifdef SALVENOR_CLI_CITYDB
     {"countries", salvenor::cli::RunCountries},
     {"cities", salvenor::cli::RunCities},
-#endif
-#ifdef SALVENOR_CLI_PAGES
     {"month", salvenor::cli::RunMonth},
     {"today-page", salvenor::cli::RunTodayPage},
-#endif
 };
 
 }  // namespace

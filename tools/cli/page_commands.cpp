@@ -1,14 +1,11 @@
 // salvenor-cli commands over the HTML pages: month (a month calendar page) and today-page
 // (today's prayer-times page), built in the current folder as the program builds them.
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <climits>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
 
 #include "config/config_file.h"
+#include "core/hijri.h"
 #include "core/local_time.h"
 #include "pages/month_page.h"
 #include "pages/today_page.h"
@@ -19,33 +16,22 @@
 
 namespace salvenor::cli {
 
-namespace {
-
-std::string CurrentDirectory() {
-    const std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
-    return cwd ? std::string(cwd.get()) : std::string(".");
-}
-
-bool FileExists(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
-}
-
-}  // namespace
-
 int RunMonth(const Args& args) {
     if (args.size() != 3 || (args[0] != "--hijri" && args[0] != "--gregorian")) {
         return UsageError("month takes --hijri or --gregorian, a year and a month");
     }
-    const auto year = ParseInteger(args[1], 1, INT_MAX);
-    if (!year) {
-        return UsageError("the year is a whole number from 1 up, not '" + args[1] + "'");
-    }
-    const auto month = ParseInteger(args[2], 1, 12);
-    if (!month) {
-        return UsageError("the month is a number from 1 to 12, not '" + args[2] + "'");
-    }
+    const auto year = ParseDigits(args[1], 1, MaxCalendarYear);
+    const auto month = ParseDigits(args[2], 1, 12);
     const CalendarKind kind = args[0] == "--hijri" ? CalendarKind::Hijri : CalendarKind::Gregorian;
+    const bool supported =
+        year && month &&
+        (kind == CalendarKind::Hijri
+             ? HijriMonthSupported(static_cast<int>(*year), static_cast<int>(*month))
+             : GregorianMonthSupported(static_cast<int>(*year), static_cast<int>(*month)));
+    if (!supported) {
+        return UsageError("a year and a month in digits, of a month " + std::string(CalendarRange) +
+                          ", not '" + args[1] + " " + args[2] + "'");
+    }
     const std::string folder = CurrentDirectory();
     StderrMessageBoxes boxes;
     if (!BuildMonthPage(kind, static_cast<int>(*year), static_cast<int>(*month), folder, boxes)) {
@@ -61,19 +47,13 @@ int RunTodayPage(const Args& args) {
     }
     const std::string folder = CurrentDirectory();
     StderrMessageBoxes boxes;
-    CConfigFile config(boxes);
-    config.configPath = folder + "/" + ConfigFileName;
-    // A missing file is not created here: that belongs to the program's first-run setup.
-    if (!FileExists(config.configPath) ||
-        config.OpenConfig() == CConfigFile::OpenResult::NeedsFirstRun) {
-        std::cerr << "salvenor-cli: " << config.configPath
-                  << " is missing, empty or damaged: Salvenor would start first-run setup\n";
-        return ExitUsage;
+    OpenedConfiguration opened = OpenConfiguration(folder + "/" + ConfigFileName, boxes);
+    if (opened.status != ExitOk) {
+        return opened.status;
     }
+    CConfigFile& config = *opened.config;
     const ClockTime now = SystemClock().now();
-    if (config.followWindowsZone != 0) {
-        config.FollowSystemZone(now);
-    }
+    config.FollowSystemZone(now);
     // The running program keeps the daylight-saving flag at the local clock's state.
     config.daylightSavingActive = BreakLocal(now).isDst == 1 ? 1 : 0;
     const TodayPageTexts texts = GatherTodayTexts(now, config, config.prayerSettings());

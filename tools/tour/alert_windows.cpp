@@ -1,11 +1,24 @@
 #include "tools/tour/alert_windows.h"
 
 #include "bar/reminder_dlg.h"
+#include "bar/schedule.h"
+#include "core/prayer_times.h"
 
 namespace salvenor::tour {
 
 std::unique_ptr<QDialog> MakeAthanWindow(AlertParts& parts, int prayerIndex, QWidget* parent) {
-    return std::make_unique<CAthanDlg>(prayerIndex, parts.context, parent);
+    // What the schedule hands the bar when the prayer comes on the tour's day: the prayer and the
+    // one after it, both the same day here (the tour never shows Isha).
+    const CConfigFile& config = parts.context.config;
+    const auto times = ComputePrayerTimes(parts.context.clock.now(), config.prayerSettings());
+    AthanRequest request;
+    request.prayerIndex = prayerIndex;
+    request.prayerTime = times.at(static_cast<std::size_t>(prayerIndex));
+    request.nextIndex = prayerIndex + 1;
+    request.nextTime = times.at(static_cast<std::size_t>(prayerIndex + 1));
+    request.soundPath = AthanSoundFor(prayerIndex, config);
+    request.playSound = config.muteAllSounds == 0;
+    return std::make_unique<CAthanDlg>(request, parts.context, parent);
 }
 
 std::unique_ptr<QDialog> MakeReminderWindow(AlertParts& parts, QWidget* parent) {

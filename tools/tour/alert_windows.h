@@ -17,6 +17,7 @@ struct AlertParts {
     AlertContext context;
 };
 
+// prayerIndex must be below Isha: the next prayer is taken from the same day.
 std::unique_ptr<QDialog> MakeAthanWindow(AlertParts& parts, int prayerIndex, QWidget* parent);
 std::unique_ptr<QDialog> MakeReminderWindow(AlertParts& parts, QWidget* parent);
 

@@ -68,7 +68,7 @@ std::string WriteTourConfig(const fs::path& target) {
     config.followWindowsZone = 0;
     config.topReminderShown = 1;
     config.configPath = (target / ConfigFileName).string();
-    config.SaveSettings(true);
+    config.SaveSettings();
     return kept.message;
 }
 

@@ -20,67 +20,44 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-// The time text of a prayer written out by hand: a 12-hour hour, two-digit minutes cut (never
-// rounded), "pm" from 13:00 and at 12 for Thuhr and later.
-std::string ClockText(int index, DecimalHours t) {
-    const int h = static_cast<int>(std::floor(t));
-    const int m = static_cast<int>(std::floor((t - h) * 60));
-    const bool pm = h > 12 || (h == 12 && index >= Thuhr);
-    return std::to_string(h > 12 ? h - 12 : h) + ":" + (m < 10 ? "0" : "") + std::to_string(m) +
-           (pm ? " pm" : " am");
-}
-
-// Moves the place east or west until `index` falls well inside the minute `hour`:`minute`,
-// so that the window's texts are known in advance.
-void PutPrayerAt(CConfigFile& config, int index, int hour, int minute) {
-    const double wanted = hour + minute / 60.0 + 0.5 / 60.0;
-    for (int step = 0; step < 4000; ++step) {
-        const double t = ComputePrayerTime(index, MidMarchNoon, config.prayerSettings());
-        if (std::fabs(t - wanted) < 0.2 / 60.0) {
-            return;
-        }
-        // Four minutes of time a degree, the later the further west.
-        config.longitude += (t - wanted) * 15.0 * 0.5;
-    }
-    FAIL() << "no place found for the prayer at the wanted minute";
-}
-
 QString LabelText(const QWidget& window, const char* name) {
     const QLabel* label = Find<QLabel>(window, name);
     return label != nullptr ? label->text() : QString();
 }
 
-struct HeadlineCase {
-    int index;
-    int hour;
-    int minute;
-    const char* headline;
-    int next;
-};
-
-TEST_F(AlertWindowTest, HeadlineNamesThePrayerAndNextPrayerFollows) {
-    const HeadlineCase cases[] = {
-        {Asr, 15, 30, "Its 3:30 pm -- Time for \" Asr \" Prayer ", Maghrib},
-        {Isha, 19, 45, "Its 7:45 pm -- Time for \" Isha \" Prayer ", Fajr},
-        {Fajr, 4, 5, "Its 4:05 am -- Time for \" Fajr \" Prayer ", Shrook},
-        {Thuhr, 12, 0, "Its 12:00 pm -- Time for \" Thuhr \" Prayer ", Asr},
-        {Maghrib, 18, 9, "Its 6:09 pm -- Time for \" Maghrib \" Prayer ", Isha},
+// The window says what the schedule hands it: the prayer and its clock time, and the prayer after
+// it, which after Isha is the next day's Fajr and beyond the polar circles may fall after
+// midnight.
+TEST_F(AlertWindowTest, HeadlineAndNextPrayerAreTheRequestsTimes) {
+    struct Case {
+        AthanRequest request;
+        const char* headline;
+        const char* next;
+    };
+    const Case cases[] = {
+        {Request(Asr, 15.5 + 0.2 / 60, Maghrib, 18.155),
+         "Its 3:30 pm -- Time for \" Asr \" Prayer ", "Maghrib at 6:09 pm"},
+        {Request(Isha, 19.75, Fajr, 4.105), "Its 7:45 pm -- Time for \" Isha \" Prayer ",
+         "Fajr at 4:06 am"},
+        {Request(Fajr, 4.0834, Shrook, 5.5), "Its 4:05 am -- Time for \" Fajr \" Prayer ",
+         "Shrook at 5:30 am"},
+        {Request(Thuhr, 12.001, Asr, 15.0), "Its 12:00 pm -- Time for \" Thuhr \" Prayer ",
+         "Asr at 3:00 pm"},
+        // Maghrib and Isha of 14 June at 66.5 N, 25.7 E: past midnight, on the next day's clock.
+        {Request(Maghrib, 25.2140, Isha, 25.2353), "Its 1:12 am -- Time for \" Maghrib \" Prayer ",
+         "Isha at 1:14 am"},
+        {Request(Isha, 25.2353, Fajr, 1.3319), "Its 1:14 am -- Time for \" Isha \" Prayer ",
+         "Fajr at 1:19 am"},
     };
     for (const auto& c : cases) {
-        PutPrayerAt(config, c.index, c.hour, c.minute);
-        const CAthanDlg dlg(c.index, context);
+        const CAthanDlg dlg(c.request, context);
         EXPECT_EQ(LabelText(dlg, "headline").toStdString(), c.headline);
-        // The next prayer is of the same day, Isha's next being this morning's Fajr.
-        const DecimalHours nextTime =
-            ComputePrayerTime(c.next, MidMarchNoon, config.prayerSettings());
-        EXPECT_EQ(LabelText(dlg, "nextPrayer").toStdString(),
-                  std::string(PrayerNames[c.next]) + " at " + ClockText(c.next, nextTime))
-            << c.headline;
+        EXPECT_EQ(LabelText(dlg, "nextPrayer").toStdString(), c.next) << c.headline;
     }
 }
 
 TEST_F(AlertWindowTest, ShowsTheCaptionLabelsAndButtons) {
-    const CAthanDlg dlg(Asr, context);
+    const CAthanDlg dlg(Request(Asr, 15.5), context);
     EXPECT_EQ(dlg.windowTitle(), "Athan Time - ZAV");
     QStringList labels;
     for (const QLabel* label : dlg.findChildren<QLabel*>()) {
@@ -105,43 +82,33 @@ TEST_F(AlertWindowTest, PicturesAreBuiltInAtTheirSizes) {
     EXPECT_EQ(QPixmap(":/alerts/reminder_verses.png").size(), QSize(185, 57));
 }
 
-struct SoundCase {
-    int index;
-    const char* athanPath;
-    const char* fajrPath;
-    bool muted;
-    std::vector<std::string> requests;
-};
-
-TEST_F(AlertWindowTest, PlaysTheCallForThePrayerWhenOpened) {
-    const SoundCase cases[] = {
-        {Fajr, DefaultAthanWavPath, DefaultFajrAthanWavPath, false, {"play:./Athan/athanFajr.wav"}},
-        {Thuhr, DefaultAthanWavPath, DefaultFajrAthanWavPath, false, {"play:./Athan/Athan-1.wav"}},
-        {Asr, ".\\Calls\\mine.wav", DefaultFajrAthanWavPath, false, {"play:./Calls/mine.wav"}},
-        {Isha, DefaultAthanWavPath, "", false, {"play:./Athan/Athan-1.wav"}},
-        // An empty path falls back to the file in the installation folder.
-        {Maghrib, "", DefaultFajrAthanWavPath, false, {"play:Athan-1.wav"}},
-        {Fajr, DefaultAthanWavPath, "", false, {"play:Athan-1.wav"}},
-        {Fajr, DefaultAthanWavPath, DefaultFajrAthanWavPath, true, {}},
-        {Asr, DefaultAthanWavPath, DefaultFajrAthanWavPath, true, {}},
+// The window plays what it is handed, once, when it opens; which file that is (and whether it
+// sounds) the schedule decides.
+TEST_F(AlertWindowTest, PlaysTheRequestedCallWhenOpened) {
+    struct Case {
+        AthanRequest request;
+        std::vector<std::string> requests;
+    };
+    const Case cases[] = {
+        {Request(Fajr, 4.1, Shrook, 5.5, DefaultFajrAthanWavPath), {"play:./Athan/athanFajr.wav"}},
+        {Request(Asr, 15.5, Maghrib, 18, ".\\Calls\\mine.wav"), {"play:./Calls/mine.wav"}},
+        {Request(Maghrib, 18, Isha, 19.5, "Athan-1.wav"), {"play:Athan-1.wav"}},
+        {Request(Asr, 15.5, Maghrib, 18, DefaultAthanWavPath, false), {}},
     };
     for (const auto& c : cases) {
-        config.athanWavPath = c.athanPath;
-        config.fajrAthanWavPath = c.fajrPath;
-        config.muteAllSounds = c.muted ? 1 : 0;
         sound.requests.clear();
-        CAthanDlg dlg(c.index, context);
+        CAthanDlg dlg(c.request, context);
         EXPECT_THAT(sound.requests, IsEmpty()) << "nothing sounds before the window opens";
         dlg.show();
         dlg.hide();
         dlg.show();  // a second showing starts nothing more
-        EXPECT_EQ(sound.requests, c.requests) << PrayerNames[c.index] << " " << c.athanPath;
+        EXPECT_EQ(sound.requests, c.requests) << c.request.soundPath;
         dlg.reject();
     }
 }
 
 TEST_F(AlertWindowTest, BoxEnablesTheMinutesEdit) {
-    CAthanDlg dlg(Asr, context);
+    CAthanDlg dlg(Request(Asr, 15.5), context);
     dlg.show();
     const auto* box = Find<QCheckBox>(dlg, "remindAgain");
     const auto* edit = Find<QLineEdit>(dlg, "remindMinutes");
@@ -158,7 +125,7 @@ TEST_F(AlertWindowTest, BoxEnablesTheMinutesEdit) {
 }
 
 TEST_F(AlertWindowTest, MinutesEditTakesDigitsOnly) {
-    CAthanDlg dlg(Asr, context);
+    CAthanDlg dlg(Request(Asr, 15.5), context);
     dlg.show();
     Click(dlg, "remindAgain");
     TypeMinutes(dlg, "-1a2 ");
@@ -189,10 +156,9 @@ TEST_F(AlertWindowTest, ButtonsArmTheReminderAndStopOrKeepTheSound) {
         {"close, muted", true, true, "7", "closeWindow", {}, {7}},
     };
     for (const auto& c : cases) {
-        config.muteAllSounds = c.muted ? 1 : 0;
         sound.requests.clear();
         armed.clear();
-        CAthanDlg dlg(Thuhr, context);
+        CAthanDlg dlg(Request(Thuhr, 12.5, Asr, 15, DefaultAthanWavPath, !c.muted), context);
         QSignalSpy finished(&dlg, &QDialog::finished);
         dlg.show();
         if (c.check) {
@@ -213,7 +179,7 @@ TEST_F(AlertWindowTest, ButtonsArmTheReminderAndStopOrKeepTheSound) {
 
 TEST_F(AlertWindowTest, EnterStopsTheAthanAndEscapeLeavesItPlaying) {
     {
-        CAthanDlg dlg(Maghrib, context);
+        CAthanDlg dlg(Request(Maghrib, 18.2), context);
         dlg.show();
         Click(dlg, "remindAgain");
         QTest::keyClick(&dlg, Qt::Key_Return);
@@ -224,7 +190,7 @@ TEST_F(AlertWindowTest, EnterStopsTheAthanAndEscapeLeavesItPlaying) {
     sound.requests.clear();
     armed.clear();
     {
-        CAthanDlg dlg(Maghrib, context);
+        CAthanDlg dlg(Request(Maghrib, 18.2), context);
         QSignalSpy finished(&dlg, &QDialog::finished);
         dlg.show();
         Click(dlg, "remindAgain");
@@ -240,42 +206,37 @@ TEST_F(AlertWindowTest, EnterStopsTheAthanAndEscapeLeavesItPlaying) {
     }
 }
 
-struct FailureCase {
-    QString typed;
-    const char* message;
-    int armedWith;
-};
-
-TEST_F(AlertWindowTest, UnreadableMinutesAreReportedTwiceAndKeepTheWindowOpen) {
-    const FailureCase cases[] = {
-        {"", "Please enter an integer.", 5},                         // the minutes held before
-        {"301", "Please enter an integer between 0 and 300.", 301},  // the number typed
+// A value the reading refuses is reported once and arms nothing; the window stays open on the
+// edit until the value is put right.
+TEST_F(AlertWindowTest, RefusedMinutesAreReportedOnceAndArmNothing) {
+    const std::pair<QString, const char*> cases[] = {
+        {"", "Please enter an integer."},
+        {"301", "Please enter an integer between 0 and 300."},
+        {"999", "Please enter an integer between 0 and 300."},
     };
     for (const char* button : {"stopAthan", "closeWindow"}) {
-        for (const auto& c : cases) {
+        for (const auto& [typed, message] : cases) {
+            SCOPED_TRACE(std::string(button) + " '" + typed.toStdString() + "'");
             boxes.entries.clear();
             armed.clear();
-            CAthanDlg dlg(Asr, context);
+            CAthanDlg dlg(Request(Asr, 15.5), context);
             dlg.show();
             Click(dlg, "remindAgain");
-            TypeMinutes(dlg, c.typed);
+            TypeMinutes(dlg, typed);
             Click(dlg, button);
-            // Once for the reading before arming, once for the closing reading.
-            ASSERT_EQ(boxes.entries.size(), 2U) << button;
-            for (const auto& entry : boxes.entries) {
-                EXPECT_EQ(entry.text, c.message);
-                EXPECT_EQ(entry.icon, MessageIcon::Exclamation);
-            }
-            EXPECT_THAT(armed, ElementsAre(c.armedWith)) << button;
-            EXPECT_TRUE(dlg.isVisible()) << button;
+            ASSERT_EQ(boxes.entries.size(), 1U);
+            EXPECT_EQ(boxes.entries[0].text, message);
+            EXPECT_EQ(boxes.entries[0].icon, MessageIcon::Exclamation);
+            EXPECT_THAT(armed, IsEmpty());
+            EXPECT_TRUE(dlg.isVisible());
             EXPECT_EQ(dlg.focusWidget(), Find<QLineEdit>(dlg, "remindMinutes"));
 
-            // Put right, the same button arms again and closes.
+            // Put right, the same button arms and closes.
             TypeMinutes(dlg, "9");
             Click(dlg, button);
-            EXPECT_THAT(armed, ElementsAre(c.armedWith, 9)) << button;
-            EXPECT_FALSE(dlg.isVisible()) << button;
-            EXPECT_EQ(boxes.entries.size(), 2U);
+            EXPECT_THAT(armed, ElementsAre(9));
+            EXPECT_FALSE(dlg.isVisible());
+            EXPECT_EQ(boxes.entries.size(), 1U);
         }
     }
 }
@@ -290,14 +251,15 @@ TEST_F(AlertWindowTest, BarClosesAnOpenWindowLikeCloseWindowWithoutMessages) {
         {false, "", {}},
         {true, "5", {5}},
         {true, "45", {45}},
-        // Nobody is at the window to answer a message: it closes and arms with what it holds.
-        {true, "", {5}},
-        {true, "301", {301}},
+        // Nobody is at the window to answer a message: it closes, and a value that would have
+        // been refused arms nothing.
+        {true, "", {}},
+        {true, "301", {}},
     };
     for (const auto& c : cases) {
         armed.clear();
         sound.requests.clear();
-        CAthanDlg dlg(Isha, context);
+        CAthanDlg dlg(Request(Isha, 19.5, Fajr, 4.5), context);
         QSignalSpy finished(&dlg, &QDialog::finished);
         dlg.show();
         if (c.check) {
@@ -325,7 +287,7 @@ TEST_F(AlertWindowTest, OpensCentredOnTheMouseCursor) {
     if (cursor != area.center() + QPoint(40, -30)) {
         GTEST_SKIP() << "this platform cannot place the mouse cursor";
     }
-    CAthanDlg dlg(Asr, context);
+    CAthanDlg dlg(Request(Asr, 15.5), context);
     dlg.show();
     EXPECT_LE((dlg.frameGeometry().center() - cursor).manhattanLength(), 2);
 }

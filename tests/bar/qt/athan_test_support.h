@@ -53,6 +53,21 @@ class AlertWindowTest : public ::testing::Test {
                          }};
 };
 
+// The request the schedule hands the window for a prayer at a decimal hour, with the prayer after
+// it, the stored sound and whether it sounds.
+inline AthanRequest Request(int index, DecimalHours time, int next = Asr,
+                            DecimalHours nextTime = 15, const char* sound = DefaultAthanWavPath,
+                            bool play = true) {
+    AthanRequest r;
+    r.prayerIndex = index;
+    r.prayerTime = time;
+    r.nextIndex = next;
+    r.nextTime = nextTime;
+    r.soundPath = sound;
+    r.playSound = play;
+    return r;
+}
+
 template <typename T>
 T* Find(const QWidget& window, const char* name) {
     T* widget = window.findChild<T*>(QString::fromLatin1(name));

@@ -103,8 +103,9 @@ TEST_F(AlertWindowTest, ReminderReportsUnreadableMinutesAndStaysOpen) {
         std::vector<int> armed;
     };
     const Case cases[] = {
-        {"", "Please enter an integer.", "later", 2, {5}},
-        {"301", "Please enter an integer between 0 and 300.", "later", 2, {301}},
+        // A refused value arms nothing, and its message comes once.
+        {"", "Please enter an integer.", "later", 1, {}},
+        {"301", "Please enter an integer between 0 and 300.", "later", 1, {}},
         // Closing without a reminder still reads the controls once.
         {"", "Please enter an integer.", "alreadyPrayed", 1, {}},
         {"999", "Please enter an integer between 0 and 300.", "alreadyPrayed", 1, {}},

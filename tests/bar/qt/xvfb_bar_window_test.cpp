@@ -106,7 +106,7 @@ TEST(XvfbBarWindow, AppearsTopRightWithItsSizeAndTitle) {
         CConfigFile config(boxes);
         SetCairo(config);
         config.configPath = (folder.path() + "/zav.cfg").toStdString();
-        config.SaveSettings(true);
+        config.SaveSettings();
         ASSERT_TRUE(boxes.entries.empty());
     }
     const QByteArray savedConfig = ReadAll(folder.path() + "/zav.cfg");

@@ -54,3 +54,22 @@ huge = record(cairo)
 huge = huge[:24] + struct.pack("<I", 0xFFFFFFF0) + huge[28:]
 write("string_count_huge.cfg", huge)
 write("zero_in_string.cfg", record(body(city=b"Cai\x00ro", country=b"Egypt")))
+# Values no place or zone can have: each is reported, and the field runs on as 0.
+nan, inf = float("nan"), float("inf")
+
+
+def cairo_with(**changes):
+    fields = dict(gmt=2, follow=0, city=b"Cairo", country=b"Egypt", letter=2, lon=31.25, lat=30.05,
+                  alt=23.5, way=0, show=1, bar=0, mute=1, offset=40, shown=1, dst=1)
+    fields.update(changes)
+    return record(body(**fields))
+
+
+write("gmt_max.cfg", cairo_with(gmt=2147483647))
+write("gmt_min.cfg", cairo_with(gmt=-2147483648))
+write("gmt_fifteen.cfg", cairo_with(gmt=15))
+write("latitude_nan.cfg", cairo_with(lat=nan))
+write("latitude_huge.cfg", cairo_with(lat=1e308))
+write("longitude_inf.cfg", cairo_with(lon=inf))
+write("altitude_minus_inf.cfg", cairo_with(alt=-inf))
+write("latitude_and_longitude.cfg", cairo_with(lat=nan, lon=999999.0))
