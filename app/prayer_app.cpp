@@ -81,9 +81,7 @@ std::optional<int> CPrayerApp::Start(const std::optional<std::string>& workingDi
         createTrayIcon();
     }
     // The offset followed from the system is not saved here; the next save takes it.
-    if (config_.followWindowsZone != 0) {
-        config_.FollowSystemZone(services_.clock.now());
-    }
+    config_.FollowSystemZone(services_.clock.now());
     bar_->Start();
     barVisible_ = true;
     SyncChecks();
