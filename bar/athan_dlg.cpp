@@ -1,6 +1,7 @@
 // The athan window and the reminder row it shares with the reminder window.
 #include "bar/athan_dlg.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCursor>
 #include <QFrame>
@@ -116,6 +117,8 @@ CAthanDlg::CAthanDlg(const AthanRequest& request, AlertContext& context, QWidget
     headline->setAlignment(Qt::AlignCenter);
     headline->setWordWrap(true);
     headline->setMinimumHeight(34);
+    // The window carries its headline as its name, so a screen reader says it when it opens.
+    setAccessibleName(headline->text());
 
     auto* picture = new QLabel(this);
     picture->setPixmap(QPixmap(QStringLiteral(":/alerts/mosque_sunset.png")));
@@ -198,6 +201,8 @@ void CAthanDlg::showEvent(QShowEvent* event) {
         context_.sound.play(NativePath(request_.soundPath));
     }
     stopButton_->setFocus();
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void CAthanDlg::OnStopAthan() {

@@ -2,6 +2,7 @@
 #include "bar/prayer_bar_dlg.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -257,6 +258,10 @@ void CPrayerBarDlg::Apply(const ScheduleRestart& restart) {
     const QString title = QString::fromStdString(restart.title);
     if (title != windowTitle()) {
         setWindowTitle(title);
+        // The title is the bar's name for screen readers too, so the next prayer is announced.
+        setAccessibleName(title);
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
         update(0, 0, BarWidth, TitleHeight);
     }
     progressTimer_.start(restart.progressDelayMs);

@@ -53,6 +53,8 @@ TEST_F(AlertWindowTest, HeadlineAndNextPrayerAreTheRequestsTimes) {
         const CAthanDlg dlg(c.request, context);
         EXPECT_EQ(LabelText(dlg, "headline").toStdString(), c.headline);
         EXPECT_EQ(LabelText(dlg, "nextPrayer").toStdString(), c.next) << c.headline;
+        // What a screen reader says when the window opens.
+        EXPECT_EQ(dlg.accessibleName().toStdString(), c.headline);
     }
 }
 

@@ -173,6 +173,8 @@ TEST_F(PrayerBarTest, SitsTopRightWithItsSizeFlagsAndTitle) {
     const int minute = static_cast<int>((thuhr - 12) * 60);
     EXPECT_EQ(b.windowTitle(),
               QString("Next: Thuhr at: 12:%1 PM").arg(minute, 2, 10, QLatin1Char('0')));
+    // Screen readers name the bar by its title.
+    EXPECT_EQ(b.accessibleName(), b.windowTitle());
     EXPECT_TRUE(b.nextPrayerTimer().isActive());
     EXPECT_EQ(b.nextPrayerTimer().timerType(), Qt::PreciseTimer);
     EXPECT_EQ(b.nextPrayerTimer().interval(), (PrayerMinute(Thuhr) - clock.now()) * 1000);
