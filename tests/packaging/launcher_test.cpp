@@ -20,9 +20,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::CommandResult;
+using testing::ReadText;
 using testing::RunCommand;
 using testing::ShellQuoted;
 using testing::TempDir;
+using testing::WriteText;
 
 // The files the program writes in its working directory.
 const std::vector<std::string> WrittenFiles = {
@@ -80,16 +82,6 @@ for f in Calendar/Hijri/Month/ZavCalMonth_argd.htm Calendar/Meladi/Month/ZavCalM
 done
 echo "zav=$(cat zav.cfg)"
 )sh";
-
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteText(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
 
 std::vector<std::string> Lines(const std::string& output, const std::string& prefix) {
     std::vector<std::string> found;

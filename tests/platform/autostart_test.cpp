@@ -16,18 +16,10 @@ namespace salvenor {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadText;
 using testing::ScopedEnv;
 using testing::TempDir;
-
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteText(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
+using testing::WriteText;
 
 TEST(AutostartEntryPath, FollowsXdgConfigHomeThenHome) {
     struct Case {
