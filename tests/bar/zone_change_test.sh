@@ -34,11 +34,12 @@ cd "$WORK"
 env -u TZ xvfb-run -a -s "-screen 0 1280x800x24" bash -s <<'DISPLAYED'
 set -u
 title() { xwininfo -root -tree | grep -o '"Next: [^"]*"' | head -n 1; }
-"$APP" >"$WORK/app.log" 2>&1 &
+QT_QPA_PLATFORM=xcb "$APP" >"$WORK/app.log" 2>&1 &
 app=$!
 trap 'kill $app 2>/dev/null; wait $app 2>/dev/null' EXIT
 before=""
-for _ in $(seq 1 40); do
+# A sanitizer build on a busy machine can take many seconds to show its first window.
+for _ in $(seq 1 120); do
     before=$(title)
     [ -n "$before" ] && break
     sleep 0.5
