@@ -44,6 +44,12 @@ class InstallationFolder {
     void write(const std::string& relative, const std::string& text) const {
         writeFile(at(relative), text);
     }
+    // The shipped page templates and trailer of a source data folder, copied in.
+    void copyCalendarFrom(const std::filesystem::path& sourceDataDir) const {
+        std::filesystem::copy(sourceDataDir / "Calendar", at("Calendar"),
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing);
+    }
 
   private:
     std::filesystem::path root_;

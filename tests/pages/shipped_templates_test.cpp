@@ -120,12 +120,7 @@ void ExpectReadable(const std::string& page, const std::string& name) {
 
 class ShippedTemplatesTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::filesystem::copy(std::filesystem::path(SALVENOR_SOURCE_DATA_DIR) / "Calendar",
-                              folder.at("Calendar"),
-                              std::filesystem::copy_options::recursive |
-                                  std::filesystem::copy_options::overwrite_existing);
-    }
+    void SetUp() override { folder.copyCalendarFrom(SALVENOR_SOURCE_DATA_DIR); }
 
     // The day numbers of the page's cells in order, blanks left out.
     static std::vector<int> DayNumbers(const std::string& page) {

@@ -59,10 +59,7 @@ constexpr CalendarKind G = CalendarKind::Gregorian;
 class MonthCalendarDlgTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::filesystem::copy(std::filesystem::path(SALVENOR_SOURCE_DATA_DIR) / "Calendar",
-                              folder.at("Calendar"),
-                              std::filesystem::copy_options::recursive |
-                                  std::filesystem::copy_options::overwrite_existing);
+        folder.copyCalendarFrom(SALVENOR_SOURCE_DATA_DIR);
         dialogs.pdfFile = folder.at("printed.pdf").string();
     }
 

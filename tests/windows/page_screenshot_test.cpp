@@ -45,10 +45,7 @@ constexpr int CellPixels = 1500;
 class PageScreenshotTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::filesystem::copy(std::filesystem::path(SALVENOR_SOURCE_DATA_DIR) / "Calendar",
-                              folder.at("Calendar"),
-                              std::filesystem::copy_options::recursive |
-                                  std::filesystem::copy_options::overwrite_existing);
+        folder.copyCalendarFrom(SALVENOR_SOURCE_DATA_DIR);
         QDir().mkpath(SALVENOR_SCREENSHOT_DIR);
     }
 
