@@ -60,6 +60,7 @@ RemindAgainRow::RemindAgainRow(bool remindAgain, int minutes, QWidget* parent)
     box_->setChecked(remindAgain);
     edit_ = new QLineEdit(this);
     edit_->setObjectName(QStringLiteral("remindMinutes"));
+    edit_->setAccessibleName(QString::fromUtf8(texts::RemindMinutesName));
     // Digits only, as typed: no sign, so no negative number can arise.
     edit_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit_));

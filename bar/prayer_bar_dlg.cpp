@@ -18,6 +18,7 @@
 
 #include "bar/reminder_dlg.h"
 #include "core/paths.h"
+#include "core/texts.h"
 
 namespace salvenor {
 
@@ -198,11 +199,13 @@ CPrayerBarDlg::CPrayerBarDlg(CConfigFile& config, const Clock& clock, SoundPlaye
 
     menuButton_ = new PictureButton(MenuButtonImage(false), MenuButtonImage(true), this);
     menuButton_->setObjectName("menuButton");
+    menuButton_->setAccessibleName(QString::fromUtf8(texts::CommandMenuButtonName));
     menuButton_->move(4, TitleHeight + 1);
     connect(menuButton_, &QAbstractButton::clicked, this, &CPrayerBarDlg::menuButtonClicked);
 
     auto* about = new FlatTextButton("0", this);
     about->setObjectName("aboutButton");
+    about->setAccessibleName(QString::fromUtf8(texts::AboutButtonName));
     QFont small = about->font();
     small.setPixelSize(8);
     about->setFont(small);

@@ -82,6 +82,14 @@ inline constexpr const char* ReminderLater = "Later (!!)";
 inline constexpr const char* ReminderAlreadyPrayed = "I have already Prayed";
 inline constexpr const char* RemindAgainMeIn = "Remind again me in:";
 inline constexpr const char* RemindMinutes = "minutes";
+// Names that screen readers announce for controls and windows that show no text of their own.
+inline constexpr const char* RemindMinutesName = "Minutes until the reminder";
+inline constexpr const char* CommandMenuButtonName = "Command menu";
+inline constexpr const char* AboutButtonName = "About Salvenor";
+inline constexpr const char* SetupSheetName = "Setup";
+inline constexpr const char* OptionsSheetName = "Options";
+inline constexpr const char* CustomOffsetName = "Custom offset from GMT in hours";
+inline constexpr const char* TodayPageName = "Today's prayer times";
 
 // --- City database and selection ----------------------------------------------------------------
 // Shown by the reader when one letter matches more cities than the list holds, even without the

@@ -26,6 +26,7 @@ CAdvancedSetupPage::CAdvancedSetupPage(CConfigFile& config, MessageBoxes& boxes,
       offsetEdit_(new QLineEdit(this)) {
     // Zones west of Greenwich have negative offsets.
     fx::RestrictTyping(offsetEdit_, fx::TypedNumber::SignedInteger);
+    offsetEdit_->setAccessibleName(QString::fromUtf8(texts::CustomOffsetName));
     offsetEdit_->setMaximumWidth(
         offsetEdit_->fontMetrics().horizontalAdvance(QStringLiteral("-000")) + 16);
 

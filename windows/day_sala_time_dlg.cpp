@@ -46,6 +46,7 @@ CDaySalaTimeDlg::CDaySalaTimeDlg(QWidget* parent, const CConfigFile& config, Mes
     setFixedSize(du.x(389), du.y(334));
     browser_->setGeometry(du.rect(7, 7, 375, 302));
     browser_->setOpenLinks(false);
+    browser_->setAccessibleName(QString::fromUtf8(texts::TodayPageName));
     ok_->setText(QString::fromUtf8(texts::TodayWindowOk));
     ok_->setGeometry(du.rect(154, 313, 50, 14));
     ok_->setDefault(true);

@@ -30,6 +30,8 @@ COptionsSheet::COptionsSheet(CConfigFile& config, MessageBoxes& boxes, SoundPlay
     : CPropertySheet(QString(), parent),
       athan_(new CAthanSettingsPage(config, sound, installationFolder, std::move(chooseFile))),
       dateAdj_(new CDateAdj(boxes)) {
+    // The caption is empty; assistive tools still learn which sheet this is.
+    setAccessibleName(QString::fromUtf8(texts::OptionsSheetName));
     AddPage(athan_, TabTitle(texts::AthanSettingsTitle));
     AddPage(dateAdj_, TabTitle(texts::DateAdjTitle));
     athan_->setSwitches({config.showAthanAlert, config.barOnTopReminder, config.muteAllSounds});

@@ -14,6 +14,8 @@ CSetupSheet::CSetupSheet(CConfigFile& config, MessageBoxes& boxes, const Clock& 
     : CPropertySheet(QString(), parent),
       selection_(new CCitySelectionPage(config, boxes, databaseDirectory)),
       advanced_(new CAdvancedSetupPage(config, boxes, clock)) {
+    // The caption is empty; assistive tools still learn which sheet this is.
+    setAccessibleName(QString::fromUtf8(texts::SetupSheetName));
     AddPage(selection_, QString::fromUtf8(texts::CitySelectionTitle));
     AddPage(advanced_, QString::fromUtf8(texts::AdvancedSetupTitle));
     if (mode == SetupSheetMode::Setup) {
