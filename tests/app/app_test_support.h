@@ -20,6 +20,7 @@
 #include "app/prayer_app.h"
 #include "bar/prayer_bar_dlg.h"
 #include "core/local_time.h"
+#include "tests/support/config_records.h"
 #include "tests/support/fakes.h"
 #include "tests/support/modal_script.h"
 #include "tests/support/temp_dir.h"
@@ -29,21 +30,6 @@
 #include "windows/setup_sheet.h"
 
 namespace salvenor::testing {
-
-// Cairo, its zone given, alerts off and the chime long since played: a start shows nothing else.
-inline void SetCairo(ConfigRecord& config) {
-    ApplyFirstRunDefaults(config);
-    config.countryName = "Egypt";
-    config.cityName = "Cairo";
-    config.cityLetterIndex = 'C' - 'A';
-    config.latitude = 30.0444;
-    config.longitude = 31.2357;
-    config.altitude = 23;
-    config.gmtOffsetHours = 2;
-    config.followWindowsZone = 0;
-    config.topReminderShown = 1;
-    config.muteAllSounds = 1;
-}
 
 class AppTest : public ::testing::Test {
   protected:

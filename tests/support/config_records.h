@@ -32,6 +32,22 @@ inline ConfigRecord CairoRecord() {
     return r;
 }
 
+// A running Cairo set-up: its zone given, alerts off and the chime long since played: a start shows
+// nothing else.
+inline void SetCairo(ConfigRecord& config) {
+    ApplyFirstRunDefaults(config);
+    config.countryName = "Egypt";
+    config.cityName = "Cairo";
+    config.cityLetterIndex = 'C' - 'A';
+    config.latitude = 30.0444;
+    config.longitude = 31.2357;
+    config.altitude = 23;
+    config.gmtOffsetHours = 2;
+    config.followWindowsZone = 0;
+    config.topReminderShown = 1;
+    config.muteAllSounds = 1;
+}
+
 inline ConfigRecord FirstRunRecord() {
     ConfigRecord r;
     r.followWindowsZone = 1;

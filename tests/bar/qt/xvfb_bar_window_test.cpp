@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "bar/schedule.h"
+#include "tests/support/config_records.h"
 #include "tests/support/fakes.h"
 
 namespace salvenor {
@@ -63,22 +64,10 @@ QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void SetCairo(ConfigRecord& config) {
-    ApplyFirstRunDefaults(config);
-    config.cityName = "Cairo";
-    config.countryName = "Egypt";
-    config.latitude = 30.0444;
-    config.longitude = 31.2357;
-    config.gmtOffsetHours = 2;
-    config.followWindowsZone = 0;
-    config.topReminderShown = 1;
-    config.muteAllSounds = 1;
-}
-
 std::string TitleNow() {
     testing::RecordingMessageBoxes boxes;
     CConfigFile config(boxes);
-    SetCairo(config);
+    testing::SetCairo(config);
     const SystemClock clock;
     PrayerSchedule schedule(config, clock);
     return schedule.RestartSchedule().title;
@@ -104,7 +93,7 @@ TEST(XvfbBarWindow, AppearsTopRightWithItsSizeAndTitle) {
     {
         testing::RecordingMessageBoxes boxes;
         CConfigFile config(boxes);
-        SetCairo(config);
+        testing::SetCairo(config);
         config.configPath = (folder.path() + "/zav.cfg").toStdString();
         config.SaveSettings();
         ASSERT_TRUE(boxes.entries.empty());
