@@ -109,7 +109,10 @@ std::optional<std::vector<CountryEntry>> CityDatabase::ReadSummary() const {
             damage = texts::SummaryNamelessCountry;
         } else if (sized && offset > citySize) {
             damage = texts::SummaryPastTheEnd;
-        } else if (i > 0 && offset <= entries[i - 1].offset && !(sized && offset == citySize)) {
+        } else if (i > 0 && (offset < entries[i - 1].offset ||
+                             (offset == entries[i - 1].offset && sized && offset != citySize))) {
+            // Equal offsets are countries without cities at the city file's end, let be when
+            // there is no regular city file to measure (that is reported when it is read).
             damage = texts::SummaryNotRising;
         }
     }
