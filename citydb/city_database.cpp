@@ -11,7 +11,8 @@
 #include <cstdio>
 #include <utility>
 
-#include "config/binary_io.h"
+#include "base/binary_coding.h"
+#include "base/file_reading.h"
 #include "core/paths.h"
 #include "core/str_printf.h"
 #include "core/texts.h"
@@ -86,7 +87,7 @@ std::optional<std::vector<CountryEntry>> CityDatabase::ReadSummary() const {
     if (!file) {
         return std::nullopt;
     }
-    ExactReader reader(file.get(), boxes_);
+    ExactReader reader(file.get(), boxes_, texts::DiskReadError);
     std::vector<CountryEntry> entries;
     while (!reader.AtEnd()) {
         CountryEntry entry;
@@ -163,7 +164,7 @@ CityListOutcome CityDatabase::ListCitiesByLetter(const CountryEntry& entry, int 
         }
         return CityListOutcome::FileError;
     }
-    ExactReader reader(file.get(), boxes_);
+    ExactReader reader(file.get(), boxes_, texts::DiskReadError);
     reader.Seek(entry.offset);
 
     // Letters outside A..Z match no name.

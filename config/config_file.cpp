@@ -1,12 +1,12 @@
 // The configuration file format.
 #include "config/config_file.h"
 
-#include <sys/stat.h>
-
 #include <array>
 #include <cmath>
 #include <cstdio>
 
+#include "base/atomic_file.h"
+#include "base/binary_coding.h"
 #include "core/str_printf.h"
 #include "core/texts.h"
 
@@ -17,16 +17,6 @@ namespace {
 constexpr std::array<char, 11> Signature = {'Z', 'A', 'V', ' ', 'T', 'e', 'l', 'l', 'a', 'n', '\0'};
 constexpr std::array<char, 4> Version = {'1', '.', '0', '\0'};
 constexpr std::uint64_t SizeFieldOffset = 11;
-
-enum class PathKind { Missing, RegularFile, Other };
-
-PathKind KindOf(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        return PathKind::Missing;
-    }
-    return S_ISREG(st.st_mode) ? PathKind::RegularFile : PathKind::Other;
-}
 
 }  // namespace
 
@@ -55,7 +45,7 @@ CConfigFile::OpenResult CConfigFile::OpenConfig() {
     // cannot be read as a file is reported once, and the program runs on with the record in
     // memory rather than overwriting it through first-run setup.
     if (kind == PathKind::RegularFile) {
-        file_ = OpenFile(configPath, "rb");
+        file_ = OpenRegularFile(configPath);
     }
     if (!file_) {
         boxes_.show(texts::DiskReadError, MessageIcon::None);
@@ -90,7 +80,7 @@ bool CConfigFile::LoadSettings() {
         return false;
     }
     const FilePtr file = std::move(file_);
-    ExactReader in(file.get(), boxes_);
+    ExactReader in(file.get(), boxes_, texts::DiskReadError);
 
     std::array<char, 11> signature{};
     in.ReadExact(signature.data(), signature.size());
