@@ -7,7 +7,6 @@
 #include <QIcon>
 #include <QMenu>
 #include <QPixmap>
-#include <QSettings>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -18,11 +17,12 @@
 #include "app/single_instance.h"
 #include "app/window_placement.h"
 #include "bar/prayer_bar_dlg.h"
+#include "base/fatal_exit.h"
 #include "core/texts.h"
 #include "platform/clock.h"
-#include "platform/fatal_exit.h"
 #include "platform/message_boxes.h"
 #include "platform/qt/first_shown_reporter.h"
+#include "platform/settings_file.h"
 #include "platform/sound_player.h"
 #include "windows/day_sala_time_dlg.h"
 #include "windows/month_calendar_dlg.h"
@@ -319,13 +319,12 @@ void CPrayerApp::OnActivationRequested() {
 }
 
 void CPrayerApp::ExplainMissingTrayOnce() {
-    QSettings settings(QString::fromStdString(folder_ + "/" + OwnSettingsFileName),
-                       QSettings::IniFormat);
-    if (settings.value(NoTrayExplainedKey, false).toBool()) {
+    SettingsFile settings(folder_ + "/" + SettingsFileName);
+    if (settings.boolValue(NoTrayExplainedKey, false)) {
         return;
     }
-    settings.setValue(NoTrayExplainedKey, true);
-    settings.sync();
+    settings.setBool(NoTrayExplainedKey, true);
+    settings.Save();
     services_.boxes.show(texts::NoTrayNotice, MessageIcon::Information);
 }
 

@@ -38,7 +38,6 @@ bool IsUsableWorkingDirectory(const std::optional<std::string>& path);
 std::optional<std::string> CurrentDirectory();
 
 // Our own settings beside zav.cfg, for what its record has no field for.
-inline constexpr const char* OwnSettingsFileName = "salvenor.ini";
 inline constexpr const char* NoTrayExplainedKey = "notices/noTrayExplained";
 
 // With this set in the environment, a copy reports on stderr each time a later start calls it

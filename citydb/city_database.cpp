@@ -11,7 +11,8 @@
 #include <cstdio>
 #include <utility>
 
-#include "config/binary_io.h"
+#include "base/binary_coding.h"
+#include "base/file_reading.h"
 #include "core/paths.h"
 #include "core/str_printf.h"
 #include "core/texts.h"
@@ -49,10 +50,10 @@ FilePtr OpenDatabaseFile(const std::string& directory, const char* storedName,
     // Only a regular file, opened without blocking: a folder opens on Linux but cannot be read,
     // and a FIFO would wait for a writer for ever. Either is reported as the platform reports a
     // file it may not read.
-    bool notRegular = false;
-    FilePtr file = OpenRegularFile(path, &notRegular);
+    PathKind kind = PathKind::Missing;
+    FilePtr file = OpenRegularFile(path, &kind);
     const char* pattern = nullptr;
-    if (notRegular) {
+    if (kind == PathKind::Other) {
         pattern = texts::FileAccessDenied;
     } else if (!file) {
         pattern = (errno == ENOENT || errno == ENOTDIR) ? texts::FileNotFound
@@ -85,7 +86,7 @@ std::optional<std::vector<CountryEntry>> CityDatabase::ReadSummary() const {
     if (!file) {
         return std::nullopt;
     }
-    ExactReader reader(file.get(), boxes_);
+    ExactReader reader(file.get(), boxes_, texts::DiskReadError);
     std::vector<CountryEntry> entries;
     // At least one record: an empty summary is as short a read as a cut one (the disk-read
     // message, exit code 1), never an empty list that would send its readers to the start of the
@@ -165,7 +166,7 @@ CityListOutcome CityDatabase::ListCitiesByLetter(const CountryEntry& entry, int 
         }
         return CityListOutcome::FileError;
     }
-    ExactReader reader(file.get(), boxes_);
+    ExactReader reader(file.get(), boxes_, texts::DiskReadError);
     reader.Seek(entry.offset);
 
     // Letters outside A..Z match no name.

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/message_boxes.h"
+#include "base/messages.h"
 
 namespace salvenor {
 

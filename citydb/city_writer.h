@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "citydb/city_database.h"
-#include "config/binary_io.h"
+#include "base/atomic_file.h"
+#include "base/binary_coding.h"
 
 namespace salvenor {
 

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/atomic_file.h"
+#include "base/binary_coding.h"
 #include "core/str_printf.h"
 #include "core/texts.h"
 
@@ -17,16 +19,6 @@ namespace {
 constexpr std::array<char, 11> Signature = {'Z', 'A', 'V', ' ', 'T', 'e', 'l', 'l', 'a', 'n', '\0'};
 constexpr std::array<char, 4> Version = {'1', '.', '0', '\0'};
 constexpr std::uint64_t SizeFieldOffset = 11;
-
-enum class PathKind { Missing, RegularFile, Other };
-
-PathKind KindOf(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        return PathKind::Missing;
-    }
-    return S_ISREG(st.st_mode) ? PathKind::RegularFile : PathKind::Other;
-}
 
 }  // namespace
 
@@ -91,7 +83,7 @@ bool CConfigFile::LoadSettings() {
         return false;
     }
     const FilePtr file = std::move(file_);
-    ExactReader in(file.get(), boxes_);
+    ExactReader in(file.get(), boxes_, texts::DiskReadError);
 
     std::array<char, 11> signature{};
     in.ReadExact(signature.data(), signature.size());

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "config/binary_io.h"
+#include "base/file_reading.h"
 #include "core/prayer_times.h"
-#include "platform/message_boxes.h"
+#include "base/messages.h"
 
 namespace salvenor {
 

@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "citydb/city_database.h"
-#include "platform/fatal_exit.h"
+#include "base/fatal_exit.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "config/config_file.h"
-#include "platform/fatal_exit.h"
+#include "base/fatal_exit.h"
 #include "platform/message_boxes.h"
 
 namespace {

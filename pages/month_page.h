@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/message_boxes.h"
+#include "base/messages.h"
 
 namespace salvenor {
 

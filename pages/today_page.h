@@ -9,7 +9,7 @@
 
 #include "config/config_file.h"
 #include "core/prayer_times.h"
-#include "platform/message_boxes.h"
+#include "base/messages.h"
 
 namespace salvenor {
 

@@ -5,16 +5,19 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <optional>
 #include <system_error>
 
+#include "base/atomic_file.h"
+#include "base/file_reading.h"
 #include "platform/salvenor_desktop_entry.h"
 
 namespace salvenor {
 namespace {
 
 constexpr std::string_view EntryFileName = "salvenor.desktop";
+// Far more than any desktop entry holds.
+constexpr std::size_t MaxEntryBytes = 64 * 1024;
 
 std::string_view Trimmed(std::string_view s) {
     const auto first = s.find_first_not_of(" \t\r");
@@ -84,17 +87,9 @@ bool AutostartEnabled() {
     if (path.empty()) {
         return false;
     }
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    // The stream operator turns a read error into a failed stream rather than an exception.
-    if (!in.is_open() || !(text << in.rdbuf())) {
-        return false;
-    }
-    return AutostartEntryStarts(text.str());
+    // An entry is a few hundred bytes; a folder, a FIFO or a huge file in its place is none.
+    const std::optional<std::string> text = ReadSmallFile(path, MaxEntryBytes);
+    return text && AutostartEntryStarts(*text);
 }
 
 bool SetAutostart(bool on) {
@@ -116,23 +111,8 @@ bool SetAutostart(bool on) {
     if (ec) {
         return false;
     }
-    // Written beside the entry and renamed over it, so the session never reads half an entry.
-    const fs::path temporary = folder / ("." + std::string(EntryFileName) + ".new");
-    bool ok = false;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << AutostartEntryText();
-        out.close();
-        ok = out.good();
-    }
-    if (ok) {
-        fs::rename(temporary, path, ec);
-        ok = !ec;
-    }
-    if (!ok) {
-        fs::remove(temporary, ec);
-    }
-    return ok && AutostartEnabled();
+    // Replaced as a whole, so the session never reads half an entry.
+    return ReplaceFileAtomically(path, AutostartEntryText()) && AutostartEnabled();
 }
 
 }  // namespace salvenor

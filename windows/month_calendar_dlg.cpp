@@ -16,15 +16,18 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QToolButton>
 #include <QUrl>
 #include <array>
 #include <limits>
+#include <optional>
+#include <string>
 #include <utility>
 
+#include "base/atomic_file.h"
+#include "base/file_reading.h"
 #include "core/hijri.h"
 #include "core/local_time.h"
 #include "core/texts.h"
@@ -39,6 +42,9 @@
 namespace salvenor {
 
 namespace {
+
+// A month page is a few kilobytes; anything far larger in its place is not one.
+constexpr std::size_t MaxSavedPageBytes = 4 * 1024 * 1024;
 
 QString Text(const char* text) {
     return QString::fromUtf8(text);
@@ -386,16 +392,9 @@ void CMonthCalendarDlg::saveAs() {
         target += QStringLiteral(".html");
     }
     // The bytes of the shown page, written whole or not at all.
-    QFile page(QString::fromStdString(MonthPagePath(installationFolder_)));
-    QSaveFile copy(target);
-    bool saved = page.open(QIODevice::ReadOnly);
-    if (saved) {
-        const QByteArray bytes = page.readAll();
-        saved =
-            copy.open(QIODevice::WriteOnly) && copy.write(bytes) == bytes.size() && copy.commit();
-    }
-    if (!saved) {
-        copy.cancelWriting();
+    const std::optional<std::string> page =
+        ReadSmallFile(MonthPagePath(installationFolder_), MaxSavedPageBytes);
+    if (!page || !ReplaceFileAtomically(QFile::encodeName(target).toStdString(), *page)) {
         boxes_.show(Text(texts::SavePageFailed).arg(QDir::toNativeSeparators(target)).toStdString(),
                     MessageIcon::Error);
     }

@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <numbers>
+
+#include "base/binary_coding.h"
+#include "base/file_reading.h"
 
 namespace salvenor {
 
@@ -13,31 +15,12 @@ namespace {
 constexpr double FadeSeconds = 0.005;
 constexpr double ToneAmplitude = 0.5;
 
-void PutU16(std::vector<std::uint8_t>& out, std::uint16_t v) {
-    out.push_back(static_cast<std::uint8_t>(v & 0xFF));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.push_back(static_cast<std::uint8_t>((v >> shift) & 0xFF));
-    }
-}
-
-void PutTag(std::vector<std::uint8_t>& out, const char (&tag)[5]) {
-    for (int k = 0; k < 4; ++k) {
-        out.push_back(static_cast<std::uint8_t>(tag[k]));
-    }
-}
-
 std::uint16_t U16(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
+    return DecodeU16(b.data() + at);
 }
 
 std::uint32_t U32(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint32_t>(b[at]) | (static_cast<std::uint32_t>(b[at + 1]) << 8) |
-           (static_cast<std::uint32_t>(b[at + 2]) << 16) |
-           (static_cast<std::uint32_t>(b[at + 3]) << 24);
+    return DecodeU32(b.data() + at);
 }
 
 bool TagIs(std::span<const std::uint8_t> b, std::size_t at, const char (&tag)[5]) {
@@ -75,23 +58,23 @@ std::vector<std::uint8_t> MonoWav16(const std::vector<float>& samples, int sampl
     const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
     std::vector<std::uint8_t> out;
     out.reserve(44 + dataBytes);
-    PutTag(out, "RIFF");
-    PutU32(out, 36 + dataBytes);
-    PutTag(out, "WAVE");
-    PutTag(out, "fmt ");
-    PutU32(out, 16);
-    PutU16(out, FormatPcm);
-    PutU16(out, 1);  // mono
-    PutU32(out, static_cast<std::uint32_t>(sampleRate));
-    PutU32(out, static_cast<std::uint32_t>(sampleRate) * 2);  // bytes a second
-    PutU16(out, 2);                                           // bytes a frame
-    PutU16(out, 16);
-    PutTag(out, "data");
-    PutU32(out, dataBytes);
+    AppendBytes(out, "RIFF");
+    AppendU32(out, 36 + dataBytes);
+    AppendBytes(out, "WAVE");
+    AppendBytes(out, "fmt ");
+    AppendU32(out, 16);
+    AppendU16(out, FormatPcm);
+    AppendU16(out, 1);  // mono
+    AppendU32(out, static_cast<std::uint32_t>(sampleRate));
+    AppendU32(out, static_cast<std::uint32_t>(sampleRate) * 2);  // bytes a second
+    AppendU16(out, 2);                                           // bytes a frame
+    AppendU16(out, 16);
+    AppendBytes(out, "data");
+    AppendU32(out, dataBytes);
     for (const float s : samples) {
         const double clipped = std::clamp(static_cast<double>(s), -1.0, 1.0);
         const auto v = static_cast<std::int16_t>(std::lround(clipped * 32767));
-        PutU16(out, static_cast<std::uint16_t>(v));
+        AppendU16(out, static_cast<std::uint16_t>(v));
     }
     return out;
 }
@@ -148,22 +131,13 @@ bool IsPlayableWav(const WavInfo& info) {
 }
 
 bool CanPlayWavFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) {
+    // Only a regular file: a FIFO named in the settings must not hold up the prayer's window.
+    const std::optional<FileHead> head = ReadFileHead(path, WavHeadBytes);
+    if (!head) {
         return false;
     }
-    const std::streamoff end = in.tellg();
-    if (end <= 0) {
-        return false;
-    }
-    const auto fileSize = static_cast<std::uint64_t>(end);
-    std::vector<std::uint8_t> head(
-        static_cast<std::size_t>(std::min<std::uint64_t>(fileSize, WavHeadBytes)));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(head.size()))) {
-        return false;
-    }
-    const auto info = InspectWav(head, fileSize);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(head->bytes.data());
+    const auto info = InspectWav({bytes, head->bytes.size()}, head->size);
     return info && IsPlayableWav(*info);
 }
 

@@ -9,6 +9,7 @@
 #include <iterator>
 #include <memory>
 
+#include "base/binary_coding.h"
 #include "citydb/city_database.h"
 #include "citydb_test_support.h"
 #include "tests/support/fakes.h"
@@ -33,11 +34,7 @@ BlockCount CountRecords(const std::string& path, std::uint32_t offset) {
     std::ifstream in(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const auto u32 = [&bytes](std::size_t at) {
-        std::uint32_t v = 0;
-        for (int i = 3; i >= 0; --i) {
-            v = (v << 8) | static_cast<unsigned char>(bytes.at(at + static_cast<std::size_t>(i)));
-        }
-        return v;
+        return DecodeU32(reinterpret_cast<const unsigned char*>(bytes.substr(at, 4).data()));
     };
     BlockCount run;
     std::string runCountry;

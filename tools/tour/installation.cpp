@@ -6,6 +6,7 @@
 #include "app/prayer_app.h"
 #include "config/config_file.h"
 #include "platform/message_boxes.h"
+#include "platform/settings_file.h"
 
 namespace salvenor::tour {
 namespace {
@@ -36,7 +37,7 @@ std::string PrepareInstallation(const fs::path& stage, const fs::path& target) {
     }
     for (const fs::directory_entry& entry : fs::directory_iterator(stage, error)) {
         const fs::path name = entry.path().filename();
-        if (name == ConfigFileName || name == OwnSettingsFileName) {
+        if (name == ConfigFileName || name == SettingsFileName) {
             continue;
         }
         if (entry.is_directory()) {

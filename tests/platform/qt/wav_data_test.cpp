@@ -11,16 +11,17 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "base/binary_coding.h"
+
 namespace salvenor {
 namespace {
 
 std::uint32_t U32At(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) |
-           (static_cast<std::uint32_t>(b[at + 3]) << 24);
+    return DecodeU32(b.data() + at);
 }
 
 std::uint16_t U16At(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
+    return DecodeU16(b.data() + at);
 }
 
 std::string TagAt(const std::vector<std::uint8_t>& b, std::size_t at) {
@@ -109,14 +110,8 @@ class WavBuilder {
     WavBuilder& Format(std::uint16_t format, std::uint16_t channels, std::uint32_t rate,
                        std::uint16_t bits, std::optional<std::uint16_t> subFormat = std::nullopt) {
         std::vector<std::uint8_t> f;
-        auto p16 = [&f](std::uint16_t v) {
-            f.push_back(static_cast<std::uint8_t>(v));
-            f.push_back(static_cast<std::uint8_t>(v >> 8));
-        };
-        auto p32 = [&](std::uint32_t v) {
-            p16(static_cast<std::uint16_t>(v));
-            p16(static_cast<std::uint16_t>(v >> 16));
-        };
+        auto p16 = [&f](std::uint16_t v) { AppendU16(f, v); };
+        auto p32 = [&f](std::uint32_t v) { AppendU32(f, v); };
         p16(format);
         p16(channels);
         p32(rate);
@@ -134,21 +129,14 @@ class WavBuilder {
     }
     std::vector<std::uint8_t> Bytes() const {
         std::vector<std::uint8_t> out = {'R', 'I', 'F', 'F'};
-        const auto size = static_cast<std::uint32_t>(body_.size() + 4);
-        for (int s = 0; s < 32; s += 8) {
-            out.push_back(static_cast<std::uint8_t>(size >> s));
-        }
+        AppendU32(out, static_cast<std::uint32_t>(body_.size() + 4));
         out.insert(out.end(), {'W', 'A', 'V', 'E'});
         out.insert(out.end(), body_.begin(), body_.end());
         return out;
     }
 
   private:
-    void Put32(std::uint32_t v) {
-        for (int s = 0; s < 32; s += 8) {
-            body_.push_back(static_cast<std::uint8_t>(v >> s));
-        }
-    }
+    void Put32(std::uint32_t v) { AppendU32(body_, v); }
     std::vector<std::uint8_t> body_;
 };
 

@@ -1,5 +1,5 @@
 // Process exit for fatal conditions.
-#include "platform/fatal_exit.h"
+#include "base/fatal_exit.h"
 
 #include <cstdio>
 #include <cstdlib>

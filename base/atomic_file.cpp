@@ -1,5 +1,6 @@
-// Exact reads, little-endian encodings and atomic file replacement.
-#include "config/binary_io.h"
+// Atomic file replacement: a unique locked temporary beside the file, flushed to the disk and
+// renamed over it.
+#include "base/atomic_file.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -7,193 +8,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <bit>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <utility>
 
-#include "core/texts.h"
-#include "platform/fatal_exit.h"
-
 namespace salvenor {
-
-FilePtr OpenFile(const std::string& path, const char* mode) {
-    return FilePtr(std::fopen(path.c_str(), mode));
-}
-
-FilePtr OpenRegularFile(const std::string& path, bool* notRegular) {
-    if (notRegular != nullptr) {
-        *notRegular = false;
-    }
-    // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return {};
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        if (notRegular != nullptr) {
-            *notRegular = true;
-        }
-        return {};
-    }
-    // A regular file never blocks; its reads go on in the ordinary way.
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags >= 0) {
-        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    }
-    FilePtr file(::fdopen(fd, "rb"));
-    if (!file) {
-        ::close(fd);
-    }
-    return file;
-}
-
-std::optional<std::string> MoveFileAside(const std::string& path, const std::string& suffix) {
-    for (int n = 1; n < 1000; ++n) {
-        const std::string aside = path + suffix + (n == 1 ? "" : "-" + std::to_string(n));
-        // RENAME_NOREPLACE: an earlier copy of the same name is never overwritten, even by a
-        // racing move.
-        if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0) {
-            return aside;
-        }
-        if (errno == EINVAL || errno == ENOSYS) {
-            // A file system without that flag: take the name only when nothing holds it.
-            struct stat st {};
-            if (::lstat(aside.c_str(), &st) == 0) {
-                continue;
-            }
-            if (std::rename(path.c_str(), aside.c_str()) == 0) {
-                return aside;
-            }
-            return std::nullopt;
-        }
-        if (errno != EEXIST) {
-            return std::nullopt;
-        }
-    }
-    return std::nullopt;
-}
-
-std::uint32_t DecodeU32(const unsigned char* bytes) {
-    return static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8) |
-           (static_cast<std::uint32_t>(bytes[2]) << 16) |
-           (static_cast<std::uint32_t>(bytes[3]) << 24);
-}
-
-double DecodeF64(const unsigned char* bytes) {
-    std::uint64_t bits = 0;
-    for (int i = 7; i >= 0; --i) {
-        bits = (bits << 8) | bytes[i];
-    }
-    return std::bit_cast<double>(bits);
-}
-
-void AppendU8(std::string& out, std::uint8_t value) {
-    out.push_back(static_cast<char>(value));
-}
-
-void AppendU32(std::string& out, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFFu));
-    }
-}
-
-void AppendI32(std::string& out, std::int32_t value) {
-    AppendU32(out, static_cast<std::uint32_t>(value));
-}
-
-void AppendF64(std::string& out, double value) {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
-    for (int i = 0; i < 8; ++i) {
-        out.push_back(static_cast<char>((bits >> (8 * i)) & 0xFFu));
-    }
-}
-
-void AppendCountedString(std::string& out, std::string_view text) {
-    AppendU32(out, static_cast<std::uint32_t>(text.size()));
-    out.append(text);
-}
-
-ExactReader::ExactReader(std::FILE* file, MessageBoxes& boxes) : file_(file), boxes_(boxes) {
-    const long start = std::ftell(file_);
-    if (std::fseek(file_, 0, SEEK_END) == 0) {
-        const long end = std::ftell(file_);
-        size_ = end > 0 ? static_cast<std::uint64_t>(end) : 0;
-    }
-    position_ = start > 0 ? static_cast<std::uint64_t>(start) : 0;
-    std::fseek(file_, start > 0 ? start : 0, SEEK_SET);
-}
-
-void ExactReader::Fail() {
-    boxes_.show(texts::DiskReadError, MessageIcon::None);
-    fatalExit(1);
-}
-
-void ExactReader::ReadExact(void* buffer, std::size_t count) {
-    if (count == 0) {
-        return;
-    }
-    const std::size_t got = std::fread(buffer, 1, count, file_);
-    position_ += got;
-    if (got != count) {
-        Fail();
-    }
-}
-
-std::string ExactReader::ReadCountedString() {
-    std::string text;
-    ReadCountedString(text);
-    return text;
-}
-
-void ExactReader::ReadCountedString(std::string& text) {
-    const std::uint32_t count = ReadU32();
-    if (count > size_ - std::min(size_, position_)) {
-        Fail();
-    }
-    text.resize(count);
-    ReadExact(text.data(), count);
-    const auto zero = text.find('\0');
-    if (zero != std::string::npos) {
-        text.resize(zero);
-    }
-}
-
-std::uint8_t ExactReader::ReadU8() {
-    unsigned char b = 0;
-    ReadExact(&b, 1);
-    return b;
-}
-
-std::uint32_t ExactReader::ReadU32() {
-    unsigned char b[4] = {};
-    ReadExact(b, 4);
-    return DecodeU32(b);
-}
-
-std::int32_t ExactReader::ReadI32() {
-    return static_cast<std::int32_t>(ReadU32());
-}
-
-double ExactReader::ReadF64() {
-    unsigned char b[8] = {};
-    ReadExact(b, 8);
-    return DecodeF64(b);
-}
-
-void ExactReader::Seek(std::uint64_t offset) {
-    if (offset > size_) {
-        offset = size_;
-    }
-    std::fseek(file_, static_cast<long>(offset), SEEK_SET);
-    position_ = offset;
-}
 
 namespace {
 
@@ -341,6 +164,32 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, std:
         ::fsync(dir.get());
     }
     return true;
+}
+
+std::optional<std::string> MoveFileAside(const std::string& path, const std::string& suffix) {
+    for (int n = 1; n < 1000; ++n) {
+        const std::string aside = path + suffix + (n == 1 ? "" : "-" + std::to_string(n));
+        // RENAME_NOREPLACE: an earlier copy of the same name is never overwritten, even by a
+        // racing move.
+        if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0) {
+            return aside;
+        }
+        if (errno == EINVAL || errno == ENOSYS) {
+            // A file system without that flag: take the name only when nothing holds it.
+            struct stat st {};
+            if (::lstat(aside.c_str(), &st) == 0) {
+                continue;
+            }
+            if (std::rename(path.c_str(), aside.c_str()) == 0) {
+                return aside;
+            }
+            return std::nullopt;
+        }
+        if (errno != EEXIST) {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace salvenor
