@@ -62,12 +62,6 @@ INSTANTIATE_TEST_SUITE_P(
                   QRect(0, 0, 1300, 900)}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(KeepInside, PushesOnScreenAndKeepsTheTopLeftOfAnOversizedWindow) {
-    EXPECT_EQ(KeepInside(QRect(-50, -10, 100, 100), Available), QRect(0, 0, 100, 100));
-    EXPECT_EQ(KeepInside(QRect(1250, 760, 100, 100), Available), QRect(1180, 670, 100, 100));
-    EXPECT_EQ(KeepInside(QRect(300, 300, 2000, 100), Available), QRect(0, 300, 2000, 100));
-}
-
 // A stand-in for the bar: a small frameless window in the top right corner.
 class BarClearanceTest : public ::testing::Test {
   protected:
