@@ -185,8 +185,7 @@ CPrayerBarDlg::CPrayerBarDlg(CConfigFile& config, const Clock& clock, SoundPlaye
     : QWidget(parent),
       sound_(sound),
       schedule_(config, clock),
-      alertContext_{config, sound, boxes, clock,
-                    [this](int minutes) { return ArmReminder(minutes); }},
+      alertContext_{config, sound, boxes, clock},
       image_(BarImage()) {
     // A small tool window above the others with no taskbar entry; it draws its own title strip.
     // Shown or raised by the program it never takes the focus from the user's work; a click on it
@@ -299,8 +298,8 @@ void CPrayerBarDlg::ApplyPrayerTick(const PrayerTick& tick) {
         return;
     }
     // An athan window still open from the previous prayer closes as its "Close Window" does.
-    if (const QPointer<CAthanDlg> previous = openAthanWindow) {
-        openAthanWindow.clear();
+    if (const QPointer<CAthanDlg> previous = openAthanWindow_) {
+        openAthanWindow_.clear();
         previous->CloseAsCloseWindow();
     }
     if (tick.athan) {
@@ -313,27 +312,28 @@ void CPrayerBarDlg::ApplyPrayerTick(const PrayerTick& tick) {
 void CPrayerBarDlg::OpenAthanWindow(const AthanRequest& request) {
     // Modal: the timers go on firing in its loop, and a later prayer may close it from there.
     const auto window = std::make_unique<CAthanDlg>(request, alertContext_);
-    openAthanWindow = window.get();
+    connect(window.get(), &CAlertDlg::reminderRequested, this, &CPrayerBarDlg::ArmReminder);
+    openAthanWindow_ = window.get();
     window->exec();
-    if (openAthanWindow == window.get()) {
-        openAthanWindow.clear();
+    if (openAthanWindow_ == window.get()) {
+        openAthanWindow_.clear();
     }
 }
 
 void CPrayerBarDlg::OnReminderTimer() {
-    if (reminderTimerId == 0) {
+    if (reminderTimerId_ == 0) {
         return;
     }
     reminderTimer_.stop();
     CReminderDlg reminder(alertContext_);
+    connect(&reminder, &CAlertDlg::reminderRequested, this, &CPrayerBarDlg::ArmReminder);
     reminder.exec();
 }
 
-int CPrayerBarDlg::ArmReminder(int minutes) {
+void CPrayerBarDlg::ArmReminder(int minutes) {
     // Arming again replaces a reminder still pending.
     reminderTimer_.start(ClampMs(std::max(minutes, 0) * std::int64_t{60000}));
-    reminderTimerId = ReminderTimerId;
-    return reminderTimerId;
+    reminderTimerId_ = ReminderTimerId;
 }
 
 void CPrayerBarDlg::OnClockCheckTimer() {
