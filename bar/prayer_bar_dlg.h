@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QPointer>
+#include <QRect>
 #include <QTimer>
 #include <QWidget>
 
@@ -24,6 +25,10 @@ class CPrayerBarDlg : public QWidget {
     static constexpr int BarWidth = 176;
     static constexpr int BarHeight = 42;
     static constexpr int RightEdgeGap = 236;
+    // Where the bar starts on a screen whose whole area is `screen`.
+    static QRect HomeGeometry(const QRect& screen) {
+        return {screen.x() + screen.width() - RightEdgeGap, screen.y(), BarWidth, BarHeight};
+    }
     // The title strip the bar draws itself (a window manager's title bar cannot be relied on for
     // a window this small) and by which it is dragged.
     static constexpr int TitleHeight = 20;

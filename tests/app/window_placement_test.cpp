@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "bar/prayer_bar_dlg.h"
+
 namespace salvenor {
 namespace {
 
@@ -62,14 +64,15 @@ INSTANTIATE_TEST_SUITE_P(
                   QRect(0, 0, 1300, 900)}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A stand-in for the bar: a small frameless window in the top right corner.
+// A stand-in for the bar: a small frameless window where the bar starts.
 class BarClearanceTest : public ::testing::Test {
   protected:
     BarClearanceTest() {
         bar.setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-        bar.setFixedSize(176, 42);
-        const QRect area = QGuiApplication::primaryScreen()->geometry();
-        bar.move(area.right() + 1 - 236, area.top());
+        const QRect home =
+            CPrayerBarDlg::HomeGeometry(QGuiApplication::primaryScreen()->geometry());
+        bar.setFixedSize(home.size());
+        bar.move(home.topLeft());
         bar.show();
         filter.setBar(&bar);
         QCoreApplication::instance()->installEventFilter(&filter);
