@@ -46,7 +46,7 @@ void CPropertySheet::createLayout() {
 void CPropertySheet::connectSignals() {
     connect(buttons_, &QDialogButtonBox::accepted, this, &CPropertySheet::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &CPropertySheet::reject);
-    connect(tabs_, &QTabWidget::currentChanged, this, &CPropertySheet::OnCurrentChanged);
+    connect(tabs_, &QTabWidget::currentChanged, this, &CPropertySheet::followCurrentTab);
 }
 
 void CPropertySheet::AddPage(CPropertyPage* page, const QString& title) {
@@ -74,7 +74,7 @@ void CPropertySheet::setVisible(bool visible) {
     QDialog::setVisible(visible);
 }
 
-void CPropertySheet::OnCurrentChanged(int index) {
+void CPropertySheet::followCurrentTab(int index) {
     if (switching_ || index < 0) {
         return;
     }

@@ -68,7 +68,8 @@ class CPropertySheet : public QDialog {
     void createControls();
     void createLayout();
     void connectSignals();
-    void OnCurrentChanged(int index);
+    // A tab brought forward: the page being left checks its fields first, the new one is set up.
+    void followCurrentTab(int index);
 
     QTabWidget* tabs_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
