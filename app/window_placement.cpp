@@ -66,9 +66,10 @@ void CBarClearance::Place(QWidget* window) const {
         // long as nothing moved it: do that here, so that the place can be judged now.
         const QWidget* parent = window->parentWidget();
         const QWidget* owner = parent != nullptr ? parent->window() : nullptr;
-        frame.moveCenter(owner != nullptr && owner->isVisible() ? owner->frameGeometry().center()
-                                                                : available.center());
-        frame = KeepInside(frame, available);
+        frame =
+            CentredInside(owner != nullptr && owner->isVisible() ? owner->frameGeometry().center()
+                                                                 : available.center(),
+                          frame.size(), available);
     }
     const QRect placed = PlaceClearOfBar(frame, bar_->frameGeometry(), available);
     if (centredByQt || placed != frame) {
