@@ -6,19 +6,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-#include <algorithm>
 
 namespace salvenor {
-
-QRect KeepInside(const QRect& frame, const QRect& available) {
-    QRect placed = frame;
-    const int x =
-        std::max(available.left(), std::min(frame.left(), available.right() + 1 - frame.width()));
-    const int y =
-        std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height()));
-    placed.moveTopLeft(QPoint(x, y));
-    return placed;
-}
 
 QRect PlaceClearOfBar(const QRect& frame, const QRect& bar, const QRect& available) {
     const QRect zone =
@@ -77,9 +66,10 @@ void CBarClearance::Place(QWidget* window) const {
         // long as nothing moved it: do that here, so that the place can be judged now.
         const QWidget* parent = window->parentWidget();
         const QWidget* owner = parent != nullptr ? parent->window() : nullptr;
-        frame.moveCenter(owner != nullptr && owner->isVisible() ? owner->frameGeometry().center()
-                                                                : available.center());
-        frame = KeepInside(frame, available);
+        frame =
+            CentredInside(owner != nullptr && owner->isVisible() ? owner->frameGeometry().center()
+                                                                 : available.center(),
+                          frame.size(), available);
     }
     const QRect placed = PlaceClearOfBar(frame, bar_->frameGeometry(), available);
     if (centredByQt || placed != frame) {

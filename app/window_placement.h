@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QRect>
 
+#include "windows/screen_fit.h"
+
 class QWidget;
 
 namespace salvenor {
@@ -21,9 +23,6 @@ inline constexpr int BarClearance = 6;
 // edge, left of the bar, right of it, above it; the first that keeps clear of the bar once it is
 // pushed inside the screen. If none can, below the bar, pushed inside the screen.
 QRect PlaceClearOfBar(const QRect& frame, const QRect& bar, const QRect& available);
-
-// Pushes a rectangle inside `available`; one larger than it keeps its top-left corner there.
-QRect KeepInside(const QRect& frame, const QRect& available);
 
 class CBarClearance final : public QObject {
     Q_OBJECT

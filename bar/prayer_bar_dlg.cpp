@@ -19,6 +19,7 @@
 #include "bar/reminder_dlg.h"
 #include "core/paths.h"
 #include "core/texts.h"
+#include "windows/bar_palette.h"
 
 namespace salvenor {
 
@@ -31,12 +32,6 @@ constexpr std::int64_t MaxTimerMs = std::numeric_limits<int>::max();
 int ClampMs(std::int64_t ms) {
     return static_cast<int>(std::clamp<std::int64_t>(ms, 0, MaxTimerMs));
 }
-
-const QColor FaceColour(212, 208, 200);
-const QColor FrameColour(64, 64, 64);
-const QColor TitleLeft(10, 36, 106);
-const QColor TitleRight(58, 110, 165);
-const QColor LineColour(0, 0, 255);
 
 // The picture button of the menu: its up picture, and its pressed one while held down.
 class PictureButton final : public QAbstractButton {
@@ -119,7 +114,7 @@ QImage CPrayerBarDlg::MenuButtonImage(bool pressed) {
     constexpr int w = 19;
     constexpr int h = 11;
     QImage image(w, h, QImage::Format_RGB32);
-    image.fill(FaceColour);
+    image.fill(bar_palette::Face);
     const QRgb light = qRgb(255, 255, 255);
     const QRgb shadow = qRgb(128, 128, 128);
     const QRgb dark = qRgb(0, 0, 0);
@@ -165,17 +160,12 @@ QImage CPrayerBarDlg::BarIcon() {
     QPainter p(&icon);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(16, 40, 96));
+    p.setBrush(bar_palette::NightBlue);
     p.drawRoundedRect(QRectF(0, 0, 32, 32), 6, 6);
-    p.setBrush(QColor(0, 200, 0));
-    p.drawRect(QRectF(4, 24, 8, 4));
-    p.setBrush(QColor(192, 192, 192));
-    p.drawRect(QRectF(12, 24, 8, 4));
-    p.setBrush(QColor(230, 0, 0));
-    p.drawRect(QRectF(20, 24, 8, 4));
-    p.setBrush(QColor(255, 214, 90));
+    bar_palette::DrawStrip(p, QRect(4, 24, 24, 4));
+    p.setBrush(bar_palette::Gold);
     p.drawEllipse(QRectF(7, 3, 18, 18));
-    p.setBrush(QColor(16, 40, 96));
+    p.setBrush(bar_palette::NightBlue);
     p.drawEllipse(QRectF(12, 1, 16, 16));
     return icon;
 }
@@ -185,8 +175,7 @@ CPrayerBarDlg::CPrayerBarDlg(CConfigFile& config, const Clock& clock, SoundPlaye
     : QWidget(parent),
       sound_(sound),
       schedule_(config, clock),
-      alertContext_{config, sound, boxes, clock,
-                    [this](int minutes) { return ArmReminder(minutes); }},
+      alertContext_{config, sound, boxes, clock},
       image_(BarImage()) {
     // A small tool window above the others with no taskbar entry; it draws its own title strip.
     // Shown or raised by the program it never takes the focus from the user's work; a click on it
@@ -234,7 +223,7 @@ void CPrayerBarDlg::Start() {
     RestartSchedule();
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
-    move(area.x() + area.width() - RightEdgeGap, area.y());
+    move(HomeGeometry(area).topLeft());
     show();
     // Linux tells no one when the clock is set: compare it with the monotonic clock instead.
     monotonic_.start();
@@ -299,8 +288,8 @@ void CPrayerBarDlg::ApplyPrayerTick(const PrayerTick& tick) {
         return;
     }
     // An athan window still open from the previous prayer closes as its "Close Window" does.
-    if (const QPointer<CAthanDlg> previous = openAthanWindow) {
-        openAthanWindow.clear();
+    if (const QPointer<CAthanDlg> previous = openAthanWindow_) {
+        openAthanWindow_.clear();
         previous->CloseAsCloseWindow();
     }
     if (tick.athan) {
@@ -313,27 +302,28 @@ void CPrayerBarDlg::ApplyPrayerTick(const PrayerTick& tick) {
 void CPrayerBarDlg::OpenAthanWindow(const AthanRequest& request) {
     // Modal: the timers go on firing in its loop, and a later prayer may close it from there.
     const auto window = std::make_unique<CAthanDlg>(request, alertContext_);
-    openAthanWindow = window.get();
+    connect(window.get(), &CAlertDlg::reminderRequested, this, &CPrayerBarDlg::ArmReminder);
+    openAthanWindow_ = window.get();
     window->exec();
-    if (openAthanWindow == window.get()) {
-        openAthanWindow.clear();
+    if (openAthanWindow_ == window.get()) {
+        openAthanWindow_.clear();
     }
 }
 
 void CPrayerBarDlg::OnReminderTimer() {
-    if (reminderTimerId == 0) {
+    if (reminderTimerId_ == 0) {
         return;
     }
     reminderTimer_.stop();
     CReminderDlg reminder(alertContext_);
+    connect(&reminder, &CAlertDlg::reminderRequested, this, &CPrayerBarDlg::ArmReminder);
     reminder.exec();
 }
 
-int CPrayerBarDlg::ArmReminder(int minutes) {
+void CPrayerBarDlg::ArmReminder(int minutes) {
     // Arming again replaces a reminder still pending.
     reminderTimer_.start(ClampMs(std::max(minutes, 0) * std::int64_t{60000}));
-    reminderTimerId = ReminderTimerId;
-    return reminderTimerId;
+    reminderTimerId_ = ReminderTimerId;
 }
 
 void CPrayerBarDlg::OnClockCheckTimer() {
@@ -353,11 +343,11 @@ void CPrayerBarDlg::BringBarToFront(const BarFront& front) {
 
 void CPrayerBarDlg::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), FaceColour);
+    p.fillRect(rect(), bar_palette::Face);
 
     QLinearGradient gradient(0, 0, BarWidth, 0);
-    gradient.setColorAt(0, TitleLeft);
-    gradient.setColorAt(1, TitleRight);
+    gradient.setColorAt(0, bar_palette::TitleLeft);
+    gradient.setColorAt(1, bar_palette::TitleRight);
     p.fillRect(QRect(1, 1, BarWidth - 2, TitleHeight - 1), gradient);
     QFont titleFont = font();
     titleFont.setPixelSize(11);
@@ -367,14 +357,14 @@ void CPrayerBarDlg::paintEvent(QPaintEvent*) {
     p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter,
                QFontMetrics(titleFont).elidedText(windowTitle(), Qt::ElideRight, textArea.width()));
 
-    p.setPen(FrameColour);
+    p.setPen(bar_palette::Frame);
     p.drawRect(0, 0, BarWidth - 1, BarHeight - 1);
 
     // The picture, then the line over its stripe: drawn on every paint, so it survives them.
     p.drawImage(ImageLeft, ImageTop, image_);
     const int columns = schedule_.lineColumns();
     if (columns > 0) {
-        p.fillRect(ImageLeft + 1, ImageTop + StripeTop, columns, StripeRows, LineColour);
+        p.fillRect(ImageLeft + 1, ImageTop + StripeTop, columns, StripeRows, bar_palette::Line);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QPointer>
+#include <QRect>
 #include <QTimer>
 #include <QWidget>
 
@@ -24,6 +25,10 @@ class CPrayerBarDlg : public QWidget {
     static constexpr int BarWidth = 176;
     static constexpr int BarHeight = 42;
     static constexpr int RightEdgeGap = 236;
+    // Where the bar starts on a screen whose whole area is `screen`.
+    static QRect HomeGeometry(const QRect& screen) {
+        return {screen.x() + screen.width() - RightEdgeGap, screen.y(), BarWidth, BarHeight};
+    }
     // The title strip the bar draws itself (a window manager's title bar cannot be relied on for
     // a window this small) and by which it is dragged.
     static constexpr int TitleHeight = 20;
@@ -57,9 +62,9 @@ class CPrayerBarDlg : public QWidget {
     QString titleText() const { return windowTitle(); }
 
     // The athan window that is open, if any; it clears itself when the window goes away.
-    QPointer<CAthanDlg> openAthanWindow;
+    QPointer<CAthanDlg> openAthanWindow() const { return openAthanWindow_; }
     // What the last arming of the reminder timer returned (400, or 0 before the first).
-    int reminderTimerId = 0;
+    int reminderTimerId() const { return reminderTimerId_; }
 
     // The timers' ticks. The timers call them; tests on a fake clock call them directly.
     void OnProgressTimer();
@@ -104,7 +109,9 @@ class CPrayerBarDlg : public QWidget {
     void ApplyPrayerTick(const PrayerTick& tick);
     void BringBarToFront(const BarFront& front);
     void OpenAthanWindow(const AthanRequest& request);
-    int ArmReminder(int minutes);
+    // Arms the reminder timer (id 400) for `minutes`, replacing a running one: what an alert
+    // window's reminderRequested asks for.
+    void ArmReminder(int minutes);
     bool InTitleStrip(const QPoint& pos) const { return pos.y() < TitleHeight; }
 
     SoundPlayer& sound_;
@@ -120,6 +127,9 @@ class CPrayerBarDlg : public QWidget {
 
     QAbstractButton* menuButton_ = nullptr;
     QAbstractButton* aboutButton_ = nullptr;
+
+    QPointer<CAthanDlg> openAthanWindow_;
+    int reminderTimerId_ = 0;
 
     bool dragging_ = false;
     QPoint dragOffset_;

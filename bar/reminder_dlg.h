@@ -2,33 +2,39 @@
 // whether the prayer was performed, and can remind again later.
 #pragma once
 
-#include <QDialog>
+#include "bar/alert_dlg.h"
 
-#include "bar/athan_dlg.h"
-
+class QFrame;
+class QLabel;
 class QPushButton;
 
 namespace salvenor {
 
-class CReminderDlg : public QDialog {
+class CReminderDlg : public CAlertDlg {
     Q_OBJECT
 
   public:
     explicit CReminderDlg(AlertContext& context, QWidget* parent = nullptr);
 
-    void done(int result) override;
-
   protected:
-    void showEvent(QShowEvent* event) override;
+    // Centres the window on its screen and sounds the chime.
+    void firstShown() override;
 
   private:
-    void OnLater();
-    void CloseAsOk();
+    void createControls();
+    void createLayout();
+    void connectSignals();
 
-    AlertContext& context_;
-    bool initialised_ = false;
-    bool closed_ = false;
-    RemindAgainRow* row_ = nullptr;
+    // "Later (!!)": asks for the reminder when its box is checked, and closes.
+    void OnLater();
+    // "I have already Prayed": the controls are read once more; the window stays open when that
+    // fails.
+    void OnAlreadyPrayed();
+
+    QLabel* calligraphy_ = nullptr;
+    QLabel* verses_ = nullptr;
+    QFrame* group_ = nullptr;
+    QPushButton* laterButton_ = nullptr;
     QPushButton* prayedButton_ = nullptr;
 };
 

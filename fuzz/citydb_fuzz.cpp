@@ -14,6 +14,7 @@
 
 #include "citydb/city_database.h"
 #include "base/fatal_exit.h"
+#include "platform/message_boxes.h"
 
 namespace {
 
@@ -26,13 +27,6 @@ struct FatalExit {
 [[noreturn]] void ThrowOnFatalExit(int code) {
     throw FatalExit{code};
 }
-
-class CountingBoxes final : public MessageBoxes {
-  public:
-    void show(std::string_view text, MessageIcon) override { shown += text.size(); }
-    bool askYesNo(std::string_view, MessageIcon) override { return true; }
-    std::size_t shown = 0;
-};
 
 // Keeps the names like the page's list; refuses the n-th one when asked to.
 class FuzzSink final : public CitySink {
@@ -100,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
 
-    CountingBoxes boxes;
+    SilentMessageBoxes boxes;
     const CityDatabase db(folder, boxes);
     static auto table = std::make_unique<CityCoordinateTable>();
     try {

@@ -21,12 +21,6 @@ struct FatalExit {};
     throw FatalExit{};
 }
 
-class SilentBoxes final : public salvenor::MessageBoxes {
-  public:
-    void show(std::string_view, salvenor::MessageIcon) override {}
-    bool askYesNo(std::string_view, salvenor::MessageIcon) override { return true; }
-};
-
 std::string ScratchPath() {
     const char* dir = std::getenv("TMPDIR");
     return std::string(dir != nullptr ? dir : "/tmp") + "/salvenor-config-fuzz-" +
@@ -42,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fwrite(data, 1, size, f);
         std::fclose(f);
     }
-    SilentBoxes boxes;
+    salvenor::SilentMessageBoxes boxes;
     salvenor::CConfigFile config(boxes);
     config.configPath = path;
     try {

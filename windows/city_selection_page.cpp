@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "core/texts.h"
+#include "windows/busy_cursor.h"
 #include "windows/location_dlg.h"
 #include "windows/wait_dlg.h"
 
@@ -48,15 +49,6 @@ int FindEntryStartingWith(const QComboBox* list, const std::string& name) {
     }
     return -1;
 }
-
-// The busy cursor for the length of a listing.
-class BusyCursor {
-  public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 }  // namespace
 

@@ -2,7 +2,6 @@
 #include "windows/month_calendar_dlg.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QCompleter>
@@ -35,6 +34,7 @@
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
 #include "windows/arrow_spin.h"
+#include "windows/busy_cursor.h"
 #include "windows/field_exchange.h"
 #include "windows/find_bar.h"
 #include "windows/page_dialogs.h"
@@ -53,15 +53,6 @@ QString Text(const char* text) {
 const std::array<const char*, 12>& MonthNames(CalendarKind kind) {
     return kind == CalendarKind::Hijri ? HijriMonthNames : GregorianMonthNames;
 }
-
-// The busy cursor for the length of a scope.
-class BusyCursor {
-  public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 // Wide enough that a month page fits across the view without a horizontal scroll bar.
 constexpr QSize DefaultSize(780, 680);

@@ -1,7 +1,7 @@
 // The settings sheet and the base of its pages.
 #include "windows/property_sheet.h"
 
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -20,23 +20,33 @@ void CPropertyPage::EnsureCreated() {
     OnInitPage();
 }
 
-CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent)
-    : QDialog(parent),
-      tabs_(new QTabWidget(this)),
-      ok_(new QPushButton(QString::fromUtf8(texts::OkButton), this)),
-      cancel_(new QPushButton(QString::fromUtf8(texts::CancelButton), this)) {
+CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent) : QDialog(parent) {
     setWindowTitle(caption);
+    createControls();
+    createLayout();
+    connectSignals();
+}
+
+void CPropertySheet::createControls() {
+    tabs_ = new QTabWidget(this);
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    ok_ = buttons_->button(QDialogButtonBox::Ok);
+    ok_->setText(QString::fromUtf8(texts::OkButton));
     ok_->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
+    cancel_ = buttons_->button(QDialogButtonBox::Cancel);
+    cancel_->setText(QString::fromUtf8(texts::CancelButton));
+}
+
+void CPropertySheet::createLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    layout->addLayout(buttons);
-    connect(ok_, &QPushButton::clicked, this, &CPropertySheet::accept);
-    connect(cancel_, &QPushButton::clicked, this, &CPropertySheet::reject);
-    connect(tabs_, &QTabWidget::currentChanged, this, &CPropertySheet::OnCurrentChanged);
+    layout->addWidget(buttons_);
+}
+
+void CPropertySheet::connectSignals() {
+    connect(buttons_, &QDialogButtonBox::accepted, this, &CPropertySheet::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &CPropertySheet::reject);
+    connect(tabs_, &QTabWidget::currentChanged, this, &CPropertySheet::followCurrentTab);
 }
 
 void CPropertySheet::AddPage(CPropertyPage* page, const QString& title) {
@@ -64,7 +74,7 @@ void CPropertySheet::setVisible(bool visible) {
     QDialog::setVisible(visible);
 }
 
-void CPropertySheet::OnCurrentChanged(int index) {
+void CPropertySheet::followCurrentTab(int index) {
     if (switching_ || index < 0) {
         return;
     }

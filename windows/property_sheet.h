@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <vector>
 
+class QDialogButtonBox;
 class QPushButton;
 class QTabWidget;
 
@@ -64,11 +65,16 @@ class CPropertySheet : public QDialog {
     void setVisible(bool visible) override;
 
   private:
-    void OnCurrentChanged(int index);
+    void createControls();
+    void createLayout();
+    void connectSignals();
+    // A tab brought forward: the page being left checks its fields first, the new one is set up.
+    void followCurrentTab(int index);
 
-    QTabWidget* tabs_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
+    QTabWidget* tabs_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
     std::vector<CPropertyPage*> pages_;  // children of the tab widget
     int shownIndex_ = 0;
     bool switching_ = false;

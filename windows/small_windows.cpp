@@ -14,6 +14,7 @@
 
 #include "core/texts.h"
 #include "platform/sound_player.h"
+#include "windows/bar_palette.h"
 
 namespace salvenor {
 
@@ -26,9 +27,9 @@ constexpr int NotSupportedBeepMs = 100;
 // Text inside a picture is never smaller than this, so that it reads at the picture's size.
 constexpr int SmallestTextPixels = 12;
 
-const QColor NightBlue(16, 40, 96);
+using bar_palette::Gold;
+using bar_palette::NightBlue;
 const QColor DuskBlue(38, 82, 150);
-const QColor Gold(255, 214, 90);
 const QColor Paper(250, 246, 232);
 
 QString Utf8(const char* text) {
@@ -49,15 +50,6 @@ void DrawCrescent(QPainter& p, const QPointF& centre, qreal radius, const QColor
     QPainterPath bite;
     bite.addEllipse(centre + QPointF(radius * 0.42, -radius * 0.18), radius * 0.86, radius * 0.86);
     p.fillPath(disc.subtracted(bite), colour);
-}
-
-// The bar's three colours as a thin strip along the bottom of a picture.
-void DrawBarStrip(QPainter& p, const QRect& area) {
-    const int third = area.width() / 3;
-    p.fillRect(QRect(area.left(), area.top(), third, area.height()), QColor(0, 200, 0));
-    p.fillRect(QRect(area.left() + third, area.top(), third, area.height()), QColor(192, 192, 192));
-    p.fillRect(QRect(area.left() + 2 * third, area.top(), area.width() - 2 * third, area.height()),
-               QColor(230, 0, 0));
 }
 
 QLabel* PictureLabel(const QImage& picture, QWidget* parent) {
@@ -128,7 +120,8 @@ QImage CAbout::Picture() {
         p.drawText(QRect(14, top, 372, 18), Qt::AlignLeft | Qt::AlignVCenter, Utf8(line));
         top += 20;
     }
-    DrawBarStrip(p, QRect(0, image.height() - 8, image.width(), 8));
+    // The bar's three colours as a thin strip along the bottom.
+    bar_palette::DrawStrip(p, QRect(0, image.height() - 8, image.width(), 8));
     return image;
 }
 

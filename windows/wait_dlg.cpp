@@ -4,10 +4,10 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "core/texts.h"
+#include "windows/screen_fit.h"
 
 namespace salvenor {
 
@@ -28,12 +28,8 @@ CWaitDlg::CWaitDlg(QWidget* parent)
 }
 
 void CWaitDlg::ShowNow() {
-    // Centred on the screen: the page that opens it is not on the screen yet.
-    if (const QScreen* screen = QApplication::primaryScreen()) {
-        QRect box = frameGeometry();
-        box.moveCenter(screen->availableGeometry().center());
-        move(box.topLeft());
-    }
+    // Centred on the primary screen: the page that opens it is not on the screen yet.
+    MoveCentredOnScreen(*this, nullptr);
     show();
     // Painting needs the window system's events; the user's input waits until the page is up.
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "citydb/city_database.h"
+#include "platform/message_boxes.h"
 
 namespace {
 
@@ -27,14 +28,6 @@ class ListSink final : public CitySink {
     std::vector<std::string> names;
 };
 
-// Fails the benchmark when the messages it should never see come.
-class SilentBoxes final : public MessageBoxes {
-  public:
-    void show(std::string_view, MessageIcon) override { ++shown; }
-    bool askYesNo(std::string_view, MessageIcon) override { return true; }
-    int shown = 0;
-};
-
 bool Staged(benchmark::State& state) {
     if (!std::filesystem::exists(StageDir + "/world.sum")) {
         state.SkipWithError("the world city database has not been built (ninja citydb_data)");
@@ -47,7 +40,7 @@ void CountryList(benchmark::State& state) {
     if (!Staged(state)) {
         return;
     }
-    SilentBoxes boxes;
+    SilentMessageBoxes boxes;
     const CityDatabase db(StageDir, boxes);
     std::size_t countries = 0;
     for (auto _ : state) {
@@ -63,7 +56,7 @@ void MexicoLetterS(benchmark::State& state) {
     if (!Staged(state)) {
         return;
     }
-    SilentBoxes boxes;
+    SilentMessageBoxes boxes;
     const CityDatabase db(StageDir, boxes);
     const auto names = db.ReadCountryNames().value_or(std::vector<std::string>{});
     const auto mexico = std::find(names.begin(), names.end(), "Mexico");
@@ -81,7 +74,7 @@ void MexicoLetterS(benchmark::State& state) {
         benchmark::DoNotOptimize(sink.names.data());
     }
     state.counters["listed"] = static_cast<double>(sink.names.size());
-    if (boxes.shown != 0) {
+    if (boxes.count() != 0) {
         state.SkipWithError("the reader showed a message");
     }
 }

@@ -8,12 +8,6 @@
 
 namespace {
 
-class SilentBoxes final : public salvenor::MessageBoxes {
-  public:
-    void show(std::string_view, salvenor::MessageIcon) override {}
-    bool askYesNo(std::string_view, salvenor::MessageIcon) override { return true; }
-};
-
 std::string BenchPath() {
     return (std::filesystem::temp_directory_path() / "salvenor-bench-zav.cfg").string();
 }
@@ -29,7 +23,7 @@ void FillRecord(salvenor::ConfigRecord& r) {
 }
 
 void BM_SaveSettings(benchmark::State& state) {
-    SilentBoxes boxes;
+    salvenor::SilentMessageBoxes boxes;
     salvenor::CConfigFile config(boxes);
     config.configPath = BenchPath();
     FillRecord(config);
@@ -40,7 +34,7 @@ void BM_SaveSettings(benchmark::State& state) {
 BENCHMARK(BM_SaveSettings);
 
 void BM_OpenAndLoad(benchmark::State& state) {
-    SilentBoxes boxes;
+    salvenor::SilentMessageBoxes boxes;
     {
         salvenor::CConfigFile config(boxes);
         config.configPath = BenchPath();

@@ -10,16 +10,10 @@
 #include "config/config_file.h"
 #include "pages/month_page.h"
 #include "pages/today_page.h"
+#include "platform/message_boxes.h"
 
 namespace salvenor {
 namespace {
-
-// Discards every message; the benchmark checks the result instead.
-class SilentMessageBoxes final : public MessageBoxes {
-  public:
-    void show(std::string_view, MessageIcon) override {}
-    bool askYesNo(std::string_view, MessageIcon) override { return true; }
-};
 
 class ScratchInstallation {
   public:

@@ -21,14 +21,6 @@
 namespace salvenor {
 namespace {
 
-// Counts the messages; a page build that reports one makes the figure worthless.
-class CountingMessageBoxes final : public MessageBoxes {
-  public:
-    void show(std::string_view, MessageIcon) override { ++shown; }
-    bool askYesNo(std::string_view, MessageIcon) override { return true; }
-    int shown = 0;
-};
-
 class ScratchInstallation {
   public:
     ScratchInstallation() {
@@ -73,13 +65,13 @@ const ShownMonth ramadan{CalendarKind::Hijri, 1427, 9};
 
 void BM_OpenWindow(benchmark::State& state) {
     const ScratchInstallation folder;
-    CountingMessageBoxes boxes;
+    SilentMessageBoxes boxes;
     NoDialogs dialogs;
     for (auto _ : state) {
         CMonthCalendarDlg window(nullptr, boxes, clock, dialogs, folder.path(), ramadan);
         benchmark::DoNotOptimize(LayOut(window));
     }
-    if (boxes.shown > 0) {
+    if (boxes.count() > 0) {
         state.SkipWithError("a page build reported a failure");
     }
 }
@@ -88,14 +80,14 @@ BENCHMARK(BM_OpenWindow)->Unit(benchmark::kMillisecond);
 // As above, and the window shown and painted once (offscreen).
 void BM_OpenAndPaintWindow(benchmark::State& state) {
     const ScratchInstallation folder;
-    CountingMessageBoxes boxes;
+    SilentMessageBoxes boxes;
     NoDialogs dialogs;
     for (auto _ : state) {
         CMonthCalendarDlg window(nullptr, boxes, clock, dialogs, folder.path(), ramadan);
         window.show();
         benchmark::DoNotOptimize(window.grab());
     }
-    if (boxes.shown > 0) {
+    if (boxes.count() > 0) {
         state.SkipWithError("a page build reported a failure");
     }
 }
@@ -103,14 +95,14 @@ BENCHMARK(BM_OpenAndPaintWindow)->Unit(benchmark::kMillisecond);
 
 void BM_NextMonth(benchmark::State& state) {
     const ScratchInstallation folder;
-    CountingMessageBoxes boxes;
+    SilentMessageBoxes boxes;
     NoDialogs dialogs;
     CMonthCalendarDlg window(nullptr, boxes, clock, dialogs, folder.path(), ramadan);
     for (auto _ : state) {
         window.monthSpin()->forwardArrow()->click();
         benchmark::DoNotOptimize(LayOut(window));
     }
-    if (boxes.shown > 0) {
+    if (boxes.count() > 0) {
         state.SkipWithError("a page build reported a failure");
     }
 }

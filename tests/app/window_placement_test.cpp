@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "bar/prayer_bar_dlg.h"
+
 namespace salvenor {
 namespace {
 
@@ -62,20 +64,15 @@ INSTANTIATE_TEST_SUITE_P(
                   QRect(0, 0, 1300, 900)}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(KeepInside, PushesOnScreenAndKeepsTheTopLeftOfAnOversizedWindow) {
-    EXPECT_EQ(KeepInside(QRect(-50, -10, 100, 100), Available), QRect(0, 0, 100, 100));
-    EXPECT_EQ(KeepInside(QRect(1250, 760, 100, 100), Available), QRect(1180, 670, 100, 100));
-    EXPECT_EQ(KeepInside(QRect(300, 300, 2000, 100), Available), QRect(0, 300, 2000, 100));
-}
-
-// A stand-in for the bar: a small frameless window in the top right corner.
+// A stand-in for the bar: a small frameless window where the bar starts.
 class BarClearanceTest : public ::testing::Test {
   protected:
     BarClearanceTest() {
         bar.setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-        bar.setFixedSize(176, 42);
-        const QRect area = QGuiApplication::primaryScreen()->geometry();
-        bar.move(area.right() + 1 - 236, area.top());
+        const QRect home =
+            CPrayerBarDlg::HomeGeometry(QGuiApplication::primaryScreen()->geometry());
+        bar.setFixedSize(home.size());
+        bar.move(home.topLeft());
         bar.show();
         filter.setBar(&bar);
         QCoreApplication::instance()->installEventFilter(&filter);

@@ -9,11 +9,12 @@
 
 namespace salvenor::tour {
 
-// What the alert windows are given; the reminder is armed nowhere (no timer runs in the tour).
+// What the alert windows are given; a reminder they ask for is armed nowhere (no timer runs in
+// the tour).
 struct AlertParts {
     explicit AlertParts(CConfigFile& config, SoundPlayer& sound, MessageBoxes& boxes,
                         const Clock& clock)
-        : context{config, sound, boxes, clock, [](int) { return 0; }} {}
+        : context{config, sound, boxes, clock} {}
     AlertContext context;
 };
 

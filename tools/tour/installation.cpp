@@ -1,6 +1,5 @@
 #include "tools/tour/installation.h"
 
-#include <string_view>
 #include <system_error>
 
 #include "app/prayer_app.h"
@@ -9,26 +8,8 @@
 #include "platform/settings_file.h"
 
 namespace salvenor::tour {
-namespace {
 
 namespace fs = std::filesystem;
-
-// Keeps the first message given, for the caller to report.
-class KeptMessage final : public MessageBoxes {
-  public:
-    void show(std::string_view text, MessageIcon) override {
-        if (message.empty()) {
-            message = text;
-        }
-    }
-    bool askYesNo(std::string_view text, MessageIcon icon) override {
-        show(text, icon);
-        return false;
-    }
-    std::string message;
-};
-
-}  // namespace
 
 std::string PrepareInstallation(const fs::path& stage, const fs::path& target) {
     std::error_code error;
@@ -56,7 +37,7 @@ std::string PrepareInstallation(const fs::path& stage, const fs::path& target) {
 }
 
 std::string WriteTourConfig(const fs::path& target) {
-    KeptMessage kept;
+    SilentMessageBoxes kept(false);  // its first message is what the caller reports
     CConfigFile config(kept);
     ApplyFirstRunDefaults(config);
     config.countryName = "Egypt";
@@ -70,7 +51,7 @@ std::string WriteTourConfig(const fs::path& target) {
     config.topReminderShown = 1;
     config.configPath = (target / ConfigFileName).string();
     config.SaveSettings();
-    return kept.message;
+    return kept.firstText();
 }
 
 }  // namespace salvenor::tour

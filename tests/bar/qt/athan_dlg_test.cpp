@@ -100,6 +100,7 @@ TEST_F(AlertWindowTest, PlaysTheRequestedCallWhenOpened) {
     for (const auto& c : cases) {
         sound.requests.clear();
         CAthanDlg dlg(c.request, context);
+        RecordReminders(dlg);
         EXPECT_THAT(sound.requests, IsEmpty()) << "nothing sounds before the window opens";
         dlg.show();
         dlg.hide();
@@ -111,6 +112,7 @@ TEST_F(AlertWindowTest, PlaysTheRequestedCallWhenOpened) {
 
 TEST_F(AlertWindowTest, BoxEnablesTheMinutesEdit) {
     CAthanDlg dlg(Request(Asr, 15.5), context);
+    RecordReminders(dlg);
     dlg.show();
     const auto* box = Find<QCheckBox>(dlg, "remindAgain");
     const auto* edit = Find<QLineEdit>(dlg, "remindMinutes");
@@ -128,6 +130,7 @@ TEST_F(AlertWindowTest, BoxEnablesTheMinutesEdit) {
 
 TEST_F(AlertWindowTest, MinutesEditTakesDigitsOnly) {
     CAthanDlg dlg(Request(Asr, 15.5), context);
+    RecordReminders(dlg);
     dlg.show();
     Click(dlg, "remindAgain");
     TypeMinutes(dlg, "-1a2 ");
@@ -161,6 +164,7 @@ TEST_F(AlertWindowTest, ButtonsArmTheReminderAndStopOrKeepTheSound) {
         sound.requests.clear();
         armed.clear();
         CAthanDlg dlg(Request(Thuhr, 12.5, Asr, 15, DefaultAthanWavPath, !c.muted), context);
+        RecordReminders(dlg);
         QSignalSpy finished(&dlg, &QDialog::finished);
         dlg.show();
         if (c.check) {
@@ -182,6 +186,7 @@ TEST_F(AlertWindowTest, ButtonsArmTheReminderAndStopOrKeepTheSound) {
 TEST_F(AlertWindowTest, EnterStopsTheAthanAndEscapeLeavesItPlaying) {
     {
         CAthanDlg dlg(Request(Maghrib, 18.2), context);
+        RecordReminders(dlg);
         dlg.show();
         Click(dlg, "remindAgain");
         QTest::keyClick(&dlg, Qt::Key_Return);
@@ -193,6 +198,7 @@ TEST_F(AlertWindowTest, EnterStopsTheAthanAndEscapeLeavesItPlaying) {
     armed.clear();
     {
         CAthanDlg dlg(Request(Maghrib, 18.2), context);
+        RecordReminders(dlg);
         QSignalSpy finished(&dlg, &QDialog::finished);
         dlg.show();
         Click(dlg, "remindAgain");
@@ -222,6 +228,7 @@ TEST_F(AlertWindowTest, RefusedMinutesAreReportedOnceAndArmNothing) {
             boxes.entries.clear();
             armed.clear();
             CAthanDlg dlg(Request(Asr, 15.5), context);
+            RecordReminders(dlg);
             dlg.show();
             Click(dlg, "remindAgain");
             TypeMinutes(dlg, typed);
@@ -262,6 +269,7 @@ TEST_F(AlertWindowTest, BarClosesAnOpenWindowLikeCloseWindowWithoutMessages) {
         armed.clear();
         sound.requests.clear();
         CAthanDlg dlg(Request(Isha, 19.5, Fajr, 4.5), context);
+        RecordReminders(dlg);
         QSignalSpy finished(&dlg, &QDialog::finished);
         dlg.show();
         if (c.check) {
@@ -290,6 +298,7 @@ TEST_F(AlertWindowTest, OpensCentredOnTheMouseCursor) {
         GTEST_SKIP() << "this platform cannot place the mouse cursor";
     }
     CAthanDlg dlg(Request(Asr, 15.5), context);
+    RecordReminders(dlg);
     dlg.show();
     EXPECT_LE((dlg.frameGeometry().center() - cursor).manhattanLength(), 2);
 }

@@ -1,5 +1,5 @@
-// What the athan and reminder window tests share: a fixed zone and day, the recording seams, a
-// reminder arming that is recorded, and ways to find and drive the windows' controls.
+// What the athan and reminder window tests share: a fixed zone and day, the recording seams, the
+// reminders a window asks for, recorded, and ways to find and drive the windows' controls.
 #pragma once
 
 #include <QApplication>
@@ -47,10 +47,13 @@ class AlertWindowTest : public ::testing::Test {
     RecordingSoundPlayer sound;
     FakeClock clock{MidMarchNoon};
     CConfigFile config{boxes};
-    AlertContext context{config, sound, boxes, clock, [this](int minutes) {
-                             armed.push_back(minutes);
-                             return 400;
-                         }};
+    AlertContext context{config, sound, boxes, clock};
+
+    // Records in `armed` each reminder the window asks the bar for.
+    void RecordReminders(CAlertDlg& window) {
+        QObject::connect(&window, &CAlertDlg::reminderRequested,
+                         [this](int minutes) { armed.push_back(minutes); });
+    }
 };
 
 // The request the schedule hands the window for a prayer at a decimal hour, with the prayer after

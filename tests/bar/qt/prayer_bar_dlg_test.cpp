@@ -8,6 +8,8 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <cstdlib>
@@ -147,6 +149,19 @@ void WithNextModal(std::function<void(QWidget*)> check) {
             dialog != nullptr && dialog->isVisible()) {
             dialog->reject();
         }
+    });
+}
+
+// Checks "Remind again me in" on the athan window that opens next and lets the bar close it as
+// it does at the next prayer, which arms the reminder.
+void CheckTheBoxWhenTheAthanWindowOpens() {
+    WithNextModal([](QWidget* modal) {
+        auto* athan = qobject_cast<CAthanDlg*>(modal);
+        ASSERT_NE(athan, nullptr);
+        auto* box = athan->findChild<QCheckBox*>("remindAgain");
+        ASSERT_NE(box, nullptr);
+        QTest::mouseClick(box, Qt::LeftButton);
+        athan->CloseAsCloseWindow();
     });
 }
 
@@ -334,7 +349,7 @@ TEST_F(PrayerBarTest, PrayerOpensItsAthanWindowAndForgetsItWhenClosed) {
         auto* athan = qobject_cast<CAthanDlg*>(modal);
         ASSERT_NE(athan, nullptr);
         seen = true;
-        EXPECT_EQ(b.openAthanWindow.data(), athan);
+        EXPECT_EQ(b.openAthanWindow().data(), athan);
         EXPECT_TRUE(Headline(athan).contains("Thuhr"));
         EXPECT_EQ(sound.requests, std::vector<std::string>{"play:./Athan/general.wav"});
         // The bar already names the prayer after it.
@@ -343,7 +358,7 @@ TEST_F(PrayerBarTest, PrayerOpensItsAthanWindowAndForgetsItWhenClosed) {
     });
     b.OnNextPrayerTimer();
     EXPECT_TRUE(seen);
-    EXPECT_TRUE(b.openAthanWindow.isNull());
+    EXPECT_TRUE(b.openAthanWindow().isNull());
     EXPECT_EQ(b.schedule().lineColumns(), 0);
 }
 
@@ -362,14 +377,14 @@ TEST_F(PrayerBarTest, NextPrayerClosesAnAthanWindowStillOpen) {
             ASSERT_FALSE(second.isNull());
             EXPECT_NE(second.data(), first.data());
             EXPECT_FALSE(first->isVisible());
-            EXPECT_EQ(b.openAthanWindow.data(), second.data());
+            EXPECT_EQ(b.openAthanWindow().data(), second.data());
             EXPECT_TRUE(Headline(second).contains("Asr"));
             second->reject();
         });
         b.OnNextPrayerTimer();
     });
     b.OnNextPrayerTimer();
-    EXPECT_TRUE(b.openAthanWindow.isNull());
+    EXPECT_TRUE(b.openAthanWindow().isNull());
     EXPECT_TRUE(first.isNull());  // destroyed once closed
     EXPECT_TRUE(second.isNull());
     EXPECT_EQ(sound.requests,
@@ -395,16 +410,9 @@ TEST_F(PrayerBarTest, FajrPlaysItsOwnCallAndSunriseOpensNoWindow) {
 TEST_F(PrayerBarTest, ReminderArmedFromTheAthanWindowOpensTheReminder) {
     CPrayerBarDlg& b = StartBar(MakeLocal(2024, 1, 15, 10, 0, 0));
     clock.set(PrayerMinute(Thuhr));
-    WithNextModal([&](QWidget* modal) {
-        auto* athan = qobject_cast<CAthanDlg*>(modal);
-        ASSERT_NE(athan, nullptr);
-        auto* box = athan->findChild<QCheckBox*>("remindAgain");
-        ASSERT_NE(box, nullptr);
-        QTest::mouseClick(box, Qt::LeftButton);
-        athan->CloseAsCloseWindow();
-    });
+    CheckTheBoxWhenTheAthanWindowOpens();
     b.OnNextPrayerTimer();
-    EXPECT_EQ(b.reminderTimerId, 400);
+    EXPECT_EQ(b.reminderTimerId(), 400);
     EXPECT_TRUE(b.reminderTimer().isActive());
     EXPECT_EQ(b.reminderTimer().interval(), 5 * 60000);
     EXPECT_EQ(b.reminderTimer().timerType(), Qt::PreciseTimer);
@@ -418,6 +426,26 @@ TEST_F(PrayerBarTest, ReminderArmedFromTheAthanWindowOpensTheReminder) {
     b.OnReminderTimer();
     EXPECT_TRUE(reminded);
     EXPECT_FALSE(b.reminderTimer().isActive());  // escape armed nothing new
+}
+
+TEST_F(PrayerBarTest, LaterInTheReminderArmsTheBarsReminderAgain) {
+    CPrayerBarDlg& b = StartBar(MakeLocal(2024, 1, 15, 10, 0, 0));
+    clock.set(PrayerMinute(Thuhr));
+    CheckTheBoxWhenTheAthanWindowOpens();
+    b.OnNextPrayerTimer();
+    ASSERT_TRUE(b.reminderTimer().isActive());
+
+    WithNextModal([&](QWidget* modal) {
+        ASSERT_NE(qobject_cast<CReminderDlg*>(modal), nullptr);
+        auto* minutes = modal->findChild<QLineEdit*>("remindMinutes");
+        ASSERT_NE(minutes, nullptr);
+        minutes->setText("12");
+        QTest::mouseClick(modal->findChild<QPushButton*>("later"), Qt::LeftButton);
+    });
+    b.OnReminderTimer();
+    EXPECT_EQ(b.reminderTimerId(), 400);
+    EXPECT_TRUE(b.reminderTimer().isActive());
+    EXPECT_EQ(b.reminderTimer().interval(), 12 * 60000);
 }
 
 TEST_F(PrayerBarTest, ClockSetForwardRestartsTheSchedule) {

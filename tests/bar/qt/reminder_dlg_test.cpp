@@ -15,6 +15,7 @@ using ::testing::IsEmpty;
 
 TEST_F(AlertWindowTest, ReminderOpensOnTopWithTheBoxCheckedAndFiveMinutes) {
     CReminderDlg dlg(context);
+    RecordReminders(dlg);
     EXPECT_EQ(dlg.windowTitle(), "Sala Time Reminder");
     EXPECT_TRUE(dlg.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(dlg.windowFlags() & Qt::WindowCloseButtonHint);
@@ -39,6 +40,7 @@ TEST_F(AlertWindowTest, ReminderChimesEvenWhenMuted) {
         config.muteAllSounds = muted ? 1 : 0;
         sound.requests.clear();
         CReminderDlg dlg(context);
+        RecordReminders(dlg);
         EXPECT_THAT(sound.requests, IsEmpty());
         dlg.show();
         dlg.hide();
@@ -70,6 +72,7 @@ TEST_F(AlertWindowTest, LaterArmsAgainAndPrayedEndsTheChain) {
     for (const auto& c : cases) {
         armed.clear();
         CReminderDlg dlg(context);
+        RecordReminders(dlg);
         QSignalSpy finished(&dlg, &QDialog::finished);
         dlg.show();
         if (!c.typed.isEmpty()) {
@@ -114,6 +117,7 @@ TEST_F(AlertWindowTest, ReminderReportsUnreadableMinutesAndStaysOpen) {
         boxes.entries.clear();
         armed.clear();
         CReminderDlg dlg(context);
+        RecordReminders(dlg);
         dlg.show();
         TypeMinutes(dlg, c.typed);
         Click(dlg, c.button);
