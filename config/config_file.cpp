@@ -30,6 +30,11 @@ PathKind KindOf(const std::string& path) {
 
 }  // namespace
 
+bool HasNoPlace(const ConfigRecord& record) {
+    return record.cityName.empty() && record.countryName.empty() && record.latitude == 0.0 &&
+           record.longitude == 0.0;
+}
+
 void ApplyFirstRunDefaults(ConfigRecord& record) {
     record.athanWavPath = DefaultAthanWavPath;
     record.fajrAthanWavPath = DefaultFajrAthanWavPath;
