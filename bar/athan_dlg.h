@@ -29,6 +29,8 @@ struct AlertContext {
     // timer id (400), or 0 when it could not be armed. The bar stores the result in
     // reminderTimerId.
     std::function<int(int minutes)> armReminder;
+    // Set once an athan window has said that there is no sound device: it says so once a run.
+    bool noDeviceNoticeShown;
 };
 
 // The "Remind again me in: [ ] minutes" row that both alert windows carry, with its field

@@ -185,8 +185,8 @@ CPrayerBarDlg::CPrayerBarDlg(CConfigFile& config, const Clock& clock, SoundPlaye
     : QWidget(parent),
       sound_(sound),
       schedule_(config, clock),
-      alertContext_{config, sound, boxes, clock,
-                    [this](int minutes) { return ArmReminder(minutes); }},
+      alertContext_{
+          config, sound, boxes, clock, [this](int minutes) { return ArmReminder(minutes); }, false},
       image_(BarImage()) {
     // A small tool window above the others with no taskbar entry; it draws its own title strip.
     // Shown or raised by the program it never takes the focus from the user's work; a click on it

@@ -63,7 +63,7 @@ class AccessibleNamesTest : public AppTest {};
 
 TEST_F(AccessibleNamesTest, EveryControlOfEveryWindowIsNamedAndReachable) {
     CPrayerApp& running = Running(false);
-    AlertContext alerts{running.config(), sound, folder.boxes, clock, [](int) { return 0; }};
+    AlertContext alerts{running.config(), sound, folder.boxes, clock, [](int) { return 0; }, false};
     QtPageDialogs pageDialogs;
     const std::string here = folder.path();
     AthanRequest asr;

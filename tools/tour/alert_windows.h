@@ -13,7 +13,7 @@ namespace salvenor::tour {
 struct AlertParts {
     explicit AlertParts(CConfigFile& config, SoundPlayer& sound, MessageBoxes& boxes,
                         const Clock& clock)
-        : context{config, sound, boxes, clock, [](int) { return 0; }} {}
+        : context{config, sound, boxes, clock, [](int) { return 0; }, false} {}
     AlertContext context;
 };
 

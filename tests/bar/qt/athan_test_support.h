@@ -47,10 +47,15 @@ class AlertWindowTest : public ::testing::Test {
     RecordingSoundPlayer sound;
     FakeClock clock{MidMarchNoon};
     CConfigFile config{boxes};
-    AlertContext context{config, sound, boxes, clock, [this](int minutes) {
+    AlertContext context{config,
+                         sound,
+                         boxes,
+                         clock,
+                         [this](int minutes) {
                              armed.push_back(minutes);
                              return 400;
-                         }};
+                         },
+                         false};
 };
 
 // The request the schedule hands the window for a prayer at a decimal hour, with the prayer after
