@@ -88,8 +88,6 @@ void CAthanSettingsPage::CreateControls() {
     mute_->setText(Text(texts::MuteAllSoundsCheck));
     login_ = NewCheck(texts::StartAtLoginCheck, this);
     login_->setText(Text(texts::StartAtLoginCheck));
-    noDevice_ = new QLabel(Text(texts::NoSoundDevice), this);
-    noDevice_->hide();
 
     // The play buttons play the fields, not what is typed into the edits.
     connect(athanPlay_, &QAbstractButton::clicked, this, [this] { Play(athanPath_); });
@@ -118,7 +116,7 @@ void CAthanSettingsPage::CreateLayout() {
     files->addWidget(fajrAthanEdit_, 3, 0);
     files->addWidget(fajrAthanPlay_, 3, 1);
     files->addWidget(fajrAthanBrowse_, 3, 2);
-    files->addWidget(noDevice_, 4, 0, 1, 3);
+    files_ = files;
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(files);
@@ -205,7 +203,11 @@ void CAthanSettingsPage::Play(const std::string& path) {
     }
     playing_ = true;
     sound_.play(NativePath(path));
-    if (!sound_.hasOutputDevice()) {
+    // Made only when it has something to say, so that the page is otherwise as it always was.
+    if (noDevice_ == nullptr && !sound_.hasOutputDevice()) {
+        noDevice_ = new QLabel(Text(texts::NoSoundDevice), this);
+        noDevice_->setAccessibleName(noDevice_->text());
+        files_->addWidget(noDevice_, 4, 0, 1, 3);
         noDevice_->show();
     }
 }

@@ -10,6 +10,7 @@
 #include "windows/sound_file_dialog.h"
 
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -65,7 +66,7 @@ class CAthanSettingsPage final : public CPropertyPage {
     QCheckBox* barOnTopCheck() const { return barOnTop_; }
     QCheckBox* muteCheck() const { return mute_; }
     QCheckBox* startAtLoginCheck() const { return login_; }
-    // Shown by a play button when the system has no sound device.
+    // Made by a play button when the system has no sound device; null until then.
     QLabel* noDeviceLabel() const { return noDevice_; }
 
   protected:
@@ -98,6 +99,7 @@ class CAthanSettingsPage final : public CPropertyPage {
     bool startAtLogin_ = false;
     bool playing_ = false;
 
+    QGridLayout* files_ = nullptr;
     QLabel* noDevice_ = nullptr;
     QLineEdit* athanEdit_ = nullptr;
     QLineEdit* fajrAthanEdit_ = nullptr;

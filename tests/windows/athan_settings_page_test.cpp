@@ -260,8 +260,11 @@ TEST_F(AthanSettingsPageTest, PlayWithoutASoundDeviceSaysSo) {
         for (const char* key = c.presses; *key != '\0'; ++key) {
             (*key == 'A' ? p.athanPlayButton() : p.fajrAthanPlayButton())->click();
         }
-        EXPECT_EQ(p.noDeviceLabel()->isVisible(), c.said);
-        EXPECT_EQ(p.noDeviceLabel()->text(), "No sound device: the athan cannot be heard.");
+        ASSERT_EQ(p.noDeviceLabel() != nullptr, c.said);
+        if (c.said) {
+            EXPECT_TRUE(p.noDeviceLabel()->isVisible());
+            EXPECT_EQ(p.noDeviceLabel()->text(), "No sound device: the athan cannot be heard.");
+        }
         EXPECT_EQ(f.sound.requests.size(), std::string(c.presses).size());
     }
 }
