@@ -2,6 +2,8 @@
 #include "app/first_run.h"
 
 #include "config/config_file.h"
+#include "core/str_printf.h"
+#include "core/texts.h"
 #include "platform/sound_player.h"
 #include "windows/setup_sheet.h"
 #include "windows/small_windows.h"
@@ -11,6 +13,14 @@ namespace salvenor {
 bool RunFirstRunSetup(CConfigFile& config, MessageBoxes& boxes, SoundPlayer& sound,
                       const Clock& clock, const std::string& installationFolder) {
     if (!AskInitInstallation(nullptr)) {
+        return false;
+    }
+    // A damaged file of the user's is kept aside rather than overwritten by the new one.
+    bool notKept = false;
+    if (const auto aside = config.SetAsideForFirstRun(&notKept)) {
+        boxes.show(StrPrintf(texts::DamagedConfigKept, aside->c_str()), MessageIcon::Information);
+    } else if (notKept) {
+        boxes.show(texts::DamagedConfigNotKept, MessageIcon::Exclamation);
         return false;
     }
     config.gmtOffsetHours = 0;

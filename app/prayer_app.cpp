@@ -70,9 +70,12 @@ std::optional<int> CPrayerApp::Start(const std::optional<std::string>& workingDi
     const CConfigFile::OpenResult opened = config_.OpenConfig();
     if (opened == CConfigFile::OpenResult::NeedsFirstRun &&
         !RunFirstRunSetup(config_, services_.boxes, services_.sound, services_.clock, folder_)) {
-        // Refused: nothing of the new installation stays behind.
-        std::error_code ec;
-        std::filesystem::remove(config_.configPath, ec);
+        // Refused: nothing of the new installation stays behind, and a file of the user's (a
+        // damaged one, or an empty one this start found) stays exactly as it was.
+        if (config_.createdFile()) {
+            std::error_code ec;
+            std::filesystem::remove(config_.configPath, ec);
+        }
         return 1;
     }
     if (opened == CConfigFile::OpenResult::Loaded && HasNoPlace(config_)) {

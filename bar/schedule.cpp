@@ -140,36 +140,62 @@ ProgressTick PrayerSchedule::OnProgressTick() {
 
 PrayerTick PrayerSchedule::OnNextPrayerTick() {
     const ClockTime now = clock_.now();
-    PrayerTick tick;
-    tick.prayerIndex = awaited_.index;
     if (now < nextTime_) {
         // A timer may fire a little early; the prayer has not come yet.
+        PrayerTick tick;
+        tick.prayerIndex = awaited_.index;
         tick.arrival = PrayerArrival::Early;
         tick.rearmMs = (nextTime_ - now) * 1000;
         return tick;
     }
-    // Past the prayer's minute the tick is late: the machine slept or the clock was set forward
-    // before the clock check noticed. The bar names the next prayer without a late alert.
-    if (now >= nextTime_ + 60) {
+    return CatchUp(now);
+}
+
+PrayerTick PrayerSchedule::CatchUp(ClockTime now) {
+    PrayerTick tick;
+    tick.prayerIndex = awaited_.index;
+    lineSteps_ = 0;
+    // The machine may have slept (or the clock been set forward) past the awaited prayer: walk on
+    // from it to the first prayer whose minute began less than a minute ago or still lies ahead.
+    // Prayers whose minutes began earlier came wholly unseen and stay silent.
+    const bool daylightSaving = BreakLocal(now).isDst == 1;
+    config_.daylightSavingActive = daylightSaving ? 1 : 0;
+    const PrayerSettings settings = config_.prayerSettings();
+    PrayerEvent previous = PrayerBefore(awaited_, settings);
+    PrayerEvent candidate = awaited_;
+    ClockTime minute = nextTime_;
+    if (now - minute > SkipSearchAfterSeconds) {
+        // A long way past: start from the prayers of the last hour rather than walk every day.
+        candidate = FindNextPrayer(now - 3600, settings).event;
+        previous = PrayerBefore(candidate, settings);
+        minute = PrayerMinute(candidate, daylightSaving);
+    }
+    while (now - minute >= PrayerMinuteSeconds) {
+        previous = candidate;
+        candidate = PrayerAfter(candidate, settings);
+        minute = PrayerMinute(candidate, daylightSaving);
+    }
+    if (minute > now) {
+        // Its minute still lies ahead: the timer waits for it, with no late alert.
         tick.arrival = PrayerArrival::Missed;
-        tick.restart = RestartSchedule();
-        lineSteps_ = 0;
+        tick.restart = Restart(MeasureIntervalAfter(previous, now, config_), now);
         return tick;
     }
-    const PrayerEvent arrived = awaited_;
+    // Its minute has begun while the machine was awake, or less than a minute before the look
+    // that found it: announced as its own tick would.
+    tick.prayerIndex = candidate.index;
     tick.arrival = PrayerArrival::Arrived;
-    tick.restart = Restart(MeasureIntervalAfter(arrived, now, config_), now);
-    lineSteps_ = 0;
+    tick.restart = Restart(MeasureIntervalAfter(candidate, now, config_), now);
     if (HasNoPlace(config_)) {
         return tick;  // no athan and no reminder for the times of no place
     }
-    if (config_.showAthanAlert != 0 && arrived.index != Shrook) {
+    if (config_.showAthanAlert != 0 && candidate.index != Shrook) {
         AthanRequest athan;
-        athan.prayerIndex = arrived.index;
-        athan.prayerTime = arrived.time;
+        athan.prayerIndex = candidate.index;
+        athan.prayerTime = candidate.time;
         athan.nextIndex = awaited_.index;
         athan.nextTime = awaited_.time;
-        athan.soundPath = AthanSoundFor(arrived.index, config_);
+        athan.soundPath = AthanSoundFor(candidate.index, config_);
         athan.playSound = config_.muteAllSounds == 0;
         tick.athan = athan;
     } else if (!alwaysOnTop_ && config_.barOnTopReminder != 0) {
@@ -196,8 +222,8 @@ std::optional<PrayerTick> PrayerSchedule::OnClockCheck(std::int64_t monotonicMs)
     config_.FollowSystemZone(now);
     if (now >= nextTime_) {
         // The awaited prayer's minute has come while the timer could not see it (the machine
-        // woke, or the clock was set): the tick it would have had.
-        return OnNextPrayerTick();
+        // woke, or the clock was set forward): the same catching up as a late tick.
+        return CatchUp(now);
     }
     PrayerTick tick;
     tick.arrival = PrayerArrival::Rescheduled;

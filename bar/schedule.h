@@ -23,6 +23,11 @@ inline constexpr int StripeColumns = 144;
 // the tolerance counts as the clock being set (or the machine waking from suspend).
 inline constexpr int ClockCheckPeriodMs = 30000;
 inline constexpr std::int64_t ClockJumpToleranceMs = 2000;
+// A prayer is announced while its minute lasts: found later than this after its minute began (the
+// machine slept, the clock was set forward), it passed unseen and stays silent.
+inline constexpr std::int64_t PrayerMinuteSeconds = 60;
+// Past the awaited prayer by more than this, the catching up starts from the last hour's prayers.
+inline constexpr std::int64_t SkipSearchAfterSeconds = 2 * 86400;
 
 // The chime of the bar and of the reminder window, and the call to prayer played when the
 // settings name none; both are relative to the working directory.
@@ -121,7 +126,7 @@ struct AthanRequest {
 // be closed as its "Close Window" button does. Rescheduled only restarts.
 struct PrayerTick {
     PrayerArrival arrival = PrayerArrival::Early;
-    int prayerIndex = 0;                     // the prayer that was awaited
+    int prayerIndex = 0;                     // the prayer awaited, or the one announced (Arrived)
     std::int64_t rearmMs = 0;                // Early: the rest of the wait
     std::optional<ScheduleRestart> restart;  // Arrived, Missed, Rescheduled
     std::optional<AthanRequest> athan;       // Arrived, alerts on, not sunrise
@@ -147,9 +152,8 @@ class PrayerSchedule {
     // only takes the readings. A departure of the wall clock from the monotonic clock of more than
     // ClockJumpToleranceMs since the last call, or a change of the local zone offset (the zone
     // read afresh, daylight saving included), is answered: the zone is taken from the system again
-    // when the settings follow it; a prayer whose minute has come meanwhile is handled as its
-    // timer's tick would (its athan when the minute began less than a minute ago); otherwise the
-    // schedule restarts (Rescheduled).
+    // when the settings follow it; when the awaited prayer's minute has come meanwhile, as a late
+    // tick of its timer (see CatchUp); otherwise the schedule restarts (Rescheduled).
     std::optional<PrayerTick> OnClockCheck(std::int64_t monotonicMs);
 
     BarFront BringBarToFront() const;
@@ -171,6 +175,12 @@ class PrayerSchedule {
 
   private:
     ScheduleRestart Restart(const PrayerInterval& interval, ClockTime now);
+    // The one rule for a look at or past the awaited prayer's minute (its timer's tick, or the
+    // clock check after a wake-up or a clock set forward): the first prayer from the awaited one on
+    // whose minute began less than PrayerMinuteSeconds ago is announced (Arrived), as its own tick
+    // would; if none has, the schedule restarts towards the first one still ahead (Missed).
+    // Prayers whose minutes began earlier stay silent; none is announced twice.
+    PrayerTick CatchUp(ClockTime now);
 
     CConfigFile& config_;
     const Clock& clock_;

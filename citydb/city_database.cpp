@@ -46,19 +46,18 @@ FilePtr OpenDatabaseFile(const std::string& directory, const char* storedName,
                          MessageBoxes& boxes) {
     const std::string path = PathUnder(directory, storedName);
     errno = 0;
-    FilePtr file = OpenFile(path, "rb");
+    // Only a regular file, opened without blocking: a folder opens on Linux but cannot be read,
+    // and a FIFO would wait for a writer for ever. Either is reported as the platform reports a
+    // file it may not read.
+    bool notRegular = false;
+    FilePtr file = OpenRegularFile(path, &notRegular);
     const char* pattern = nullptr;
-    if (!file) {
+    if (notRegular) {
+        pattern = texts::FileAccessDenied;
+    } else if (!file) {
         pattern = (errno == ENOENT || errno == ENOTDIR) ? texts::FileNotFound
                   : (errno == EACCES || errno == EPERM) ? texts::FileAccessDenied
                                                         : texts::FileOpenFailed;
-    } else {
-        // A folder opens on Linux but cannot be read; report it as the platform does.
-        struct stat st {};
-        if (::fstat(::fileno(file.get()), &st) != 0 || !S_ISREG(st.st_mode)) {
-            file.reset();
-            pattern = texts::FileAccessDenied;
-        }
     }
     if (pattern != nullptr) {
         boxes.show(FillFileName(pattern, storedName), MessageIcon::Exclamation);
@@ -88,12 +87,15 @@ std::optional<std::vector<CountryEntry>> CityDatabase::ReadSummary() const {
     }
     ExactReader reader(file.get(), boxes_);
     std::vector<CountryEntry> entries;
-    while (!reader.AtEnd()) {
+    // At least one record: an empty summary is as short a read as a cut one (the disk-read
+    // message, exit code 1), never an empty list that would send its readers to the start of the
+    // city file.
+    do {
         CountryEntry entry;
         reader.ReadCountedString(entry.name);
         entry.offset = reader.ReadU32();
         entries.push_back(std::move(entry));
-    }
+    } while (!reader.AtEnd());
     // Each country's cities start after the previous country's; a country without cities of
     // its own (the closing "Not Valid" record) points at the end of the city file.
     struct stat st {};
@@ -107,7 +109,10 @@ std::optional<std::vector<CountryEntry>> CityDatabase::ReadSummary() const {
             damage = texts::SummaryNamelessCountry;
         } else if (sized && offset > citySize) {
             damage = texts::SummaryPastTheEnd;
-        } else if (i > 0 && offset <= entries[i - 1].offset && !(sized && offset == citySize)) {
+        } else if (i > 0 && (offset < entries[i - 1].offset ||
+                             (offset == entries[i - 1].offset && sized && offset != citySize))) {
+            // Equal offsets are countries without cities at the city file's end, let be when
+            // there is no regular city file to measure (that is reported when it is read).
             damage = texts::SummaryNotRising;
         }
     }
@@ -139,9 +144,6 @@ std::optional<CountryEntry> CityDatabase::FindCountryEntry(int position) const {
     const auto entries = ReadSummary();
     if (!entries) {
         return std::nullopt;
-    }
-    if (entries->empty()) {
-        return CountryEntry{};
     }
     // Position k >= 1 shows record k - 1; the placeholder, no selection and positions past the
     // end give the last record.

@@ -66,12 +66,12 @@ class CityDatabase {
 
     // The names of all summary records, in file order; empty after a reported file error or a
     // summary reported damaged (a country without a name, offsets that do not rise or that point
-    // past the end of the city file).
+    // past the end of the city file). An empty or cut summary is a short read (see ExactReader).
     std::optional<std::vector<std::string>> ReadCountryNames() const;
 
     // The entry shown at `position` of the country list, whose position 0 is the placeholder:
     // k >= 1 gives record k - 1; the placeholder, -1 and positions past the end give the last
-    // record; an empty summary gives an empty name and offset 0. Empty after a file error.
+    // record. Empty after a file error.
     std::optional<CountryEntry> FindCountryEntry(int position) const;
 
     // Lists the cities of the entry's block whose names begin with letter `letterIndex`

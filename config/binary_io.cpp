@@ -10,8 +10,10 @@
 #include <algorithm>
 #include <bit>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <string>
 #include <utility>
 
 #include "core/texts.h"
@@ -21,6 +23,61 @@ namespace salvenor {
 
 FilePtr OpenFile(const std::string& path, const char* mode) {
     return FilePtr(std::fopen(path.c_str(), mode));
+}
+
+FilePtr OpenRegularFile(const std::string& path, bool* notRegular) {
+    if (notRegular != nullptr) {
+        *notRegular = false;
+    }
+    // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return {};
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        if (notRegular != nullptr) {
+            *notRegular = true;
+        }
+        return {};
+    }
+    // A regular file never blocks; its reads go on in the ordinary way.
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) {
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    }
+    FilePtr file(::fdopen(fd, "rb"));
+    if (!file) {
+        ::close(fd);
+    }
+    return file;
+}
+
+std::optional<std::string> MoveFileAside(const std::string& path, const std::string& suffix) {
+    for (int n = 1; n < 1000; ++n) {
+        const std::string aside = path + suffix + (n == 1 ? "" : "-" + std::to_string(n));
+        // RENAME_NOREPLACE: an earlier copy of the same name is never overwritten, even by a
+        // racing move.
+        if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0) {
+            return aside;
+        }
+        if (errno == EINVAL || errno == ENOSYS) {
+            // A file system without that flag: take the name only when nothing holds it.
+            struct stat st {};
+            if (::lstat(aside.c_str(), &st) == 0) {
+                continue;
+            }
+            if (std::rename(path.c_str(), aside.c_str()) == 0) {
+                return aside;
+            }
+            return std::nullopt;
+        }
+        if (errno != EEXIST) {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
 }
 
 std::uint32_t DecodeU32(const unsigned char* bytes) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,17 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // Opens a file with fopen's mode; empty when it cannot be opened.
 FilePtr OpenFile(const std::string& path, const char* mode);
+
+// Opens a file for reading only when it is a regular file, and without waiting on what is not one
+// (a FIFO with no writer, a device): the open does not block, and anything but a regular file is
+// closed again at once. Empty on failure; `notRegular` (when given) tells a file that opened but
+// is not a regular one from one that did not open (errno then says why).
+FilePtr OpenRegularFile(const std::string& path, bool* notRegular = nullptr);
+
+// Moves the file at `path` to the first free name of "<path><suffix>", "<path><suffix>-2",
+// "<path><suffix>-3", ... in the same folder, never over an existing file. The new path, or
+// empty when the file could not be moved.
+std::optional<std::string> MoveFileAside(const std::string& path, const std::string& suffix);
 
 // Little-endian decoding of in-memory bytes.
 std::uint32_t DecodeU32(const unsigned char* bytes);

@@ -50,17 +50,18 @@ CConfigFile::OpenResult CConfigFile::OpenConfig() {
     readFailed_ = false;
     damagedFields_.clear();
     const PathKind kind = KindOf(configPath);
+    createdFile_ = false;
     if (kind == PathKind::Missing) {
         // Create it empty, as a fresh installation has it; if even that fails, first-run setup
         // still runs and its save reports the problem.
-        OpenFile(configPath, "wb");
+        createdFile_ = static_cast<bool>(OpenFile(configPath, "wb"));
         return OpenResult::NeedsFirstRun;
     }
     // Reading is all that opening needs; a save replaces the file as a whole. Something that
     // cannot be read as a file is reported once, and the program runs on with the record in
     // memory rather than overwriting it through first-run setup.
     if (kind == PathKind::RegularFile) {
-        file_ = OpenFile(configPath, "rb");
+        file_ = OpenRegularFile(configPath);
     }
     if (!file_) {
         boxes_.show(texts::DiskReadError, MessageIcon::None);
@@ -153,7 +154,7 @@ void CConfigFile::ReplaceDamagedFields() {
     // Comparisons are false for NaN, so a value that is not a number counts as damaged too.
     check(latitude >= -90.0 && latitude <= 90.0, "latitude", latitude);
     check(longitude >= -180.0 && longitude <= 180.0, "longitude", longitude);
-    check(std::isfinite(altitude), "altitude", altitude);
+    check(ValidAltitude(altitude), "altitude", altitude);
     check(gmtOffsetHours >= MinGmtOffsetHours && gmtOffsetHours <= MaxGmtOffsetHours,
           "time-zone offset", gmtOffsetHours);
     if (damagedFields_.empty()) {
@@ -165,6 +166,22 @@ void CConfigFile::ReplaceDamagedFields() {
         names += damagedFields_[i];
     }
     boxes_.show(StrPrintf(texts::ConfigDamagedFields, names.c_str()), MessageIcon::Exclamation);
+}
+
+std::optional<std::string> CConfigFile::SetAsideForFirstRun(bool* failed) const {
+    if (failed != nullptr) {
+        *failed = false;
+    }
+    struct stat st {};
+    if (createdFile_ || ::stat(configPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        st.st_size == 0) {
+        return std::nullopt;  // nothing of the user's to keep
+    }
+    auto aside = MoveFileAside(configPath, DamagedConfigSuffix);
+    if (!aside && failed != nullptr) {
+        *failed = true;
+    }
+    return aside;
 }
 
 std::uint32_t CConfigFile::SavedSize() const {

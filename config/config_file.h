@@ -41,6 +41,8 @@ struct ConfigRecord {
 
 inline constexpr char ConfigFileName[] = "zav.cfg";
 inline constexpr std::uint32_t ConfigEndMarker = 11414;
+// Appended to the file's name when first-run setup keeps a damaged file.
+inline constexpr char DamagedConfigSuffix[] = ".damaged";
 inline constexpr const char* DefaultAthanWavPath = ".\\Athan\\Athan-1.wav";
 inline constexpr const char* DefaultFajrAthanWavPath = ".\\Athan\\athanFajr.wav";
 
@@ -94,10 +96,18 @@ class CConfigFile : public ConfigRecord {
     // signature, version or end marker), and the fields whose loaded values were damaged and
     // replaced by a new installation's values (reported in one message).
     bool readFailed() const { return readFailed_; }
+    // Whether OpenConfig created the (empty) file: only such a file is this start's to delete.
+    bool createdFile() const { return createdFile_; }
+
+    // Before first-run setup writes a new file: a non-empty file that this start did not create
+    // (one whose size field disagrees with its size) is kept, moved aside under the first free
+    // name of "zav.cfg.damaged", "zav.cfg.damaged-2", ... beside it. Returns that name; empty when
+    // there was nothing to keep. `failed` is set when there was, but it could not be moved.
+    std::optional<std::string> SetAsideForFirstRun(bool* failed = nullptr) const;
     const std::vector<std::string>& damagedFields() const { return damagedFields_; }
 
-    // The ranges a loaded value must lie in: -90..90 and -180..180 degrees, a finite altitude and
-    // an offset of -12..14 hours (the world's zones).
+    // The ranges a loaded value must lie in: -90..90 and -180..180 degrees, an altitude of
+    // MinAltitude..MaxAltitude metres and an offset of -12..14 hours (the world's zones).
     static constexpr int MinGmtOffsetHours = -12;
     static constexpr int MaxGmtOffsetHours = 14;
 
@@ -112,6 +122,7 @@ class CConfigFile : public ConfigRecord {
     MessageBoxes& boxes_;
     FilePtr file_;
     bool readFailed_ = false;
+    bool createdFile_ = false;
     std::vector<std::string> damagedFields_;
 };
 

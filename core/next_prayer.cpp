@@ -38,9 +38,9 @@ PrayerEvent PrayerBefore(const PrayerEvent& event, const PrayerSettings& setting
 }
 
 std::int64_t PrayerMinute(const PrayerEvent& event, bool daylightSaving) {
-    const HourMinute hm = SplitDecimalHours(event.time);
-    return MakeLocalUnder(daylightSaving, event.year, event.month, event.day, hm.hour, hm.minute,
-                          0);
+    const ClockMinute cut = CutToClockMinute(event.time);
+    return MakeLocalUnder(daylightSaving, event.year, event.month, event.day + cut.dayShift,
+                          cut.hour, cut.minute, 0);
 }
 
 bool StillAhead(DecimalHours time, double nowHours) {

@@ -242,28 +242,35 @@ int WrapPrayerIndex(int index) {
     return index;
 }
 
+bool ValidAltitude(double metres) {
+    return metres >= MinAltitude && metres <= MaxAltitude;
+}
+
 int ValidCalculationWay(int way) {
     return way >= EgyptianSurvey && way <= WorldIslamicLeague ? way : EgyptianSurvey;
 }
 
-HourMinute SplitDecimalHours(DecimalHours time) {
-    const int hour = static_cast<int>(time);
-    return {hour, static_cast<int>((time - hour) * 60)};
+ClockMinute CutToClockMinute(DecimalHours time) {
+    if (!std::isfinite(time)) {
+        return {};  // never given by ComputePrayerTime
+    }
+    // fmod is exact, so the minutes come out as they do for the same time within the day.
+    double within = std::fmod(time, 24.0);
+    if (within < 0) {
+        within += 24;
+        if (within >= 24) {
+            within = 0;  // a whole number of days before: that day's midnight
+        }
+    }
+    // The whole days the time lies away from its date (kept in int's range for any finite time).
+    const double days = std::clamp(std::round((time - within) / 24.0), -1e6, 1e6);
+    const int shift = static_cast<int>(days);
+    const int hour = static_cast<int>(within);
+    return {shift, hour, static_cast<int>((within - hour) * 60)};
 }
 
 ClockTimeParts ClockTimeOf(int index, DecimalHours time, AmPmLetters letters) {
-    if (!std::isfinite(time)) {
-        time = 0;  // never given by ComputePrayerTime
-    }
-    // fmod is exact, so the minutes come out as they do for the same time within the day.
-    time = std::fmod(time, 24.0);
-    if (time < 0) {
-        time += 24;
-        if (time >= 24) {
-            time = 0;  // a whole number of days before: that day's midnight
-        }
-    }
-    const HourMinute hm = SplitDecimalHours(time);
+    const ClockMinute hm = CutToClockMinute(time);
     const bool pm = hm.hour > 12 || (hm.hour == 12 && WrapPrayerIndex(index) >= Thuhr);
     const bool upper = letters == AmPmLetters::Upper;
     return {hm.hour > 12 ? hm.hour - 12 : hm.hour, hm.minute,

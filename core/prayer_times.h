@@ -63,17 +63,28 @@ std::array<DecimalHours, 6> ComputePrayerTimesOnDate(int year, int month, int da
 // follows Isha).
 int WrapPrayerIndex(int index);
 
+// The altitudes a place may have, in metres: the shore of the Dead Sea to above the highest towns.
+// The coordinates dialog, the command line and the configuration file's check all take this range.
+inline constexpr double MinAltitude = -500;
+inline constexpr double MaxAltitude = 9000;
+// Whether an altitude lies in that range (false for a value that is not a number).
+bool ValidAltitude(double metres);
+
 // A stored calculationWay as the computation reads it: a value outside 0..3 (a damaged file) takes
 // the conventions of 0.
 int ValidCalculationWay(int way);
 
-// A decimal hour as the clock's hour and minute, minutes cut, never rounded (13.9999 is 13:59).
-// Not wrapped: 25.2 gives 25:12.
-struct HourMinute {
-    int hour = 0;
-    int minute = 0;
+// A decimal hour cut to the clock minute it falls in, the one home of that cut: the title, every
+// window and page, and the moment the athan comes all take their minute from here. A time before
+// midnight or from 24:00 on is first taken to the day it falls on (24.25 is 0:15 of the next day,
+// -0.0808 is 23:55 of the day before); then the hour is cut and the minutes of what is left are
+// cut, never rounded (13.9999 is 13:59).
+struct ClockMinute {
+    int dayShift = 0;  // days from the date whose clock the time is read on
+    int hour = 0;      // 0..23
+    int minute = 0;    // 0..59
 };
-HourMinute SplitDecimalHours(DecimalHours time);
+ClockMinute CutToClockMinute(DecimalHours time);
 
 // The clock time of a decimal hour, as every window and page writes a prayer time with
 // "%d:%02d %s": a time before midnight or from 24:00 on is first taken to the day it falls on

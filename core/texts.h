@@ -22,6 +22,13 @@ inline constexpr const char* ConfigSaveError =
 
 // A loaded record holds a value no place or zone can have in the fields named (%s: "latitude",
 // "longitude, altitude", ...); the program runs on without them.
+// First-run setup after a damaged zav.cfg keeps the old file; %s is where it went.
+inline constexpr const char* DamagedConfigKept =
+    "The configuration file zav.cfg was damaged. It has been kept as\n%s\nand setup now makes a "
+    "new one.";
+inline constexpr const char* DamagedConfigNotKept =
+    "The configuration file zav.cfg is damaged and could not be set aside, so setup has changed "
+    "nothing. Move the file away and start Salvenor again.";
 inline constexpr const char* ConfigDamagedFields =
     "The configuration file zav.cfg is damaged: its %s cannot be right.\nSalvenor uses the value "
     "of a new installation in its place for now; choose &Setup... from the bar's menu to set it "
@@ -137,6 +144,8 @@ inline constexpr const char* CityListError = "Error Occurred while building the 
 inline constexpr const char* CityListNoMemory = "No Enough memory to list all of the Cities !!";
 inline constexpr const char* NoCityWithLetter =
     "No City with that letter, please choose another one";
+// salvenor-cli, when the chosen country has no city records at all.
+inline constexpr const char* NoCitiesInCountry = "The database lists no city for that country";
 inline constexpr const char* InvalidCountry =
     "Invalid Country..please select a valid country from the country list";
 // OK with a newly chosen country and no city of it: the sheet stays open.

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <string>
 
+#include "core/prayer_times.h"
 #include "platform/message_boxes.h"
 
 class QLabel;
@@ -33,9 +34,8 @@ class CLocationDlg final : public QDialog {
     static constexpr double MaxLatitude = 90;
     static constexpr double MinLongitude = -180;
     static constexpr double MaxLongitude = 180;
-    // Metres: the shore of the Dead Sea to above the highest towns.
-    static constexpr double MinAltitude = -500;
-    static constexpr double MaxAltitude = 9000;
+    static constexpr double MinAltitude = salvenor::MinAltitude;
+    static constexpr double MaxAltitude = salvenor::MaxAltitude;
 
     QLineEdit* longitudeEdit() const { return longitudeEdit_; }
     QLineEdit* latitudeEdit() const { return latitudeEdit_; }

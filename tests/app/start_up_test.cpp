@@ -10,6 +10,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/str_printf.h"
 #include "core/texts.h"
 #include "tests/app/app_test_support.h"
 #include "tests/support/temp_dir.h"
@@ -88,7 +89,8 @@ TEST_F(StartUpTest, FollowedZoneIsTakenAtStartButNotSaved) {
     EXPECT_EQ(testing::ReadBack(ConfigPath()).gmtOffsetHours, 9);
 }
 
-// "Exit !" or any other end of the notice refuses setup: no file stays, status 1, no beep.
+// "Exit !" or any other end of the notice refuses setup: the file this start created does not
+// stay, status 1, no beep.
 struct RefuseCase {
     const char* name;
     testing::ModalScript::Step step;
@@ -112,14 +114,78 @@ INSTANTIATE_TEST_SUITE_P(Ways, RefusedFirstRunTest,
                                            RefuseCase{"Escape", testing::Reject()}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(StartUpTest, EmptyFileStartsFirstRunToo) {
-    testing::WriteBytes(ConfigPath(), {});
-    testing::ModalScript script;
-    script.then(testing::ClickButton("Exit !"));
-    EXPECT_EQ(Start(true), 1);
-    EXPECT_THAT(script.titles, ElementsAre(InitTitle));
-    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(ConfigPath())));
+// First-run setup never loses a file of the user's: "Exit !" deletes only the empty file this
+// start created, and "Continue..." moves a damaged file aside (to the first free name) before
+// setup saves the new one, saying where.
+struct FirstRunFileCase {
+    const char* name;
+    std::vector<unsigned char> found;  // zav.cfg as the start finds it
+    bool earlierCopy;                  // zav.cfg.damaged is taken already
+    bool proceed;                      // "Continue..." (else "Exit !")
+    std::optional<int> status;
+    std::optional<std::vector<unsigned char>> left;  // zav.cfg afterwards (nullopt: none)
+    const char* aside;                               // where the found file went, if anywhere
+};
+
+class FirstRunFileTest : public AppTest, public ::testing::WithParamInterface<FirstRunFileCase> {};
+
+std::vector<unsigned char> Sample(const char* name) {
+    return testing::ReadBytes(std::string(SALVENOR_TEST_DATA_DIR) + "/config/" + name);
 }
+
+TEST_P(FirstRunFileTest, KeepsWhatTheUserHad) {
+    const FirstRunFileCase& c = GetParam();
+    testing::WriteBytes(ConfigPath(), c.found);
+    const std::vector<unsigned char> earlier = {'o', 'l', 'd'};
+    if (c.earlierCopy) {
+        testing::WriteBytes(ConfigPath() + ".damaged", earlier);
+    }
+    testing::ModalScript script;
+    if (c.proceed) {
+        script.then(testing::ClickButton("Continue..."))
+            .then(
+                [](QWidget& window) { static_cast<CSetupSheet&>(window).cancelButton()->click(); })
+            .then(testing::ClickButton("OK"));
+    } else {
+        script.then(testing::ClickButton("Exit !"));
+    }
+    EXPECT_EQ(Start(true), c.status);
+    EXPECT_EQ(script.titles.front(), InitTitle);
+    const QString config = QString::fromStdString(ConfigPath());
+    ASSERT_EQ(QFileInfo::exists(config), c.left.has_value());
+    if (c.left) {
+        EXPECT_EQ(testing::ReadBytes(ConfigPath()), *c.left);
+    }
+    if (c.earlierCopy) {
+        EXPECT_EQ(testing::ReadBytes(ConfigPath() + ".damaged"), earlier);
+    }
+    std::vector<std::string> told;
+    if (c.aside != nullptr) {
+        const std::string aside = folder.path() + "/" + c.aside;
+        EXPECT_EQ(testing::ReadBytes(aside), c.found);
+        told.push_back(StrPrintf(texts::DamagedConfigKept, aside.c_str()));
+    } else if (!c.earlierCopy) {
+        EXPECT_FALSE(QFileInfo::exists(config + ".damaged"));
+    }
+    EXPECT_EQ(folder.boxes.texts(), told);
+}
+
+const std::vector<unsigned char> Empty;
+INSTANTIATE_TEST_SUITE_P(
+    Files, FirstRunFileTest,
+    ::testing::Values(
+        // An empty file found at start is the user's: it stays (setup would only have filled it).
+        FirstRunFileCase{"EmptyExit", Empty, false, false, 1, Empty, nullptr},
+        FirstRunFileCase{"DamagedExit", Sample("appended_byte.cfg"), false, false, 1,
+                         Sample("appended_byte.cfg"), nullptr},
+        FirstRunFileCase{"DamagedContinue", Sample("appended_byte.cfg"), false, true, std::nullopt,
+                         Sample("first_run_cancelled.cfg"), "zav.cfg.damaged"},
+        FirstRunFileCase{"DamagedContinueBesideAnEarlierCopy", Sample("size_minus_one.cfg"), true,
+                         true, std::nullopt, Sample("first_run_cancelled.cfg"),
+                         "zav.cfg.damaged-2"},
+        FirstRunFileCase{"EmptyContinue", Empty, false, true, std::nullopt,
+                         Sample("first_run_cancelled.cfg"), nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StartUpTest, CancelledSheetSavesTheDefaultRecordOf125Bytes) {
     testing::ModalScript script;

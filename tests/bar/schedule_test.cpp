@@ -178,6 +178,13 @@ class BarSimulation {
 
     ClockTime now() const { return clock_.now(); }
 
+    // The wall-clock moment of the next look at the prayers: the clock check or the next-prayer
+    // timer, whichever fires first.
+    ClockTime NextLook() const {
+        const std::int64_t due = std::min(clockCheckDue_, nextPrayerDue_.value_or(clockCheckDue_));
+        return (startMs_ + shiftMs_ + due) / 1000;
+    }
+
     // Sets the wall clock forward or back without the monotonic clock moving.
     void JumpWallClock(std::int64_t seconds) {
         shiftMs_ += seconds * 1000;
@@ -1138,6 +1145,115 @@ TEST(LongRun, OsloEuropeOslo) {
 }
 TEST(LongRun, SouthernSummerAt64South) {
     CheckLongRun({"Antarctica/McMurdo", -64.0, 166.0, 12, Isna, false});
+}
+
+// ---------------------------------------------------------------------------------------------
+// Waking from a suspend, and times before midnight.
+
+// The machine sleeps through one prayer and wakes 1-59 s before or after the next one's minute,
+// at four places; the clock check or the late next-prayer tick, whichever looks first, finds it.
+// The prayer asleep stays silent; the next one is announced once when its minute began while the
+// machine was awake or less than a minute before that first look, and never otherwise; the one
+// after it comes on time.
+TEST(WakeUp, EachPrayerIsAnnouncedOnceOrWhollyInsideTheSuspendNotAtAll) {
+    struct Case {
+        Place place;
+        int year, month, day;
+        int asleep;  // the prayer whose minute falls inside the suspend
+    };
+    const Case cases[] = {
+        {{"America/Anchorage", 64.8378, -147.7164, -9, Isna, false}, 2026, 1, 6, Shrook},
+        {Cairo, 2024, 1, 15, Asr},
+        {{"Australia/Sydney", -33.8688, 151.2093, 10, WorldIslamicLeague, false},
+         2026,
+         1,
+         6,
+         Shrook},
+        {{"America/New_York", 40.7128, -74.006, -5, Isna, false}, 2026, 1, 6, Thuhr},
+    };
+    const std::int64_t wakeOffsets[] = {-59, -30, -29, -10, -1, 1, 10, 29, 30, 31, 59};
+    const std::int64_t sleepLeads[] = {5, 95};  // the suspend begins this long before `asleep`
+    testing::RecordingMessageBoxes boxes;
+    for (const Case& c : cases) {
+        const ScopedTz tz(c.place.zone);
+        const ClockTime noon = MakeLocal(c.year, c.month, c.day, 12, 0, 0);
+        CConfigFile probe(boxes);
+        Configure(probe, c.place, noon);
+        const DayTimes day = TimesOfLocalDay(probe, noon);
+        const int offset = c.place.gmtOffsetHours * 60;
+        const int woken = c.asleep + 1;
+        const ClockTime asleepAt = MinuteMoment(day, c.asleep, offset);
+        const ClockTime wokenAt = MinuteMoment(day, woken, offset);
+        const ClockTime afterAt = MinuteMoment(day, woken + 1, offset);
+        for (const std::int64_t wake : wakeOffsets) {
+            for (const std::int64_t lead : sleepLeads) {
+                CConfigFile config(boxes);
+                Configure(config, c.place, noon);
+                config.topReminderShown = 1;
+                BarSimulation sim(config, asleepAt - 3600);
+                ASSERT_EQ(PrayerNames[static_cast<std::size_t>(sim.schedule.nextIndex())],
+                          PrayerNames[static_cast<std::size_t>(c.asleep)]);
+                sim.RunUntil(asleepAt - lead);
+                sim.JumpWallClock(wokenAt + wake - sim.now());
+                const ClockTime look = sim.NextLook();
+                SCOPED_TRACE(std::string(c.place.zone) + " asleep through " +
+                             PrayerNames[static_cast<std::size_t>(c.asleep)] + ", woken " +
+                             Describe(sim.now()) + ", first look " + Describe(look));
+                sim.RunUntil(afterAt + 120);
+                std::vector<std::pair<int, ClockTime>> seen;
+                for (const auto& a : sim.athans) {
+                    seen.emplace_back(a.request.prayerIndex, a.at);
+                }
+                std::vector<std::pair<int, ClockTime>> expected;
+                if (look < wokenAt + 60) {
+                    expected.emplace_back(woken, std::max(look, wokenAt));
+                }
+                expected.emplace_back(woken + 1, afterAt);
+                EXPECT_EQ(seen, expected);
+            }
+        }
+    }
+}
+
+// At 70.37 N, 31.11 E Fajr can come minutes before midnight while it belongs to the next date
+// (a negative time): on every such day of a year, under each convention, the title names the very
+// minute its athan comes.
+TEST(WakeUp, TitleAndAthanShareTheMinuteOfTimesBeforeMidnight) {
+    const ScopedTz tz("Europe/Oslo");
+    testing::RecordingMessageBoxes boxes;
+    for (const int way : {EgyptianSurvey, UmmAlQura, Isna, WorldIslamicLeague}) {
+        CConfigFile config(boxes);
+        Configure(config, {"Europe/Oslo", 70.37, 31.11, 1, way, false},
+                  MakeLocal(2026, 1, 1, 12, 0, 0));
+        int outside = 0;
+        for (int d = 0; d < 365; ++d) {
+            const CalendarFields date = BreakLocal(MakeLocal(2026, 1, 1 + d, 12, 0, 0));
+            PrayerSettings settings = config.prayerSettings();
+            settings.daylightSavingActive = date.isDst == 1;
+            const auto times = ComputePrayerTimesOnDate(date.year, date.month, date.day, settings);
+            for (int i = Fajr; i <= Isha; ++i) {
+                const DecimalHours t = times[static_cast<std::size_t>(i)];
+                if (t >= 0 && t < 24) {
+                    continue;
+                }
+                ++outside;
+                const PrayerEvent event{date.year, date.month, date.day, i, t};
+                const ClockTime minute = PrayerMinute(event, settings.daylightSavingActive);
+                SCOPED_TRACE(StrPrintf("way %d, %s %.4f h, athan %s", way, PrayerNames[i], t,
+                                       Describe(minute).c_str()));
+                EXPECT_EQ(BreakLocal(minute).second, 0);
+                EXPECT_LE(std::abs(static_cast<double>(minute) -
+                                   (static_cast<double>(
+                                        MakeLocalUnder(settings.daylightSavingActive, date.year,
+                                                       date.month, date.day, 0, 0, 0)) +
+                                    t * 3600)),
+                          60.0);
+                EXPECT_EQ(ScheduleTitle(i, t),
+                          std::string("Next: ") + PrayerNames[i] + " at: " + ClockOf(i, minute));
+            }
+        }
+        EXPECT_GT(outside, 10) << "way " << way;
+    }
 }
 
 }  // namespace

@@ -77,7 +77,8 @@ TEST_F(CityCommands, CitiesPrintsNameAndCoordinates) {
          ""},
         {{"1", "c"}, 0, "Cairo\t30.0444\t31.2357\t23\n", ""},
         {{"2", "M"}, 0, "Muscat\t23.588\t58.3829\t0.333333333333333\n", ""},
-        {{"0", "A"}, 0, "", ""},  // the placeholder: the closing record, no city
+        // The placeholder: the closing record, no city; nothing listed is a failure, said why.
+        {{"0", "A"}, 1, "", std::string(texts::InvalidCountry) + "\n"},
         {{"1", "Z"}, 1, "", "No City with that letter, please choose another one\n"},
     };
     for (const auto& c : cases) {

@@ -95,6 +95,12 @@ ConfigRecord CairoWithout(double ConfigRecord::*field) {
     return r;
 }
 
+ConfigRecord CairoAt(double altitude) {
+    ConfigRecord r = CairoRecord();
+    r.altitude = altitude;
+    return r;
+}
+
 ConfigRecord CairoWithoutOffset() {
     ConfigRecord r = CairoRecord();
     r.gmtOffsetHours = 0;
@@ -144,6 +150,26 @@ INSTANTIATE_TEST_SUITE_P(
                    R::Loaded,
                    {Damaged("altitude")},
                    CairoWithout(&ConfigRecord::altitude)},
+        // Altitude takes the range of the command line and the coordinates dialog.
+        SampleCase{"altitude_1e20.cfg",
+                   R::Loaded,
+                   {Damaged("altitude")},
+                   CairoWithout(&ConfigRecord::altitude)},
+        SampleCase{"altitude_1e308.cfg",
+                   R::Loaded,
+                   {Damaged("altitude")},
+                   CairoWithout(&ConfigRecord::altitude)},
+        SampleCase{"altitude_minus_501.cfg",
+                   R::Loaded,
+                   {Damaged("altitude")},
+                   CairoWithout(&ConfigRecord::altitude)},
+        SampleCase{"altitude_9001.cfg",
+                   R::Loaded,
+                   {Damaged("altitude")},
+                   CairoWithout(&ConfigRecord::altitude)},
+        SampleCase{"altitude_minus_500.cfg", R::Loaded, {}, CairoAt(-500.0)},
+        SampleCase{"altitude_9000.cfg", R::Loaded, {}, CairoAt(9000.0)},
+        SampleCase{"appended_byte.cfg", R::NeedsFirstRun, {}, ConfigRecord{}},
         SampleCase{"latitude_and_longitude.cfg",
                    R::Loaded,
                    {Damaged("latitude and longitude")},

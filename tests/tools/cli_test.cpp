@@ -1,14 +1,19 @@
 // salvenor-cli as a script would use it: output lines, messages and exit status.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "citydb/city_writer.h"
+#include "core/texts.h"
 #include "tests/support/temp_dir.h"
 
 namespace salvenor {
@@ -34,8 +39,11 @@ std::string Slurp(const std::string& path) {
 CliRun RunCli(const std::string& arguments, const std::string& folder, const char* tz = "UTC") {
     const std::string out = folder + "/cli.out";
     const std::string err = folder + "/cli.err";
-    const std::string command = "cd '" + folder + "' && TZ=" + tz + " '" SALVENOR_CLI "' " +
-                                arguments + " >'" + out + "' 2>'" + err + "'";
+    // A time limit, so that a tool waiting for ever (on a FIFO, say) fails the test with status
+    // 124 instead of hanging it.
+    const std::string command = "cd '" + folder + "' && TZ=" + tz +
+                                " timeout 60 '" SALVENOR_CLI "' " + arguments + " >'" + out +
+                                "' 2>'" + err + "'";
     const int raw = std::system(command.c_str());
     CliRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -176,7 +184,7 @@ TEST_F(CliTest, ConfigOfADamagedFileReportsOnStderrPrintsAndFails) {
 // after its message, and no times or page are made from what could not be read.
 TEST_F(CliTest, DamagedConfigurationFilesFailEveryCommandThatReadsThem) {
     struct Case {
-        const char* sample;  // copied in as zav.cfg; "folder" puts a folder there
+        const char* sample;  // copied in as zav.cfg; "folder" and "fifo" put those there
         const char* message;
     };
     const Case cases[] = {
@@ -190,6 +198,11 @@ TEST_F(CliTest, DamagedConfigurationFilesFailEveryCommandThatReadsThem) {
         {"latitude_huge.cfg", "its latitude cannot be right"},
         {"longitude_inf.cfg", "its longitude cannot be right"},
         {"altitude_minus_inf.cfg", "its altitude cannot be right"},
+        {"fifo", "ERROR READING READING DISK."},
+        {"altitude_1e20.cfg", "its altitude cannot be right"},
+        {"altitude_1e308.cfg", "its altitude cannot be right"},
+        {"altitude_minus_501.cfg", "its altitude cannot be right"},
+        {"altitude_9001.cfg", "its altitude cannot be right"},
     };
     for (const Case& c : cases) {
         for (const char* command : {"times --date 2007-03-21", "today-page", "config"}) {
@@ -197,6 +210,8 @@ TEST_F(CliTest, DamagedConfigurationFilesFailEveryCommandThatReadsThem) {
             std::filesystem::remove_all(dir.file("zav.cfg"));
             if (std::string(c.sample) == "folder") {
                 std::filesystem::create_directory(dir.file("zav.cfg"));
+            } else if (std::string(c.sample) == "fifo") {
+                ASSERT_EQ(::mkfifo(dir.file("zav.cfg").c_str(), 0600), 0);
             } else {
                 std::filesystem::copy_file(
                     std::string(SALVENOR_TEST_DATA_DIR) + "/config/" + c.sample,
@@ -205,6 +220,13 @@ TEST_F(CliTest, DamagedConfigurationFilesFailEveryCommandThatReadsThem) {
             const CliRun r = RunCli(command, folder());
             EXPECT_EQ(r.status, 1);
             EXPECT_THAT(r.err, HasSubstr(c.message));
+            // Left on disk as it was.
+            const std::string sample = std::string(SALVENOR_TEST_DATA_DIR) + "/config/" + c.sample;
+            if (std::filesystem::is_regular_file(sample)) {
+                EXPECT_EQ(Slurp(dir.file("zav.cfg")), Slurp(sample));
+            } else {
+                EXPECT_FALSE(std::filesystem::is_regular_file(dir.file("zav.cfg")));
+            }
             if (std::string(command) != "config") {
                 EXPECT_EQ(r.out, "");
             }
@@ -213,13 +235,80 @@ TEST_F(CliTest, DamagedConfigurationFilesFailEveryCommandThatReadsThem) {
 }
 
 TEST_F(CliTest, ConfigNeedingFirstRunExitsTwo) {
-    for (const char* sample : {"size_plus_one.cfg", "empty.cfg", "eleven_bytes.cfg"}) {
+    for (const char* sample :
+         {"size_plus_one.cfg", "empty.cfg", "eleven_bytes.cfg", "appended_byte.cfg"}) {
         SCOPED_TRACE(sample);
         const CliRun r =
             RunCli("config " + std::string(SALVENOR_TEST_DATA_DIR) + "/config/" + sample, folder());
         EXPECT_EQ(r.status, 2);
         EXPECT_THAT(r.err, HasSubstr("first-run setup"));
         EXPECT_EQ(r.out, "");
+    }
+}
+
+// The city database's files damaged, empty, cut or not files at all, and positions that list
+// nothing: each ends with status 1 and one message, lists nothing, never blocks, and leaves the
+// files as they were.
+TEST_F(CliTest, CitiesAndCountriesListNothingFromADamagedDatabaseAndSayWhy) {
+    CityDatabaseWriter writer;
+    ASSERT_TRUE(writer.AddCountry({"Egypt", {{"Egypt", "Cairo", 30.0444, 31.2357, 23}}}));
+    ASSERT_TRUE(writer.AddCountryAtEnd("Atlantis"));
+    ASSERT_TRUE(writer.AddCountryAtEnd("Not Valid"));
+    const std::string good = writer.summaryBytes();
+    const std::string fifo = "<fifo>";  // a FIFO in the file's place
+    struct Case {
+        const char* name;
+        std::string summary;
+        std::string cities;
+        const char* arguments;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"empty summary", "", writer.cityBytes(), "cities 64 C", texts::DiskReadError},
+        {"empty summary", "", writer.cityBytes(), "countries", texts::DiskReadError},
+        {"summary cut in its first record", good.substr(0, 3), writer.cityBytes(), "cities 1 C",
+         texts::DiskReadError},
+        {"summary cut in its last record", good.substr(0, good.size() - 2), writer.cityBytes(),
+         "countries", texts::DiskReadError},
+        {"FIFO as world.sum", fifo, writer.cityBytes(), "countries",
+         "Access to .\\world.sum was denied."},
+        {"FIFO as world.sum", fifo, writer.cityBytes(), "cities 1 C",
+         "Access to .\\world.sum was denied."},
+        {"FIFO as IndexWorld.zav", good, fifo, "cities 1 C",
+         "Access to .\\IndexWorld.zav was denied."},
+        {"the placeholder", good, writer.cityBytes(), "cities 0 C", texts::InvalidCountry},
+        {"a position past the end", good, writer.cityBytes(), "cities 99999 C",
+         texts::InvalidCountry},
+        {"a country without cities", good, writer.cityBytes(), "cities 2 C",
+         texts::NoCitiesInCountry},
+        {"no city with the letter", good, writer.cityBytes(), "cities 1 X",
+         texts::NoCityWithLetter},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + ": " + c.arguments);
+        for (const auto& [file, content] : {std::pair{dir.file("world.sum"), c.summary},
+                                            {dir.file("IndexWorld.zav"), c.cities}}) {
+            std::filesystem::remove(file);
+            if (content == fifo) {
+                ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+            } else {
+                std::ofstream(file, std::ios::binary) << content;
+            }
+        }
+        const CliRun r = RunCli(c.arguments, folder());
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, "");
+        EXPECT_THAT(r.err, HasSubstr(c.message));
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'),
+                  std::count(c.message, c.message + std::strlen(c.message), '\n') + 1);
+        for (const auto& [file, content] : {std::pair{dir.file("world.sum"), c.summary},
+                                            {dir.file("IndexWorld.zav"), c.cities}}) {
+            if (content == fifo) {
+                EXPECT_TRUE(std::filesystem::is_fifo(file));
+            } else {
+                EXPECT_EQ(Slurp(file), content);
+            }
+        }
     }
 }
 

@@ -91,8 +91,16 @@ int RunCities(const Args& args) {
     NameCollector sink;
     const auto table = std::make_unique<CityCoordinateTable>();
     int status = ExitOk;
-    switch (database.ListCitiesByLetter(*entry, *letter, sink, *table)) {
+    int listed = 0;
+    switch (database.ListCitiesByLetter(*entry, *letter, sink, *table, &listed)) {
         case CityListOutcome::Listed:
+            if (listed < 0) {
+                // No record at the entry's offset: the placeholder's "Not Valid" record (also
+                // what a position past the end gives), or a country without cities.
+                boxes.show(entry->name == texts::InvalidCountryName ? texts::InvalidCountry
+                                                                    : texts::NoCitiesInCountry);
+                return ExitFailure;
+            }
             break;
         case CityListOutcome::ListedDamaged:
             status = ExitFailure;  // reported; the cities that are places are still listed

@@ -73,8 +73,10 @@ std::string ParseTimesOptions(const Args& args, TimesOptions& o) {
                 return "--lon takes degrees from -180 to 180, not '" + v + "'";
             }
         } else if (a == "--alt") {
-            if (!(o.altitude = ParseNumber(v, -500.0, 9000.0))) {
-                return "--alt takes metres from -500 to 9000, not '" + v + "'";
+            if (!(o.altitude = ParseNumber(v, MinAltitude, MaxAltitude))) {
+                return StrPrintf("--alt takes metres from %g to %g, not '", MinAltitude,
+                                 MaxAltitude) +
+                       v + "'";
             }
         } else if (a == "--gmt") {
             if (!(o.gmtHours = ParseNumber(v, -12.0, 14.0))) {

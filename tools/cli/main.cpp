@@ -32,7 +32,8 @@ Commands:
       The country list of the city database in the current folder, placeholder first.
   cities POSITION LETTER
       The cities of the country at that list position whose names begin with LETTER:
-      name, latitude, longitude and altitude, tab-separated. Exit 1 when none begins with it.
+      name, latitude, longitude and altitude, tab-separated. Exit 1, with one line saying
+      why, whenever it lists none.
   month --hijri|--gregorian YEAR MONTH
       Builds the month calendar page in the current folder and prints its path.
   today-page

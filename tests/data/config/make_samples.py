@@ -76,3 +76,12 @@ write("latitude_huge.cfg", cairo_with(lat=1e308))
 write("longitude_inf.cfg", cairo_with(lon=inf))
 write("altitude_minus_inf.cfg", cairo_with(alt=-inf))
 write("latitude_and_longitude.cfg", cairo_with(lat=nan, lon=999999.0))
+# Altitudes outside -500..9000 metres are damaged; the ends of the range are not.
+write("altitude_1e20.cfg", cairo_with(alt=1e20))
+write("altitude_1e308.cfg", cairo_with(alt=1e308))
+write("altitude_minus_501.cfg", cairo_with(alt=-501.0))
+write("altitude_9001.cfg", cairo_with(alt=9001.0))
+write("altitude_minus_500.cfg", cairo_with(alt=-500.0))
+write("altitude_9000.cfg", cairo_with(alt=9000.0))
+# An intact record with one byte appended: its size field no longer agrees with its length.
+write("appended_byte.cfg", record(cairo) + b"\x00")
