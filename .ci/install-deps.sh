@@ -10,7 +10,7 @@ packages=(
     xvfb xauth x11-utils python3
     libitl-dev iso-codes
     clang libclang-rt-14-dev
-    librsvg2-bin dpkg-dev file desktop-file-utils appstream
+    librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
 )
 command -v npm >/dev/null 2>&1 || packages+=(npm)
 

@@ -67,7 +67,8 @@ std::optional<int> CPrayerApp::Start(const std::optional<std::string>& workingDi
             &CPrayerApp::OnActivationRequested);
 
     config_.configPath = folder_ + "/" + ConfigFileName;
-    if (config_.OpenConfig() == CConfigFile::OpenResult::NeedsFirstRun &&
+    const CConfigFile::OpenResult opened = config_.OpenConfig();
+    if (opened == CConfigFile::OpenResult::NeedsFirstRun &&
         !RunFirstRunSetup(config_, services_.boxes, services_.sound, services_.clock, folder_)) {
         // Refused: nothing of the new installation stays behind, and a file of the user's (a
         // damaged one, or an empty one this start found) stays exactly as it was.
@@ -76,6 +77,11 @@ std::optional<int> CPrayerApp::Start(const std::optional<std::string>& workingDi
             std::filesystem::remove(config_.configPath, ec);
         }
         return 1;
+    }
+    if (opened == CConfigFile::OpenResult::Loaded && HasNoPlace(config_)) {
+        // An earlier first run ended without a place: the Setup sheet comes again, alone.
+        ApplySetupResult(config_, RunSetupSheet(nullptr, config_, services_.boxes, services_.clock,
+                                                folder_, SetupSheetMode::FirstRun));
     }
 
     createActions();

@@ -21,6 +21,8 @@ struct AlertContext {
     SoundPlayer& sound;
     MessageBoxes& boxes;
     const Clock& clock;
+    // Set once an athan window has said that there is no sound device: it says so once a run.
+    bool noDeviceNoticeShown = false;
 };
 
 // The "Remind again me in: [ ] minutes" row that both alert windows carry, with its field

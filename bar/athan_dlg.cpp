@@ -98,6 +98,15 @@ void CAthanDlg::createLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(15, 11, 31, 11);
     layout->addWidget(headline_);
+    // A silent athan is explained once a run, in the first window that would have sounded.
+    if (request_.playSound && !context().sound.hasOutputDevice() &&
+        !context().noDeviceNoticeShown) {
+        context().noDeviceNoticeShown = true;
+        auto* noDevice = new QLabel(Q(texts::NoSoundDevice), this);
+        noDevice->setObjectName(QStringLiteral("noSoundDevice"));
+        noDevice->setAlignment(Qt::AlignCenter);
+        layout->addWidget(noDevice);
+    }
     layout->addWidget(picture_, 0, Qt::AlignLeft);
     layout->addSpacing(8);
     auto* rowIndent = new QHBoxLayout;

@@ -103,7 +103,9 @@ ScheduleRestart PrayerSchedule::Restart(const PrayerInterval& interval, ClockTim
 
     awaited_ = interval.next.event;
     nextTime_ = interval.nextTime;
-    title_ = ScheduleTitle(awaited_.index, awaited_.time);
+    // Without a place the times are of no one's place: the title asks for one instead.
+    title_ = HasNoPlace(config_) ? std::string(texts::NoPlaceTitle)
+                                 : ScheduleTitle(awaited_.index, awaited_.time);
 
     ScheduleRestart restart;
     restart.title = title_;
@@ -121,7 +123,7 @@ ProgressTick PrayerSchedule::OnProgressTick() {
     lineSteps_ = p;
     ++progressTicks_;
 
-    if (config_.barOnTopReminder != 0) {
+    if (config_.barOnTopReminder != 0 && !HasNoPlace(config_)) {
         const std::uint32_t r =
             ProgressSteps - static_cast<std::uint32_t>(config_.topReminderOffset);
         if (TopReminderZoneOf(r) == TopReminderZone::Raise) {
@@ -184,6 +186,9 @@ PrayerTick PrayerSchedule::CatchUp(ClockTime now) {
     tick.prayerIndex = candidate.index;
     tick.arrival = PrayerArrival::Arrived;
     tick.restart = Restart(MeasureIntervalAfter(candidate, now, config_), now);
+    if (HasNoPlace(config_)) {
+        return tick;  // no athan and no reminder for the times of no place
+    }
     if (config_.showAthanAlert != 0 && candidate.index != Shrook) {
         AthanRequest athan;
         athan.prayerIndex = candidate.index;

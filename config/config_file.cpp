@@ -22,6 +22,11 @@ constexpr std::uint64_t SizeFieldOffset = 11;
 
 }  // namespace
 
+bool HasNoPlace(const ConfigRecord& record) {
+    return record.cityName.empty() && record.countryName.empty() && record.latitude == 0.0 &&
+           record.longitude == 0.0;
+}
+
 void ApplyFirstRunDefaults(ConfigRecord& record) {
     record.athanWavPath = DefaultAthanWavPath;
     record.fajrAthanWavPath = DefaultFajrAthanWavPath;

@@ -46,6 +46,10 @@ inline constexpr char DamagedConfigSuffix[] = ".damaged";
 inline constexpr const char* DefaultAthanWavPath = ".\\Athan\\Athan-1.wav";
 inline constexpr const char* DefaultFajrAthanWavPath = ".\\Athan\\athanFajr.wav";
 
+// "No place yet": both names empty and latitude and longitude 0, as a cancelled first run leaves
+// the record. Nothing is scheduled for such a record and the next start offers Setup again.
+bool HasNoPlace(const ConfigRecord& record);
+
 // Puts in place the values that first-run setup gives the alert and sound fields.
 void ApplyFirstRunDefaults(ConfigRecord& record);
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cctype>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 
@@ -65,6 +66,21 @@ std::optional<long long> ScanLeadingInteger(std::string_view text) {
         return std::nullopt;
     }
     return negative ? -v : v;
+}
+
+std::string FormatCoordinates(double latitude, double longitude) {
+    // A value that rounds to zero gets the positive letter, so that 0 never reads "0.00 S".
+    const auto part = [](double value, char positive, char negative) {
+        // Room for the largest double written out in full.
+        std::string digits(DBL_MAX_10_EXP + 8, '\0');
+        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                       std::abs(value), std::chars_format::fixed, 2)
+                             .ptr;
+        digits.resize(static_cast<std::size_t>(end - digits.data()));
+        const bool zero = digits.find_first_not_of("0.") == std::string::npos;
+        return digits + ' ' + (value < 0 && !zero ? negative : positive);
+    };
+    return part(latitude, 'N', 'S') + ", " + part(longitude, 'E', 'W');
 }
 
 }  // namespace salvenor

@@ -18,4 +18,8 @@ std::optional<double> ScanLeadingDouble(std::string_view text);
 // whatever follows ignored; empty when the text does not start with one or it does not fit.
 std::optional<long long> ScanLeadingInteger(std::string_view text);
 
+// A place typed as coordinates, written plainly: two decimals and the hemisphere letters, latitude
+// first ("40.70 N, 73.95 W"). Stored as the city name of such a place.
+std::string FormatCoordinates(double latitude, double longitude);
+
 }  // namespace salvenor

@@ -148,6 +148,13 @@ inline constexpr const char* NoCityWithLetter =
 inline constexpr const char* NoCitiesInCountry = "The database lists no city for that country";
 inline constexpr const char* InvalidCountry =
     "Invalid Country..please select a valid country from the country list";
+// OK with a newly chosen country and no city of it: the sheet stays open.
+inline constexpr const char* CityOfNewCountryNotChosen =
+    "Please choose a city of the new country from the city list, or press \"Not Found? Press "
+    "Here...\" to type its coordinates.";
+// Where the record names no place yet (a cancelled first run): the bar's title and today's page.
+inline constexpr const char* NoPlaceTitle = "Choose your city: menu, Setup...";
+inline constexpr const char* NoPlacePageName = "no city chosen yet (menu, Setup...)";
 // The wait window shown while the country list is read.
 inline constexpr const char* WaitTitle = "Salvenor (ZAV)";
 inline constexpr const char* WaitText = "Reading configurations.... Please wait!";
@@ -177,6 +184,9 @@ inline constexpr const char* AboutProductName = "Salvenor";
 inline constexpr const char* AboutVersion = "Version 2.0";
 inline constexpr const char* AboutRelease = "Released December 2026";
 inline constexpr const char* AboutTagline = "Prayer times for your desktop";
+// The version of this build, beneath the credits (%1: the package's version, as in salvenor-cli
+// --version).
+inline constexpr const char* AboutPackageVersion = "Package version %1";
 inline constexpr const char* AboutCopyright = "Copyright (C) 2026 The Salvenor developers";
 inline constexpr const char* LicenceNotice =
     "Salvenor is free software: you can redistribute it and/or modify it under the terms of the "
@@ -225,6 +235,11 @@ inline constexpr const char* EnterLongitude = "Enter  Longitude:";
 inline constexpr const char* EnterLatitude = "Enter  Latitude:";
 inline constexpr const char* EnterAltitude = "Enter  Altitude";
 inline constexpr const char* DecimalUnit = "Decimal";
+// Said once a run by the athan window, and by the Options page's play buttons, when the system
+// has no sound output device.
+inline constexpr const char* NoSoundDevice = "No sound device: the athan cannot be heard.";
+inline constexpr const char* CoordinateSigns =
+    "North and east are positive, south and west negative (73.95 W is -73.95).";
 inline constexpr const char* MetersUnit = "(Meters)";
 // The Advanced Setup page (the convention labels are CalculationWayNames).
 inline constexpr const char* AdvancedSetupTitle = "Advanced Setup";

@@ -2,8 +2,7 @@
 # salvenor_<version>_amd64.deb into the build folder. It installs under /usr, depends on the Qt
 # runtime packages its programs link (found by dpkg-shlibdeps) and the platform plugins, and has
 # no maintainer scripts: removing it leaves every user's own folder as it is.
-set(SALVENOR_PACKAGE_MAINTAINER "Salvenor maintainers <maintainers@salvenor.invalid>" CACHE STRING
-    "The Maintainer field of the Debian package")
+# SALVENOR_PACKAGE_MAINTAINER (the Maintainer field) is set in packaging/, whose changelog names it.
 
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "salvenor")

@@ -17,8 +17,9 @@ TodayPageTexts GatherTodayTexts(std::int64_t now, const ConfigRecord& record,
     const CalendarFields local = BreakLocal(now);
     TodayPageTexts t;
     // The names come from the configuration and the city database; the page shows them as text.
-    t.countryCity =
-        pages::HtmlEscape(record.countryName) + "-" + pages::HtmlEscape(record.cityName);
+    t.countryCity = HasNoPlace(record) ? std::string(texts::NoPlacePageName)
+                                       : pages::HtmlEscape(record.countryName) + "-" +
+                                             pages::HtmlEscape(record.cityName);
     t.weekday = WeekdayNames[static_cast<std::size_t>(local.weekday)];
     t.hijriDate = FormatHijriDate(now);
     t.gregorianDate =

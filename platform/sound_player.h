@@ -16,6 +16,8 @@ class SoundPlayer {
     virtual void stop() = 0;
     // A tone of the given frequency and duration, in the background.
     virtual void beep(int frequencyHz, int durationMs) = 0;
+    // Whether the system has a sound output device at all; without one nothing is heard.
+    virtual bool hasOutputDevice() const = 0;
 };
 
 }  // namespace salvenor

@@ -116,6 +116,7 @@ void CAthanSettingsPage::CreateLayout() {
     files->addWidget(fajrAthanEdit_, 3, 0);
     files->addWidget(fajrAthanPlay_, 3, 1);
     files->addWidget(fajrAthanBrowse_, 3, 2);
+    files_ = files;
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(files);
@@ -202,6 +203,13 @@ void CAthanSettingsPage::Play(const std::string& path) {
     }
     playing_ = true;
     sound_.play(NativePath(path));
+    // Made only when it has something to say, so that the page is otherwise as it always was.
+    if (noDevice_ == nullptr && !sound_.hasOutputDevice()) {
+        noDevice_ = new QLabel(Text(texts::NoSoundDevice), this);
+        noDevice_->setAccessibleName(noDevice_->text());
+        files_->addWidget(noDevice_, 4, 0, 1, 3);
+        noDevice_->show();
+    }
 }
 
 bool CAthanSettingsPage::OnKillActive() {

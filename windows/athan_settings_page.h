@@ -10,6 +10,8 @@
 #include "windows/sound_file_dialog.h"
 
 class QCheckBox;
+class QGridLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -64,6 +66,8 @@ class CAthanSettingsPage final : public CPropertyPage {
     QCheckBox* barOnTopCheck() const { return barOnTop_; }
     QCheckBox* muteCheck() const { return mute_; }
     QCheckBox* startAtLoginCheck() const { return login_; }
+    // Made by a play button when the system has no sound device; null until then.
+    QLabel* noDeviceLabel() const { return noDevice_; }
 
   protected:
     void OnInitPage() override;
@@ -95,6 +99,8 @@ class CAthanSettingsPage final : public CPropertyPage {
     bool startAtLogin_ = false;
     bool playing_ = false;
 
+    QGridLayout* files_ = nullptr;
+    QLabel* noDevice_ = nullptr;
     QLineEdit* athanEdit_ = nullptr;
     QLineEdit* fajrAthanEdit_ = nullptr;
     CPlayButton* athanPlay_ = nullptr;

@@ -14,6 +14,7 @@
 #include <new>
 #include <utility>
 
+#include "core/number_text.h"
 #include "core/texts.h"
 #include "windows/busy_cursor.h"
 #include "windows/location_dlg.h"
@@ -48,6 +49,11 @@ int FindEntryStartingWith(const QComboBox* list, const std::string& name) {
         }
     }
     return -1;
+}
+
+// The entry that is the city `name` (case ignored); -1 for none.
+int FindCityEntry(const QComboBox* list, const std::string& name) {
+    return name.empty() ? -1 : list->findText(FromBytes(name), Qt::MatchFixedString);
 }
 
 }  // namespace
@@ -168,7 +174,7 @@ CCitySelectionPage::CCitySelectionPage(CConfigFile& config, MessageBoxes& boxes,
     // `activated` comes from the user only (keyboard, wheel or the list); choices made in
     // code do not rebuild anything.
     connect(countryList_, &QComboBox::activated, this, &CCitySelectionPage::OnCountryActivated);
-    connect(countryList_, &CDropDownCombo::closedUp, this, &CCitySelectionPage::RebuildCityList);
+    connect(countryList_, &CDropDownCombo::closedUp, this, &CCitySelectionPage::OnCountryChanged);
     connect(cityList_, &QComboBox::activated, this, &CCitySelectionPage::OnCitySelected);
     connect(cityList_, &CDropDownCombo::closedUp, this, &CCitySelectionPage::OnCitySelected);
     connect(letters_, &QButtonGroup::idClicked, this, &CCitySelectionPage::OnLetterPressed);
@@ -206,29 +212,31 @@ void CCitySelectionPage::OnInitPage() {
                        ? config_.cityLetterIndex
                        : 0;
     SelectedCity.name = config_.cityName;
+    storedChoice_ = SelectedCity;
 
     // Without the summary (already reported) the lookup would only fail once more.
     if (names) {
-        RebuildCityList();
+        RebuildCityList(ListCause::Opening);
     }
-
-    const int city = FindEntryStartingWith(cityList_, config_.cityName);
-    if (city >= 0) {
-        cityList_->setCurrentIndex(city);
-    }
+    ShowChoiceInBox();
     letters_->button(letterIndex_)->setChecked(true);
 }
 
-void CCitySelectionPage::RebuildCityList() {
+bool CCitySelectionPage::RebuildCityList(ListCause cause) {
+    const auto entry = database_.FindCountryEntry(countryList_->currentIndex());
+    if (!entry) {
+        return false;  // the file error has been reported
+    }
+    countryChosen_ = true;
+    currentCountryName_ = entry->name;
+
+    // A letter without cities: after a change of country the first letter that has cities is
+    // listed without a word (the user chose no letter); a letter the user chose falls back to A
+    // after one message, and so does the stored letter at opening. When A has no city either,
+    // the list stays empty.
+    int nextFallback = 0;
     bool messageShown = false;
     for (;;) {
-        const auto entry = database_.FindCountryEntry(countryList_->currentIndex());
-        if (!entry) {
-            return;  // the file error has been reported
-        }
-        countryChosen_ = true;
-        currentCountryName_ = entry->name;
-
         CityListOutcome outcome;
         {
             const BusyCursor busy;
@@ -237,39 +245,74 @@ void CCitySelectionPage::RebuildCityList() {
         switch (outcome) {
             case CityListOutcome::Listed:
             case CityListOutcome::ListedDamaged:
-                cityList_->setCurrentIndex(0);
-                return;
+                letters_->button(letterIndex_)->setChecked(true);
+                return sink_->count() > 0;
             case CityListOutcome::SinkError:
                 boxes_.show(texts::CityListError, MessageIcon::None);
-                return;
+                return false;
             case CityListOutcome::SinkNoSpace:
                 boxes_.show(texts::CityListNoMemory, MessageIcon::None);
-                return;
+                return false;
             case CityListOutcome::FileError:
-                return;
+                return false;
             case CityListOutcome::NoCityWithLetter:
                 break;
         }
-        // The list falls back to the letter A, and so does the stored letter: the letter stored
-        // is the one whose cities are listed. When A has no city either, the list stays empty
-        // after the one message.
+        if (cause == ListCause::Country) {
+            if (nextFallback == LetterCount) {
+                letterIndex_ = 0;
+                letters_->button(0)->setChecked(true);
+                return false;
+            }
+            letterIndex_ = nextFallback++;
+            continue;
+        }
         if (!messageShown) {
             boxes_.show(texts::NoCityWithLetter, MessageIcon::None);
             messageShown = true;
         }
         letters_->button(0)->setChecked(true);
-        config_.cityLetterIndex = 0;
+        if (cause == ListCause::Opening) {
+            // The stored letter is the one whose cities are listed, so the next opening is quiet.
+            config_.cityLetterIndex = 0;
+        }
         if (letterIndex_ == 0) {
-            return;
+            return false;
         }
         letterIndex_ = 0;
     }
 }
 
+void CCitySelectionPage::ShowChoiceInBox() {
+    const int entry =
+        cityCleared_ || typedPlace_ ? -1 : FindCityEntry(cityList_, SelectedCity.name);
+    cityList_->setCurrentIndex(entry);
+    if (entry < 0) {
+        cityList_->setEditText(FromBytes(SelectedCity.name));
+    }
+}
+
+void CCitySelectionPage::OnCountryChanged() {
+    const std::string before = currentCountryName_;
+    RebuildCityList(ListCause::Country);
+    if (currentCountryName_ != before) {
+        // A city of another country is no choice: back to the stored place for the stored
+        // country, otherwise nothing until a city of the new one is chosen.
+        const bool stored = currentCountryName_ == config_.countryName;
+        SelectedCity = storedChoice_;
+        if (!stored) {
+            SelectedCity.name.clear();
+        }
+        cityCleared_ = !stored;
+        typedPlace_ = false;
+    }
+    ShowChoiceInBox();
+}
+
 void CCitySelectionPage::OnCountryActivated() {
     // A choice made in the open list is taken when the list closes.
     if (!countryList_->droppedDown()) {
-        RebuildCityList();
+        OnCountryChanged();
     }
 }
 
@@ -280,8 +323,13 @@ void CCitySelectionPage::OnLetterPressed(int index) {
         return;
     }
     letterIndex_ = index;
-    config_.cityLetterIndex = index;
-    RebuildCityList();
+    // The letter's first city becomes the choice the box shows.
+    if (RebuildCityList(ListCause::Letter)) {
+        cityList_->setCurrentIndex(0);
+        OnCitySelected();
+    } else {
+        ShowChoiceInBox();
+    }
 }
 
 void CCitySelectionPage::OnCitySelected() {
@@ -293,6 +341,8 @@ void CCitySelectionPage::OnCitySelected() {
     SelectedCity.coordinates = table_.at(static_cast<std::size_t>(position));
     const QByteArray name = cityList_->itemData(position).toByteArray();
     SelectedCity.name.assign(name.constData(), static_cast<std::size_t>(name.size()));
+    cityCleared_ = false;
+    typedPlace_ = false;
 }
 
 void CCitySelectionPage::OnNotFound() {
@@ -302,11 +352,26 @@ void CCitySelectionPage::OnNotFound() {
     dialog.longitude = SelectedCity.coordinates.longitude;
     dialog.latitude = SelectedCity.coordinates.latitude;
     dialog.altitude = SelectedCity.coordinates.altitude;
-    dialog.placeLabel = config_.countryName + texts::LocationPlaceSeparator + config_.cityName;
+    dialog.placeLabel = currentCountryName_ + texts::LocationPlaceSeparator + SelectedCity.name;
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
+    // The typed place is named by its coordinates; the country stays the one shown.
     SelectedCity.coordinates = {dialog.latitude, dialog.longitude, dialog.altitude};
+    SelectedCity.name = FormatCoordinates(dialog.latitude, dialog.longitude);
+    typedPlace_ = true;
+    cityCleared_ = false;
+    ShowChoiceInBox();
+}
+
+bool CCitySelectionPage::OnApplyCheck() {
+    // "Not Valid" keeps its own refusal in OnOK.
+    if (cityCleared_ && currentCountryName_ != texts::InvalidCountryName) {
+        boxes_.show(texts::CityOfNewCountryNotChosen, MessageIcon::None);
+        cityList_->setFocus();
+        return false;
+    }
+    return true;
 }
 
 void CCitySelectionPage::OnOK() {
@@ -314,8 +379,12 @@ void CCitySelectionPage::OnOK() {
         boxes_.show(texts::InvalidCountry, MessageIcon::None);
         return;
     }
+    if (cityCleared_) {
+        return;  // refused by OnApplyCheck
+    }
     config_.cityName = SelectedCity.name;
     config_.countryName = currentCountryName_;
+    config_.cityLetterIndex = letterIndex_;
     config_.SaveSettings();
 }
 

@@ -65,8 +65,16 @@ class CCitySelectionPage final : public CPropertyPage {
     int letterIndex() const { return letterIndex_; }
     const std::string& currentCountryName() const { return currentCountryName_; }
 
-    // Stores the country and city names and saves the configuration file, unless the country
-    // is the database's "Not Valid" record, which is refused with a message.
+    // Whether the city shown belongs to the country shown: after the country has been changed,
+    // only once a city of it has been chosen (or coordinates typed).
+    bool cityMatchesCountry() const { return !cityCleared_; }
+
+    // Refuses, with a message, a newly chosen country without a city of it.
+    bool OnApplyCheck() override;
+
+    // Stores the country, the city, its letter and the coordinates' name together and saves the
+    // configuration file, unless the country is the database's "Not Valid" record, which is
+    // refused with a message.
     void OnOK() override;
 
     CDropDownCombo* countryList() const { return countryList_; }
@@ -82,8 +90,15 @@ class CCitySelectionPage final : public CPropertyPage {
   private:
     class ListSink;
 
-    void RebuildCityList();
+    enum class ListCause { Opening, Country, Letter };
+
+    // Lists the cities of the current country and letter; a letter without cities falls back (see
+    // the definition). Returns whether the list holds cities.
+    bool RebuildCityList(ListCause cause);
+    void OnCountryChanged();
     void OnCountryActivated();
+    // The city box shows the chosen city: its entry, or its name when the list has no entry.
+    void ShowChoiceInBox();
     void OnLetterPressed(int index);
     void OnCitySelected();
     void OnNotFound();
@@ -95,6 +110,9 @@ class CCitySelectionPage final : public CPropertyPage {
     bool countryChosen_ = false;
     int letterIndex_ = 0;
     std::string currentCountryName_;
+    CityChoice storedChoice_;      // the choice the page opened with
+    bool cityCleared_ = false;     // the country changed and no city of it has been chosen
+    bool typedPlace_ = false;      // the current choice is typed coordinates
     CityCoordinateTable table_{};  // entry i: the i-th city of the city list
 
     CDropDownCombo* countryList_;

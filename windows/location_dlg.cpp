@@ -64,6 +64,7 @@ CLocationDlg::CLocationDlg(MessageBoxes& boxes, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(place_);
     layout->addWidget(group);
+    layout->addWidget(Label(texts::CoordinateSigns, this));
     layout->addLayout(buttons);
 }
 

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -19,6 +20,7 @@
 #include <QTextCursor>
 #include <QToolButton>
 #include <QUrl>
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <optional>
@@ -92,7 +94,16 @@ void CMonthCalendarDlg::createControls() {
     monthList_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
     monthList_->setAccessibleName(Text(texts::MonthListName));
     monthList_->lineEdit()->setAccessibleName(Text(texts::MonthListName));
-    monthList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // One width for both calendars' names, so that the controls after the list keep their places
+    // whichever calendar is shown.
+    std::size_t longest = 0;
+    for (const auto* names : {&HijriMonthNames, &GregorianMonthNames}) {
+        for (const char* name : *names) {
+            longest = std::max<std::size_t>(longest, static_cast<std::size_t>(Text(name).size()));
+        }
+    }
+    monthList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    monthList_->setMinimumContentsLength(static_cast<int>(longest));
     monthLabel_->setBuddy(monthList_);
 
     yearLabel_ = new QLabel(Text(texts::SelectYearLabel), this);
@@ -227,6 +238,7 @@ void CMonthCalendarDlg::connectControls() {
     connect(yearSpin_, &ArrowSpin::stepped, this, &CMonthCalendarDlg::yearStepped);
     connect(monthSpin_, &ArrowSpin::stepped, this, &CMonthCalendarDlg::monthStepped);
     connect(yearEdit_, &QLineEdit::textEdited, this, &CMonthCalendarDlg::yearEdited);
+    yearEdit_->installEventFilter(this);
     connect(monthList_, &QComboBox::activated, this, &CMonthCalendarDlg::monthChosen);
     connect(monthList_->lineEdit(), &QLineEdit::textEdited, this,
             &CMonthCalendarDlg::monthTextEdited);
@@ -360,6 +372,17 @@ void CMonthCalendarDlg::calendarClicked(CalendarKind kind) {
     fillMonthList();
     showFields();
     refresh();
+}
+
+bool CMonthCalendarDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == yearEdit_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            yearEdited();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // "Close" checks the year edit first, as the window's OK does; the close box does not.

@@ -65,6 +65,10 @@ class CMonthCalendarDlg : public QDialog {
     // Draws the shown page on `printer`: what printing and the preview put on paper.
     void paintPage(QPrinter* printer) const;
 
+  protected:
+    // Enter in the year edit shows the typed year instead of pressing the default button.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   signals:
     // After every page build, once the view shows the new page.
     void pageShown();

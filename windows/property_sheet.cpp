@@ -101,6 +101,12 @@ void CPropertySheet::accept() {
     if (active->created() && !active->OnKillActive()) {
         return;
     }
+    for (int i = 0; i < pageCount(); ++i) {
+        if (page(i)->created() && !page(i)->OnApplyCheck()) {
+            SetActivePage(i);
+            return;
+        }
+    }
     for (CPropertyPage* p : pages_) {
         if (p->created()) {
             p->OnOK();

@@ -29,6 +29,10 @@ class CPropertyPage : public QWidget {
     // the page active and the sheet open.
     virtual bool OnKillActive() { return true; }
 
+    // Checked for every set-up page before any OnOK runs; false (after the page's message) keeps
+    // the sheet open on that page.
+    virtual bool OnApplyCheck() { return true; }
+
     // The page's part of the sheet's OK; runs only for pages that have been set up.
     virtual void OnOK() {}
 
@@ -60,7 +64,8 @@ class CPropertySheet : public QDialog {
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
 
-    // OK: the active page's check, then every set-up page's OnOK, then the sheet closes.
+    // OK: the active page's check, every set-up page's OnApplyCheck, then every set-up page's
+    // OnOK, then the sheet closes.
     void accept() override;
     void setVisible(bool visible) override;
 

@@ -135,7 +135,9 @@ void CAbout::createControls() {
     picture->setObjectName("picture");
     auto* licence = TextLabel(Utf8(texts::LicenceNotice), this, "licence");
     auto* credit = TextLabel(Utf8(texts::GeoNamesCredit), this, "credit");
-    for (QLabel* label : {licence, credit}) {
+    auto* version = TextLabel(
+        Utf8(texts::AboutPackageVersion).arg(QStringLiteral(SALVENOR_VERSION)), this, "version");
+    for (QLabel* label : {licence, credit, version}) {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         label->setFixedWidth(picture->width());
     }
@@ -145,6 +147,7 @@ void CAbout::createControls() {
     layout->addWidget(picture);
     layout->addWidget(licence);
     layout->addWidget(credit);
+    layout->addWidget(version);
     layout->addWidget(buttons_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -107,6 +107,10 @@ void QtSoundPlayer::stopTone() {
     toneBuffer_.close();
 }
 
+bool QtSoundPlayer::hasOutputDevice() const {
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
+
 void QtSoundPlayer::beep(int frequencyHz, int durationMs) {
     stopTone();
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();

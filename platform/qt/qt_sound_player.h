@@ -27,6 +27,7 @@ class QtSoundPlayer final : public QObject, public SoundPlayer {
     void play(const std::string& path) override;
     void stop() override;
     void beep(int frequencyHz, int durationMs) override;
+    bool hasOutputDevice() const override;
 
     // What the last play request started (the file, or the default sound standing in for it);
     // empty before the first request and after stop.

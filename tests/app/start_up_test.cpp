@@ -259,5 +259,49 @@ TEST_F(StartUpTest, CompletedSetupSavesTheChosenCityWithTheDefaults) {
     EXPECT_EQ(app->config().cityName, "Cairo");
 }
 
+// A file that names no place (what a cancelled first run leaves) brings the Setup sheet again,
+// alone; cancelled, the file stays byte for byte and the bar asks for a city.
+TEST_F(StartUpTest, NoPlaceYetOffersTheSetupSheetAgain) {
+    struct Case {
+        const char* name;
+        bool chooseCairo;
+        const char* titleStart;
+        const char* savedCity;
+    };
+    const Case cases[] = {
+        {"cancelled", false, "Choose your city: menu, Setup...", ""},
+        {"Cairo chosen", true, "Next: Thuhr at: 12:", "Cairo"},
+    };
+    const std::vector<unsigned char> cancelled =
+        testing::ReadBytes(std::string(SALVENOR_TEST_DATA_DIR) + "/config/first_run_cancelled.cfg");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        app.reset();
+        testing::WriteBytes(ConfigPath(), cancelled);
+        testing::ModalScript script;
+        script.then([&c](QWidget& window) {
+            auto* sheet = qobject_cast<CSetupSheet*>(&window);
+            ASSERT_NE(sheet, nullptr);
+            if (!c.chooseCairo) {
+                sheet->cancelButton()->click();
+                return;
+            }
+            CCitySelectionPage& page = *sheet->selectionPage();
+            testing::ChooseInDropDown(page.countryList(), 1);  // Egypt
+            page.letterButton('C' - 'A')->click();             // Cairo, the letter's first
+            sheet->okButton()->click();
+        });
+        EXPECT_EQ(Start(true), std::nullopt);
+        EXPECT_THAT(script.titles, ElementsAre(""));  // the sheet, without the first-run notice
+        ASSERT_NE(app->bar(), nullptr);
+        EXPECT_TRUE(Bar().windowTitle().startsWith(c.titleStart))
+            << Bar().windowTitle().toStdString();
+        EXPECT_EQ(testing::ReadBack(ConfigPath()).cityName, c.savedCity);
+        if (!c.chooseCairo) {
+            EXPECT_EQ(testing::ReadBytes(ConfigPath()), cancelled);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace salvenor

@@ -742,6 +742,50 @@ TEST(NextPrayerTick, WhatArrivingPrayersAsk) {
     }
 }
 
+// A record with no place (empty names at 0,0) asks for a city in the title and raises nothing;
+// any one of the four fields set makes it a place again.
+TEST(NoPlace, TitleAsksForACityAndNothingFires) {
+    const ScopedTz tz("UTC");
+    struct Case {
+        const char* name;
+        const char* country;
+        const char* city;
+        double latitude, longitude;
+        bool noPlace;
+    };
+    const Case cases[] = {
+        {"cancelled first run", "", "", 0.0, 0.0, true},
+        {"typed 0,0", "", "0.00 N, 0.00 E", 0.0, 0.0, false},
+        {"country only", "Egypt", "", 0.0, 0.0, false},
+        {"latitude only", "", "", 0.5, 0.0, false},
+        {"longitude only", "", "", 0.0, -0.5, false},
+    };
+    testing::RecordingMessageBoxes boxes;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CConfigFile config(boxes);
+        const ClockTime probe = MakeLocal(2024, 1, 15, 4, 0, 0);
+        Configure(config, Place{"UTC", c.latitude, c.longitude, 0, EgyptianSurvey, false}, probe);
+        config.countryName = c.country;
+        config.cityName = c.city;
+        config.topReminderShown = 0;
+        config.topReminderOffset = 0;  // every progress tick is in the raise zone
+        FakeClock clock(probe);
+        PrayerSchedule schedule(config, clock);
+        schedule.setAlwaysOnTop(false);
+        const ScheduleRestart restart = schedule.RestartSchedule();
+        EXPECT_EQ(restart.title == "Choose your city: menu, Setup...", c.noPlace) << restart.title;
+        EXPECT_EQ(schedule.OnProgressTick().front.has_value(), !c.noPlace);
+
+        clock.set(schedule.nextPrayerTime());
+        const PrayerTick tick = schedule.OnNextPrayerTick();
+        ASSERT_EQ(tick.arrival, PrayerArrival::Arrived);
+        EXPECT_EQ(tick.athan.has_value() || tick.front.has_value(), !c.noPlace);
+        ASSERT_TRUE(tick.restart.has_value());
+        EXPECT_EQ(tick.restart->title == "Choose your city: menu, Setup...", c.noPlace);
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
 // The wall clock set forward and back, and the zone changed.
 

@@ -41,6 +41,8 @@ inline std::vector<InstalledPath> ExpectedInstalledPaths() {
         {"share/applications/salvenor.desktop", Kind::File, ""},
         {"share/metainfo/org.salvenor.Salvenor.metainfo.xml", Kind::File, ""},
         {"share/icons/hicolor/scalable/apps/salvenor.svg", Kind::File, ""},
+        {"share/doc/salvenor/copyright", Kind::File, ""},
+        {"share/doc/salvenor/changelog.gz", Kind::File, ""},
     };
     for (const int size : {SALVENOR_ICON_SIZES}) {
         const std::string s = std::to_string(size);

@@ -9,6 +9,7 @@
 #include "core/texts.h"
 #include "tests/packaging/install_checks.h"
 #include "tests/support/process.h"
+#include "tests/support/temp_dir.h"
 
 namespace salvenor {
 namespace {
@@ -144,6 +145,41 @@ TEST(InstallTree, CommandLineRunsFromThePath) {
                                        ":/usr/bin:/bin salvenor-cli hijri 2026-12-06");
     EXPECT_EQ(r.exitStatus, 0) << r.output;
     EXPECT_EQ(r.output, "26 6 1448\t26 of Jumaada al-Thaany, 1448\n");
+}
+
+// Run from the home folder, the installed command line works in the user's folder, which the
+// launcher prepares (made here by the first command), and reads the installation's files.
+TEST(InstallTree, CommandLineWorksInTheUsersFolderFromAnywhere) {
+    const TempDir home;
+    const fs::path user = home.path() / ".local" / "share" / "salvenor";
+    struct Case {
+        std::string arguments;
+        std::string output;  // a line the output holds
+    };
+    const Case cases[] = {
+        {"countries", "Chose Country\n"},
+        {"--version", std::string("salvenor-cli ") + SALVENOR_VERSION + "\n"},
+        {"month --hijri 1448 9", (user / "Calendar" / "Output").string()},
+        {"config cfg/cairo.cfg", "cityName=Cairo\n"},
+        {"times --date 2024-01-15", "2024-01-15"},
+    };
+    fs::create_directories(home.path() / "cfg");
+    fs::copy_file(fs::path(SALVENOR_SOURCE_DIR) / "tests/data/config/cairo.cfg",
+                  home.path() / "cfg" / "cairo.cfg");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const CommandResult r = RunCommand("cd " + ShellQuoted(home.path().string()) +
+                                           " && env -i HOME=" + ShellQuoted(home.path().string()) +
+                                           " PATH=" + ShellQuoted((Prefix / "bin").string()) +
+                                           ":/usr/bin:/bin salvenor-cli " + c.arguments);
+        EXPECT_EQ(r.exitStatus, 0) << r.output;
+        EXPECT_NE(r.output.find(c.output), std::string::npos) << r.output;
+        if (c.arguments == "countries") {
+            EXPECT_TRUE(fs::is_symlink(user / "world.sum"));
+            // The user's own settings for the commands that read them.
+            fs::copy_file(home.path() / "cfg" / "cairo.cfg", user / "zav.cfg");
+        }
+    }
 }
 
 }  // namespace

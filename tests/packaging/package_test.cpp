@@ -151,6 +151,46 @@ TEST_F(PackageTest, ContentsAreTheInstallationUnderUsr) {
     }
 }
 
+// /usr/share/doc/salvenor: the machine-readable copyright with the three licences, and the
+// changelog compressed with gzip -9n (no file name, no time stamp).
+TEST_F(PackageTest, DocumentsTheCopyrightAndTheChangelog) {
+    const auto extracted = [this](const std::string& path, const std::string& filter) {
+        return RunCommand("dpkg-deb --fsys-tarfile " + ShellQuoted(deb.string()) +
+                          " | tar -xO ./usr/share/doc/salvenor/" + path + filter);
+    };
+    struct Case {
+        std::string path;
+        std::string filter;
+        std::string holds;
+    };
+    const Case cases[] = {
+        {"copyright", "",
+         "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"},
+        {"copyright", "", "\nLicense: GPL-3.0-or-later\n"},
+        {"copyright", "", "\nLicense: CC-BY-4.0\n"},
+        {"copyright", "", "\nLicense: OFL-1.1\n"},
+        {"changelog.gz", " | gzip -dc", std::string("salvenor (") + SALVENOR_VERSION + ") "},
+        // The gzip header: no name flag (byte 4), a zero time stamp (bytes 5-8), -9 (byte 9).
+        {"changelog.gz", " | od -An -tx1 -N9", "1f 8b 08 00 00 00 00 00 02"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path + c.filter);
+        const CommandResult r = extracted(c.path, c.filter);
+        EXPECT_EQ(r.exitStatus, 0) << r.output;
+        EXPECT_NE(r.output.find(c.holds), std::string::npos) << r.output;
+    }
+}
+
+// Debian's package checker finds no error in the package.
+TEST_F(PackageTest, LintianReportsNoError) {
+    if (!CommandExists("lintian")) {
+        GTEST_SKIP() << "lintian is not installed";
+    }
+    const CommandResult r =
+        RunCommand("lintian --tag-display-limit 0 " + ShellQuoted(deb.string()));
+    EXPECT_EQ(r.output.find("E: "), std::string::npos) << r.output;
+}
+
 TEST_F(PackageTest, HasNoMaintainerScripts) {
     const CommandResult r =
         RunCommand("dpkg-deb --ctrl-tarfile " + ShellQuoted(deb.string()) + " | tar -t");

@@ -115,6 +115,31 @@ TEST_F(TodayPageTest, EscapesThePlaceNames) {
               "Trinidad &amp; Tobago-&lt;b&gt;&quot;Port&quot;&lt;/b&gt;");
 }
 
+// The place the page names: the stored names, a typed place named by its coordinates, and no
+// place at all (never "-").
+TEST_F(TodayPageTest, NamesThePlaceOrSaysThatThereIsNone) {
+    struct Case {
+        const char* country;
+        const char* city;
+        double latitude, longitude;
+        const char* named;
+    };
+    const Case cases[] = {
+        {"Egypt", "Cairo", 30.05, 31.25, "Egypt-Cairo"},
+        {"Egypt", "40.70 N, 73.95 W", 40.7, -73.95, "Egypt-40.70 N, 73.95 W"},
+        {"", "", 0.0, 0.0, "no city chosen yet (menu, Setup...)"},
+        {"", "", 0.0, 1.0, "-"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.named);
+        config.countryName = c.country;
+        config.cityName = c.city;
+        config.latitude = c.latitude;
+        config.longitude = c.longitude;
+        EXPECT_EQ(TextsAt(13, 0).countryCity, c.named);
+    }
+}
+
 TodayPageTexts DistinctTexts() {
     TodayPageTexts t;
     t.countryCity = "C-T";

@@ -55,7 +55,10 @@ class RecordingSoundPlayer final : public SoundPlayer {
                            std::to_string(durationMs));
     }
 
+    bool hasOutputDevice() const override { return outputDevice; }
+
     std::vector<std::string> requests;
+    bool outputDevice = true;  // the answer to hasOutputDevice
 };
 
 }  // namespace salvenor::testing

@@ -239,6 +239,36 @@ INSTANTIATE_TEST_SUITE_P(
                           "Alternating", "AAFF", {PlayAthan, "stop", PlayFajr, "stop"}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Without a sound device a press of either play button says so on the page; nothing else of the
+// buttons changes.
+TEST_F(AthanSettingsPageTest, PlayWithoutASoundDeviceSaysSo) {
+    struct Case {
+        const char* presses;
+        bool device;
+        bool said;
+    };
+    const Case cases[] = {{"", false, false},
+                          {"A", false, true},
+                          {"F", false, true},
+                          {"AA", false, true},
+                          {"A", true, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.presses) + (c.device ? " with a device" : " without"));
+        f.sound.outputDevice = c.device;
+        f.sound.requests.clear();
+        CAthanSettingsPage& p = Open();
+        for (const char* key = c.presses; *key != '\0'; ++key) {
+            (*key == 'A' ? p.athanPlayButton() : p.fajrAthanPlayButton())->click();
+        }
+        ASSERT_EQ(p.noDeviceLabel() != nullptr, c.said);
+        if (c.said) {
+            EXPECT_TRUE(p.noDeviceLabel()->isVisible());
+            EXPECT_EQ(p.noDeviceLabel()->text(), "No sound device: the athan cannot be heard.");
+        }
+        EXPECT_EQ(f.sound.requests.size(), std::string(c.presses).size());
+    }
+}
+
 TEST_F(AthanSettingsPageTest, PlayTakesTheFieldNotTheUnsavedEdit) {
     CAthanSettingsPage& p = Open();
     p.athanEdit()->setText("C:\\new\\typed.wav");

@@ -92,11 +92,11 @@ TEST_F(CitySelectionPageTest, OpensOnTheStoredCountryLetterAndCity) {
     EXPECT_FALSE(folder.configSaved());
 }
 
-TEST_F(CitySelectionPageTest, StoredCitySearchStartsAtTheSecondEntry) {
-    // "Cairo" is the whole of entry 0 and the beginning of entry 1.
+TEST_F(CitySelectionPageTest, StoredCityIsShownByItsOwnEntry) {
+    // "Cairo" is the whole of entry 0 and the beginning of entry 1: the box shows the city saved.
     const CCitySelectionPage& p = Open("Egypt", "Cairo", Letter('C'));
     EXPECT_THAT(Entries(p.cityList()), ElementsAre("Cairo", "Cairo Nord"));
-    EXPECT_EQ(p.cityList()->currentIndex(), 1);
+    EXPECT_EQ(p.cityList()->currentIndex(), 0);
 }
 
 TEST_F(CitySelectionPageTest, StoredCountryNotInTheListTakesTheLastRecord) {
@@ -114,7 +114,10 @@ TEST_F(CitySelectionPageTest, CountryChosenWithTheKeyboardRebuildsTheCityList) {
     EXPECT_EQ(p.countryList()->currentIndex(), France);
     EXPECT_EQ(p.currentCountryName(), "France");
     EXPECT_THAT(Entries(p.cityList()), ElementsAre("Avignon"));
-    EXPECT_EQ(p.cityList()->currentIndex(), 0);
+    // No city of the new country is chosen yet, and the box shows none.
+    EXPECT_EQ(p.cityList()->currentIndex(), -1);
+    EXPECT_EQ(p.cityList()->currentText(), "");
+    EXPECT_FALSE(p.cityMatchesCountry());
 }
 
 TEST_F(CitySelectionPageTest, CountryChosenInTheOpenListIsTakenWhenTheListCloses) {
@@ -130,8 +133,8 @@ TEST_F(CitySelectionPageTest, CountryChosenInTheOpenListIsTakenWhenTheListCloses
     QApplication::processEvents();
     EXPECT_FALSE(countries->droppedDown());
     EXPECT_EQ(p.currentCountryName(), "France");
-    // France has no C city: one message, then the list of A.
-    EXPECT_THAT(Messages(), ElementsAre(texts::NoCityWithLetter));
+    // France has no C city: no letter was chosen, so silently the list of its first letter.
+    EXPECT_THAT(Messages(), IsEmpty());
     EXPECT_THAT(Entries(p.cityList()), ElementsAre("Avignon"));
 }
 
@@ -166,17 +169,21 @@ TEST_F(CitySelectionWithoutNotValidTest, PlaceholderTakesTheLastCountry) {
     EXPECT_THAT(Entries(p.cityList()), ElementsAre("Reykjavik"));
 }
 
-TEST_F(CitySelectionPageTest, LetterButtonListsAndStoresTheLetterAtOnce) {
+TEST_F(CitySelectionPageTest, LetterButtonListsAndChoosesTheLettersFirstCity) {
     CCitySelectionPage& p = Open("Egypt", "Cairo", Letter('C'));
     p.letterButton(Letter('L'))->click();
     EXPECT_EQ(p.letterIndex(), Letter('L'));
-    EXPECT_EQ(folder.config.cityLetterIndex, Letter('L'));
     EXPECT_THAT(Entries(p.cityList()), ElementsAre("Luxor"));
-    EXPECT_FALSE(folder.configSaved());  // stored in the record, not yet in the file
+    EXPECT_EQ(p.cityList()->currentText(), "Luxor");
+    EXPECT_EQ(p.SelectedCity.name, "Luxor");
+    EXPECT_EQ(p.SelectedCity.coordinates.latitude, 25.6872);
+    // The letter is stored with its city at OK.
+    EXPECT_EQ(folder.config.cityLetterIndex, Letter('C'));
+    EXPECT_FALSE(folder.configSaved());
 }
 
-// A letter without cities falls back to A with one message; the stored letter keeps the one
-// pressed. When A has none either, the list stays empty after the same single message.
+// A letter without cities falls back to A with one message. When A has none either, the list
+// stays empty after the same single message.
 struct FallbackCase {
     const char* name;
     int country;
@@ -200,8 +207,6 @@ TEST_P(LetterFallbackTest, OneMessageThenTheListOfA) {
     EXPECT_EQ(Entries(p.cityList()), c.listed);
     EXPECT_EQ(CheckedLetter(), 0);
     EXPECT_EQ(p.letterIndex(), 0);
-    // The letter stored is the one whose cities are listed.
-    EXPECT_EQ(folder.config.cityLetterIndex, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

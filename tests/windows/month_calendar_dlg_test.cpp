@@ -291,6 +291,43 @@ TEST_F(MonthCalendarDlgTest, TypingAYearBuildsAPageAfterEachDigit) {
     }
 }
 
+// Enter in the year edit shows the typed year and keeps the window open (Close is the default
+// button); the month arrows stay where they are whichever calendar is chosen.
+TEST_F(MonthCalendarDlgTest, EnterShowsTheYearAndTheArrowsKeepTheirPlace) {
+    struct Case {
+        const char* name;
+        ShownMonth from;
+        Qt::Key key;
+        int year;
+        QRadioButton* (CMonthCalendarDlg::*other)() const;
+    };
+    const Case cases[] = {
+        {"Return, Hijri", {H, 1427, 9}, Qt::Key_Return, 1430, &CMonthCalendarDlg::gregorianButton},
+        {"Enter, Gregorian", {G, 2006, 10}, Qt::Key_Enter, 2025, &CMonthCalendarDlg::hijriButton},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto w = Open(c.from);
+        w->show();
+        w->yearEdit()->setFocus();
+        w->yearEdit()->setText(QString::number(c.year));
+        QTest::keyClick(w->yearEdit(), c.key);
+        QApplication::processEvents();
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(w->shown().year, c.year);
+        ExpectShows(*w, {c.from.kind, c.year, c.from.month}, PageFile());
+
+        const auto place = [&w] {
+            return w->monthSpin()->forwardArrow()->mapTo(w.get(), QPoint(0, 0));
+        };
+        const QPoint before = place();
+        (w.get()->*c.other)()->click();
+        QApplication::processEvents();
+        EXPECT_EQ(place(), before);
+        w->reject();
+    }
+}
+
 // An edit that does not start with a number gives the message at each change and the page of the
 // year shown before; text after a leading number is ignored.
 TEST_F(MonthCalendarDlgTest, BadYearTextIsReportedAndThePreviousYearStays) {

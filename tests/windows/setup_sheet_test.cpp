@@ -108,6 +108,7 @@ TEST_F(SetupSheetTest, OkRunsEveryShownPageInOrder) {
     s.advancedPage()->offsetEdit()->setText("-4");
     ASSERT_TRUE(s.SetActivePage(0));
     ChooseInDropDown(s.selectionPage()->countryList(), France);
+    ChooseInDropDown(s.selectionPage()->cityList(), 0);
     s.okButton()->click();
 
     EXPECT_EQ(s.result(), QDialog::Accepted);
@@ -125,6 +126,7 @@ TEST_F(SetupSheetTest, RefusedOffsetAtOkKeepsTheSheetOpen) {
     ASSERT_TRUE(s.SetActivePage(1));
     s.advancedPage()->offsetEdit()->setText("14");
     ChooseInDropDown(s.selectionPage()->countryList(), France);
+    ChooseInDropDown(s.selectionPage()->cityList(), 0);
     s.okButton()->click();
 
     EXPECT_THAT(folder.boxes.texts(), ElementsAre(OutOfRange));
@@ -151,7 +153,7 @@ TEST_F(SetupSheetTest, RefusedOffsetKeepsItsTabInFront) {
     EXPECT_TRUE(s.SetActivePage(0));
 }
 
-TEST_F(SetupSheetTest, CancelRunsNoPageButKeepsTheLetterPressed) {
+TEST_F(SetupSheetTest, CancelRunsNoPageAndKeepsTheStoredLetter) {
     CSetupSheet& s = Show();
     ChooseInDropDown(s.selectionPage()->countryList(), France);
     s.selectionPage()->letterButton('P' - 'A')->click();
@@ -163,7 +165,7 @@ TEST_F(SetupSheetTest, CancelRunsNoPageButKeepsTheLetterPressed) {
     EXPECT_EQ(folder.config.countryName, "Egypt");
     EXPECT_EQ(folder.config.cityName, "Alexandria");
     EXPECT_EQ(folder.config.calculationWay, 0);
-    EXPECT_EQ(folder.config.cityLetterIndex, 'P' - 'A');
+    EXPECT_EQ(folder.config.cityLetterIndex, 0);  // the letter is stored with its city at OK
     EXPECT_FALSE(folder.configSaved());
 }
 
@@ -196,19 +198,84 @@ TEST_F(SetupSheetTest, ChosenCityReachesTheFileAfterOk) {
     EXPECT_EQ(saved.altitude, 194.0);
 }
 
-TEST_F(SetupSheetTest, NewCountryKeepsTheOldCityAndCoordinates) {
-    const SetupSheetResult result =
-        RunDriven(folder, clock, SetupSheetMode::Setup, [](CSetupSheet& s) {
-            ChooseInDropDown(s.selectionPage()->countryList(), France);
-            s.okButton()->click();
-        });
-    ASSERT_TRUE(result.accepted);
-    ApplySetupResult(folder.config, result);
-    const ConfigRecord saved = ReadBack(folder.config.configPath);
-    EXPECT_EQ(saved.countryName, "France");
-    EXPECT_EQ(saved.cityName, "Alexandria");
-    EXPECT_EQ(saved.latitude, 31.2001);
-    EXPECT_EQ(saved.longitude, 29.9187);
+// What the city box shows at OK is what is saved: a new country clears the city until one of it
+// is chosen (OK is refused until then, and the sheet stays open), a letter chooses its first city,
+// and going back to the stored country brings its city back. Alexandria is stored.
+TEST_F(SetupSheetTest, WhatTheBoxShowsAtOkIsSaved) {
+    struct Case {
+        const char* name;
+        std::function<void(CCitySelectionPage&)> act;
+        std::string shown;  // the city box at OK
+        bool closes;
+        std::string country, city;
+        int letter;
+        double latitude;
+    };
+    const auto letter = [](CCitySelectionPage& p, char c) { p.letterButton(c - 'A')->click(); };
+    const Case cases[] = {
+        {"new country alone", [](auto& p) { ChooseInDropDown(p.countryList(), France); }, "", false,
+         "Egypt", "Alexandria", 0, 31.2001},
+        {"new country and a letter",
+         [&](auto& p) {
+             ChooseInDropDown(p.countryList(), France);
+             letter(p, 'P');
+         },
+         "Paris", true, "France", "Paris", 'P' - 'A', 48.8566},
+        {"new country and a city",
+         [](auto& p) {
+             ChooseInDropDown(p.countryList(), France);
+             ChooseInDropDown(p.cityList(), 0);
+         },
+         "Avignon", true, "France", "Avignon", 0, 43.9493},
+        {"a letter of the stored country", [&](auto& p) { letter(p, 'C'); }, "Cairo", true, "Egypt",
+         "Cairo", 'C' - 'A', 30.0444},
+        {"there and back",
+         [](auto& p) {
+             ChooseInDropDown(p.countryList(), France);
+             ChooseInDropDown(p.countryList(), Egypt);
+         },
+         "Alexandria", true, "Egypt", "Alexandria", 0, 31.2001},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        folder.boxes.entries.clear();
+        std::string shown;
+        bool closed = false;
+        const SetupSheetResult result =
+            RunDriven(folder, clock, SetupSheetMode::Setup, [&](CSetupSheet& s) {
+                c.act(*s.selectionPage());
+                shown = s.selectionPage()->cityList()->currentText().toStdString();
+                s.okButton()->click();
+                closed = !s.isVisible();
+                if (!closed) {
+                    s.cancelButton()->click();
+                }
+            });
+        ApplySetupResult(folder.config, result);
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(closed, c.closes);
+        // No letter was pressed where a letter had no city: never the letter message.
+        const std::vector<std::string> messages =
+            c.closes ? std::vector<std::string>{}
+                     : std::vector<std::string>{texts::CityOfNewCountryNotChosen};
+        EXPECT_EQ(folder.boxes.texts(), messages);
+        EXPECT_EQ(folder.config.countryName, c.country);
+        EXPECT_EQ(folder.config.cityName, c.city);
+        EXPECT_EQ(folder.config.cityLetterIndex, c.letter);
+        EXPECT_EQ(folder.config.latitude, c.latitude);
+        if (c.closes) {
+            const ConfigRecord saved = ReadBack(folder.config.configPath);
+            EXPECT_EQ(saved.cityName, c.city);
+            EXPECT_EQ(saved.latitude, c.latitude);
+        }
+        // Back to Alexandria for the next case.
+        folder.config.countryName = "Egypt";
+        folder.config.cityName = "Alexandria";
+        folder.config.cityLetterIndex = 0;
+        folder.config.latitude = 31.2001;
+        folder.config.longitude = 29.9187;
+        folder.config.altitude = 5;
+    }
 }
 
 TEST_F(SetupSheetTest, CancelledSheetChangesNothing) {
@@ -248,7 +315,7 @@ TEST_F(SetupSheetTest, FirstRunWithAChoiceStoresEverything) {
     const SetupSheetResult result =
         RunDriven(folder, clock, SetupSheetMode::FirstRun, [](CSetupSheet& s) {
             ChooseInDropDown(s.selectionPage()->countryList(), Egypt);
-            testing::KeyDown(s.selectionPage()->cityList());  // Aswan
+            ChooseInDropDown(s.selectionPage()->cityList(), 1);  // Aswan
             ASSERT_TRUE(s.SetActivePage(1));
             s.advancedPage()->wayButton(1)->click();
             s.okButton()->click();
@@ -263,32 +330,51 @@ TEST_F(SetupSheetTest, FirstRunWithAChoiceStoresEverything) {
     EXPECT_EQ(saved.followWindowsZone, 1);
 }
 
-// Coordinates typed in Location Positioning reach the record with the sheet's OK, and Cancel
-// leaves the record as it was before the sheet opened.
-TEST_F(SetupSheetTest, TypedCoordinatesCountOnlyWhenTheSheetIsConfirmed) {
-    for (const bool confirm : {false, true}) {
-        SCOPED_TRACE(confirm ? "OK" : "Cancel");
+// Coordinates typed in Location Positioning reach the record with the sheet's OK, named by
+// themselves in place of the old city; Cancel leaves the record as it was before the sheet opened.
+TEST_F(SetupSheetTest, TypedCoordinatesNameThePlaceWhenTheSheetIsConfirmed) {
+    struct Case {
+        const char* longitude;
+        const char* latitude;
+        bool confirm;
+        const char* named;
+    };
+    const Case cases[] = {
+        {"-73.95", "40.7", true, "40.70 N, 73.95 W"},
+        {"-58.3816", "-34.6037", true, "34.60 S, 58.38 W"},
+        {"151.2093", "-33.8688", true, "33.87 S, 151.21 E"},
+        {"0", "0", true, "0.00 N, 0.00 E"},
+        {"-0.001", "-0.004", true, "0.00 N, 0.00 E"},
+        {"-73.95", "40.7", false, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.latitude) + " " + c.longitude);
+        folder.config.cityName = "Alexandria";
         const ConfigRecord before = folder.config;
+        std::string shown;
         const SetupSheetResult result =
-            RunDriven(folder, clock, SetupSheetMode::Setup, [confirm](CSetupSheet& s) {
-                testing::WhenModalOpens<CLocationDlg>([](CLocationDlg& dialog) {
-                    dialog.longitudeEdit()->setText("-58.3816");
-                    dialog.latitudeEdit()->setText("-34.6037");
+            RunDriven(folder, clock, SetupSheetMode::Setup, [&](CSetupSheet& s) {
+                testing::WhenModalOpens<CLocationDlg>([&](CLocationDlg& dialog) {
+                    dialog.longitudeEdit()->setText(c.longitude);
+                    dialog.latitudeEdit()->setText(c.latitude);
                     dialog.altitudeEdit()->setText("25");
                     dialog.accept();
                 });
                 s.selectionPage()->notFoundButton()->click();
-                (confirm ? s.okButton() : s.cancelButton())->click();
+                shown = s.selectionPage()->cityList()->currentText().toStdString();
+                (c.confirm ? s.okButton() : s.cancelButton())->click();
             });
         ApplySetupResult(folder.config, result);
-        if (!confirm) {
+        if (!c.confirm) {
             EXPECT_EQ(static_cast<const ConfigRecord&>(folder.config), before);
-            EXPECT_FALSE(folder.configSaved());
             continue;
         }
+        EXPECT_EQ(shown, c.named);
         const ConfigRecord saved = ReadBack(folder.config.configPath);
-        EXPECT_EQ(saved.longitude, -58.3816);
-        EXPECT_EQ(saved.latitude, -34.6037);
+        EXPECT_EQ(saved.cityName, c.named);
+        EXPECT_EQ(saved.countryName, "Egypt");  // the country shown stays
+        EXPECT_EQ(saved.longitude, std::stod(c.longitude));
+        EXPECT_EQ(saved.latitude, std::stod(c.latitude));
         EXPECT_EQ(saved.altitude, 25.0);
     }
 }

@@ -6,8 +6,11 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
+#include <memory>
 
 #include "core/hijri.h"
 #include "core/local_time.h"
@@ -15,6 +18,53 @@
 #include "platform/clock.h"
 
 namespace salvenor::cli {
+
+bool EnterProgramFolder() {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    // The country summary or a configuration marks a folder with the program's files.
+    constexpr const char* summary = "world.sum";
+    if (fs::exists(summary, ec) || fs::exists(ConfigFileName, ec)) {
+        return true;
+    }
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) {
+        return true;
+    }
+    const fs::path launcher = self.parent_path() / "salvenor";
+    if (!fs::exists(launcher, ec) || !fs::exists(self.parent_path() / summary, ec)) {
+        return true;  // not an installation: the current folder as it is
+    }
+    // The launcher decides whether the installation is shared and prepares the user's folder as
+    // a start of the program does; it prints nothing for a folder the program runs in itself.
+    std::string command = "'";
+    for (const char c : launcher.string()) {
+        command += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    command += "' --prepare-folder";
+    std::string output;
+    int status = -1;
+    {
+        struct PipeCloser {
+            int* status;
+            void operator()(FILE* pipe) const { *status = pclose(pipe); }
+        };
+        const std::unique_ptr<FILE, PipeCloser> pipe(popen(command.c_str(), "r"),
+                                                     PipeCloser{&status});
+        for (int c = pipe ? std::fgetc(pipe.get()) : EOF; c != EOF; c = std::fgetc(pipe.get())) {
+            output += static_cast<char>(c);
+        }
+    }
+    while (!output.empty() && output.back() == '\n') {
+        output.pop_back();
+    }
+    const std::string folder = output.substr(output.rfind('\n') + 1);
+    if (status != 0 || (!folder.empty() && chdir(folder.c_str()) != 0)) {
+        std::cerr << "salvenor-cli: cannot prepare your Salvenor folder\n";
+        return false;
+    }
+    return true;
+}
 
 std::string CurrentDirectory() {
     const std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);

@@ -22,6 +22,13 @@ inline constexpr int ExitUsage = 2;
 // The current folder, where the installation's files are looked for.
 std::string CurrentDirectory();
 
+// Makes the current folder one that holds the program's files. A folder that holds them already
+// (the staged folder of `make run`, the user's folder) stays. Otherwise, when this program stands
+// in an installation beside its `salvenor` launcher, the launcher prepares the folder the program
+// works in (the user's $XDG_DATA_HOME/salvenor, created if missing) and that folder becomes the
+// current one. False, after a message on stderr, when the preparation failed.
+bool EnterProgramFolder();
+
 // The configuration file at `path` (default: zav.cfg in the current folder) opened as start-up
 // opens it, without creating a missing one; its messages go to stderr. `status` is ExitOk, or
 // ExitFailure after a reported read failure or damaged fields (the record is still there), or

@@ -1,5 +1,6 @@
 // salvenor-cli: prayer times, dates, the configuration file, the city database and the pages from
 // a terminal or a script, through the same libraries as the program.
+#include <filesystem>
 #include <iostream>
 #include <string_view>
 
@@ -39,6 +40,15 @@ Commands:
       Builds today's prayer-times page from zav.cfg in the current folder and prints its path.
   help, --help
       This text.
+  --version
+      The version.
+
+The current folder: run in a folder that holds the program's files (the staged folder of
+`make run`, or your own Salvenor folder), the commands work there. Run anywhere else, an
+installed salvenor-cli works in your own folder, $XDG_DATA_HOME/salvenor (~/.local/share/salvenor),
+which the `salvenor` launcher prepares (and creates when it is missing) as it does for the program,
+and reads the city database and templates of the installation through it. A FILE given to
+`config` is taken from where you are.
 
 Exit status: 0 done, 1 the command reported a failure, 2 bad arguments.
 )";
@@ -46,18 +56,19 @@ Exit status: 0 done, 1 the command reported a failure, 2 bad arguments.
 struct Command {
     std::string_view name;
     int (*run)(const salvenor::cli::Args&);
+    bool needsFiles;  // reads or writes the program's files in its folder
 };
 
 constexpr Command Commands[] = {
-    {"times", salvenor::cli::RunTimes},
-    {"hijri", salvenor::cli::RunHijri},
-    {"gregorian", salvenor::cli::RunGregorian},
-    {"config", salvenor::cli::RunConfig},
-    {"solar-table", salvenor::cli::RunSolarTable},
-    {"countries", salvenor::cli::RunCountries},
-    {"cities", salvenor::cli::RunCities},
-    {"month", salvenor::cli::RunMonth},
-    {"today-page", salvenor::cli::RunTodayPage},
+    {"times", salvenor::cli::RunTimes, true},
+    {"hijri", salvenor::cli::RunHijri, false},
+    {"gregorian", salvenor::cli::RunGregorian, false},
+    {"config", salvenor::cli::RunConfig, true},
+    {"solar-table", salvenor::cli::RunSolarTable, false},
+    {"countries", salvenor::cli::RunCountries, true},
+    {"cities", salvenor::cli::RunCities, true},
+    {"month", salvenor::cli::RunMonth, true},
+    {"today-page", salvenor::cli::RunTodayPage, true},
 };
 
 }  // namespace
@@ -72,11 +83,29 @@ int main(int argc, char** argv) {
         std::cout << Help;
         return salvenor::cli::ExitOk;
     }
-    const salvenor::cli::Args args(argv + 2, argv + argc);
+    if (name == "--version") {
+        std::cout << "salvenor-cli " << SALVENOR_VERSION << '\n';
+        return salvenor::cli::ExitOk;
+    }
+    salvenor::cli::Args args(argv + 2, argv + argc);
     for (const Command& command : Commands) {
-        if (command.name == name) {
-            return command.run(args);
+        if (command.name != name) {
+            continue;
         }
+        if (command.needsFiles) {
+            // A file named on the command line is where the user is, not in the program's folder.
+            if (name == "config" && !args.empty()) {
+                std::error_code ec;
+                const auto absolute = std::filesystem::absolute(args.front(), ec);
+                if (!ec) {
+                    args.front() = absolute.string();
+                }
+            }
+            if (!salvenor::cli::EnterProgramFolder()) {
+                return salvenor::cli::ExitFailure;
+            }
+        }
+        return command.run(args);
     }
     return salvenor::cli::UsageError("unknown command '" + std::string(name) +
                                      "' (salvenor-cli --help lists them)");

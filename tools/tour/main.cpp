@@ -34,6 +34,7 @@ class SilentSoundPlayer final : public salvenor::SoundPlayer {
     void play(const std::string&) override {}
     void stop() override {}
     void beep(int, int) override {}
+    bool hasOutputDevice() const override { return true; }
 };
 
 int Usage() {

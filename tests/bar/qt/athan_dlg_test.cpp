@@ -110,6 +110,41 @@ TEST_F(AlertWindowTest, PlaysTheRequestedCallWhenOpened) {
     }
 }
 
+// Without a sound device the first athan window that would sound says so, in one line, and no
+// later window of the run repeats it; the sound is still requested as always.
+TEST_F(AlertWindowTest, NoSoundDeviceIsSaidOnceARun) {
+    struct Case {
+        const char* name;
+        bool device;
+        std::vector<bool> plays;  // one window each
+        std::vector<bool> says;
+    };
+    const Case cases[] = {
+        {"no device", false, {true, true}, {true, false}},
+        {"no device, muted first", false, {false, true, true}, {false, true, false}},
+        {"a device", true, {true, true}, {false, false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sound.outputDevice = c.device;
+        context.noDeviceNoticeShown = false;  // a new run
+        for (std::size_t i = 0; i < c.plays.size(); ++i) {
+            sound.requests.clear();
+            CAthanDlg dlg(Request(Asr, 15.5, Maghrib, 18, DefaultAthanWavPath, c.plays[i]),
+                          context);
+            dlg.show();
+            const auto* line = dlg.findChild<QLabel*>(QStringLiteral("noSoundDevice"));
+            EXPECT_EQ(line != nullptr, c.says[i]) << "window " << i;
+            if (line != nullptr) {
+                EXPECT_EQ(line->text(), "No sound device: the athan cannot be heard.");
+                EXPECT_TRUE(line->isVisible());
+            }
+            EXPECT_EQ(sound.requests.size(), c.plays[i] ? 1u : 0u);
+            dlg.reject();
+        }
+    }
+}
+
 TEST_F(AlertWindowTest, BoxEnablesTheMinutesEdit) {
     CAthanDlg dlg(Request(Asr, 15.5), context);
     RecordReminders(dlg);

@@ -37,6 +37,9 @@ cairo = body(gmt=2, follow=0, city=b"Cairo", country=b"Egypt", letter=2, lon=31.
 
 write("first_run_cancelled.cfg", record(body()))
 write("cairo.cfg", record(cairo))
+# A first run completed at Cairo: the zone followed from the system, the alert defaults.
+write("cairo_following_zone.cfg",
+      record(body(city=b"Cairo", country=b"Egypt", letter=2, lon=31.25, lat=30.05, alt=23.5)))
 write("tail_counted.cfg", record(cairo, tail=b"OLDTAIL"))
 write("wrong_signature.cfg", record(cairo, signature=b"ZAV Tellam\x00"))
 write("signature_without_zero.cfg", record(cairo, signature=b"ZAV Tellan!"))
