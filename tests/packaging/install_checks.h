@@ -26,8 +26,6 @@ inline std::vector<InstalledPath> ExpectedInstalledPaths() {
         {"lib/salvenor/salvenor", Kind::Program, ""},
         {"lib/salvenor/salvenor-app", Kind::Program, ""},
         {"lib/salvenor/salvenor-cli", Kind::Program, ""},
-        {"lib/salvenor/world.sum", Kind::File, ""},
-        {"lib/salvenor/IndexWorld.zav", Kind::File, ""},
         {"lib/salvenor/AlSalah.wav", Kind::File, ""},
         {"lib/salvenor/Athan/Athan-1.wav", Kind::File, ""},
         {"lib/salvenor/Athan/athanFajr.wav", Kind::File, ""},
@@ -44,6 +42,10 @@ inline std::vector<InstalledPath> ExpectedInstalledPaths() {
         {"share/doc/salvenor/copyright", Kind::File, ""},
         {"share/doc/salvenor/changelog.gz", Kind::File, ""},
     };
+    if (SALVENOR_WITH_CITYDB) {
+        paths.push_back({"lib/salvenor/world.sum", Kind::File, ""});
+        paths.push_back({"lib/salvenor/IndexWorld.zav", Kind::File, ""});
+    }
     for (const int size : {SALVENOR_ICON_SIZES}) {
         const std::string s = std::to_string(size);
         paths.push_back(

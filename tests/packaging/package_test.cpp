@@ -264,10 +264,14 @@ TEST_F(PackageTest, ExtractedLauncherPreparesTheUserFolderAndStartsTheProgram) {
         std::string arguments;
         std::string page;  // relative to the user's folder
     };
-    for (const Page& p : {Page{"month --hijri 1427 9", "Calendar/Output/CalOutFile.html"},
-                          Page{"month --gregorian 2026 12", "Calendar/Output/CalOutFile.html"},
-                          Page{"today-page", "Calendar/SalaTimeDlg/HTML/tmp/TodaySalaTimes.htm"},
-                          Page{"countries", ""}}) {
+    std::vector<Page> pages = {
+        Page{"month --hijri 1427 9", "Calendar/Output/CalOutFile.html"},
+        Page{"month --gregorian 2026 12", "Calendar/Output/CalOutFile.html"},
+        Page{"today-page", "Calendar/SalaTimeDlg/HTML/tmp/TodaySalaTimes.htm"}};
+    if (SALVENOR_WITH_CITYDB) {
+        pages.push_back(Page{"countries", ""});
+    }
+    for (const Page& p : pages) {
         const CommandResult r = RunCommand(inUser + cli + " " + p.arguments);
         EXPECT_EQ(r.exitStatus, 0) << p.arguments << "\n" << r.output;
         if (!p.page.empty()) {
