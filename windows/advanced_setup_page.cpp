@@ -17,49 +17,60 @@ namespace salvenor {
 
 CAdvancedSetupPage::CAdvancedSetupPage(CConfigFile& config, MessageBoxes& boxes, const Clock& clock,
                                        QWidget* parent)
-    : CPropertyPage(parent),
-      config_(config),
-      boxes_(boxes),
-      clock_(clock),
-      follow_(new QRadioButton(QString::fromUtf8(texts::FollowWindows), this)),
-      custom_(new QRadioButton(QString::fromUtf8(texts::CustomOffset), this)),
-      offsetEdit_(new QLineEdit(this)) {
+    : CPropertyPage(parent), config_(config), boxes_(boxes), clock_(clock) {
+    createControls();
+    createLayout();
+    connectSignals();
+}
+
+void CAdvancedSetupPage::createControls() {
+    follow_ = new QRadioButton(QString::fromUtf8(texts::FollowWindows), this);
+    custom_ = new QRadioButton(QString::fromUtf8(texts::CustomOffset), this);
+    offsetEdit_ = new QLineEdit(this);
     // Zones west of Greenwich have negative offsets.
     fx::RestrictTyping(offsetEdit_, fx::TypedNumber::SignedInteger);
     offsetEdit_->setAccessibleName(QString::fromUtf8(texts::CustomOffsetName));
     offsetEdit_->setMaximumWidth(
         offsetEdit_->fontMetrics().horizontalAdvance(QStringLiteral("-000")) + 16);
 
-    auto* zone = new QGroupBox(QString::fromUtf8(texts::TimeZoneGroup), this);
-    auto* zoneButtons = new QButtonGroup(zone);
+    zoneGroup_ = new QGroupBox(QString::fromUtf8(texts::TimeZoneGroup), this);
+    auto* zoneButtons = new QButtonGroup(zoneGroup_);
     zoneButtons->addButton(follow_);
     zoneButtons->addButton(custom_);
+
+    wayGroup_ = new QGroupBox(QString::fromUtf8(texts::CalculationWayGroup), this);
+    wayButtons_ = new QButtonGroup(wayGroup_);
+    for (std::size_t i = 0; i < ways_.size(); ++i) {
+        ways_[i] = new QRadioButton(QString::fromUtf8(CalculationWayNames.at(i)), wayGroup_);
+        wayButtons_->addButton(ways_[i], static_cast<int>(i));
+    }
+}
+
+void CAdvancedSetupPage::createLayout() {
     auto* customRow = new QHBoxLayout;
     customRow->addWidget(custom_);
     customRow->addWidget(offsetEdit_);
-    customRow->addWidget(new QLabel(QString::fromUtf8(texts::GmtUnit), zone));
+    customRow->addWidget(new QLabel(QString::fromUtf8(texts::GmtUnit), zoneGroup_));
     customRow->addStretch(1);
-    auto* zoneLayout = new QVBoxLayout(zone);
+    auto* zoneLayout = new QVBoxLayout(zoneGroup_);
     zoneLayout->addWidget(follow_);
     zoneLayout->addLayout(customRow);
 
-    auto* way = new QGroupBox(QString::fromUtf8(texts::CalculationWayGroup), this);
-    auto* wayButtons = new QButtonGroup(way);
-    auto* wayLayout = new QVBoxLayout(way);
-    for (std::size_t i = 0; i < ways_.size(); ++i) {
-        ways_[i] = new QRadioButton(QString::fromUtf8(CalculationWayNames.at(i)), way);
-        wayButtons->addButton(ways_[i], static_cast<int>(i));
-        wayLayout->addWidget(ways_[i]);
+    auto* wayLayout = new QVBoxLayout(wayGroup_);
+    for (QRadioButton* way : ways_) {
+        wayLayout->addWidget(way);
     }
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(zone);
-    layout->addWidget(way);
+    layout->addWidget(zoneGroup_);
+    layout->addWidget(wayGroup_);
     layout->addStretch(1);
+}
 
+void CAdvancedSetupPage::connectSignals() {
     connect(follow_, &QRadioButton::clicked, this, &CAdvancedSetupPage::ChooseFollow);
     connect(custom_, &QRadioButton::clicked, this, &CAdvancedSetupPage::ChooseCustom);
-    connect(wayButtons, &QButtonGroup::idClicked, this, [this](int id) { calculationWay_ = id; });
+    connect(wayButtons_, &QButtonGroup::idClicked, this, [this](int id) { calculationWay_ = id; });
 }
 
 void CAdvancedSetupPage::OnInitPage() {

@@ -9,6 +9,8 @@
 #include "platform/message_boxes.h"
 #include "windows/property_sheet.h"
 
+class QButtonGroup;
+class QGroupBox;
 class QLineEdit;
 class QRadioButton;
 
@@ -45,6 +47,10 @@ class CAdvancedSetupPage final : public CPropertyPage {
     void OnInitPage() override;
 
   private:
+    void createControls();
+    void createLayout();
+    void connectSignals();
+
     void ChooseFollow();
     void ChooseCustom();
     bool SaveFields();
@@ -57,9 +63,12 @@ class CAdvancedSetupPage final : public CPropertyPage {
     bool followFlag_ = false;
     int calculationWay_ = 0;
 
-    QRadioButton* follow_;
-    QRadioButton* custom_;
-    QLineEdit* offsetEdit_;
+    QRadioButton* follow_ = nullptr;
+    QRadioButton* custom_ = nullptr;
+    QLineEdit* offsetEdit_ = nullptr;
+    QGroupBox* zoneGroup_ = nullptr;
+    QGroupBox* wayGroup_ = nullptr;
+    QButtonGroup* wayButtons_ = nullptr;
     std::array<QRadioButton*, 4> ways_{};
 };
 

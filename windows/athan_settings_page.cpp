@@ -61,11 +61,12 @@ CAthanSettingsPage::CAthanSettingsPage(CConfigFile& config, SoundPlayer& sound,
       installationFolder_(std::move(installationFolder)),
       chooseFile_(chooseFile ? std::move(chooseFile)
                              : SoundFileChooser(ChooseSoundFileWithDialog)) {
-    CreateControls();
-    CreateLayout();
+    createControls();
+    createLayout();
+    connectSignals();
 }
 
-void CAthanSettingsPage::CreateControls() {
+void CAthanSettingsPage::createControls() {
     athanEdit_ = new QLineEdit(this);
     athanEdit_->setAccessibleName(Text(texts::AthanFileLabel));
     athanPlay_ = new CPlayButton(this);
@@ -88,19 +89,9 @@ void CAthanSettingsPage::CreateControls() {
     mute_->setText(Text(texts::MuteAllSoundsCheck));
     login_ = NewCheck(texts::StartAtLoginCheck, this);
     login_->setText(Text(texts::StartAtLoginCheck));
-
-    // The play buttons play the fields, not what is typed into the edits.
-    connect(athanPlay_, &QAbstractButton::clicked, this, [this] { Play(athanPath_); });
-    connect(fajrAthanPlay_, &QAbstractButton::clicked, this, [this] { Play(fajrAthanPath_); });
-    connect(athanBrowse_, &QPushButton::clicked, this, [this] {
-        Browse({&athanPath_, athanEdit_, AthanInitialFileName});
-    });
-    connect(fajrAthanBrowse_, &QPushButton::clicked, this, [this] {
-        Browse({&fajrAthanPath_, fajrAthanEdit_, FajrAthanInitialFileName});
-    });
 }
 
-void CAthanSettingsPage::CreateLayout() {
+void CAthanSettingsPage::createLayout() {
     auto* athanLabel = NewLabel(texts::AthanFileLabel, this);
     athanLabel->setBuddy(athanEdit_);
     auto* fajrLabel = NewLabel(texts::FajrAthanFileLabel, this);
@@ -138,6 +129,18 @@ void CAthanSettingsPage::CreateLayout() {
     setTabOrder(showAlert_, barOnTop_);
     setTabOrder(barOnTop_, mute_);
     setTabOrder(mute_, login_);
+}
+
+void CAthanSettingsPage::connectSignals() {
+    // The play buttons play the fields, not what is typed into the edits.
+    connect(athanPlay_, &QAbstractButton::clicked, this, [this] { Play(athanPath_); });
+    connect(fajrAthanPlay_, &QAbstractButton::clicked, this, [this] { Play(fajrAthanPath_); });
+    connect(athanBrowse_, &QPushButton::clicked, this, [this] {
+        Browse({&athanPath_, athanEdit_, AthanInitialFileName});
+    });
+    connect(fajrAthanBrowse_, &QPushButton::clicked, this, [this] {
+        Browse({&fajrAthanPath_, fajrAthanEdit_, FajrAthanInitialFileName});
+    });
 }
 
 void CAthanSettingsPage::setSwitches(const AthanSwitches& switches) {

@@ -80,8 +80,9 @@ class CAthanSettingsPage final : public CPropertyPage {
         const char* initialName;
     };
 
-    void CreateControls();
-    void CreateLayout();
+    void createControls();
+    void createLayout();
+    void connectSignals();
     void ShowFields();
     void ShowSwitches();
     void SaveFields();

@@ -114,43 +114,55 @@ CCitySelectionPage::CCitySelectionPage(CConfigFile& config, MessageBoxes& boxes,
     : CPropertyPage(parent),
       config_(config),
       boxes_(boxes),
-      database_(std::move(databaseDirectory), boxes),
-      countryList_(new CDropDownCombo(this)),
-      cityList_(new CDropDownCombo(this)),
-      letters_(new QButtonGroup(this)),
-      notFound_(new QPushButton(QString::fromUtf8(texts::NotFoundButton), this)),
-      countryDisplay_(Label(texts::CountryDisplayInitial, this)),
-      cityDisplay_(Label(texts::CityDisplayInitial, this)),
-      sink_(std::make_unique<ListSink>(cityList_)) {
+      database_(std::move(databaseDirectory), boxes) {
+    createControls();
+    createLayout();
+    connectSignals();
+}
+
+void CCitySelectionPage::createControls() {
+    // The order of creation is the Tab key's: the two lists, "Not Found?", then the letters.
+    countryList_ = new CDropDownCombo(this);
+    cityList_ = new CDropDownCombo(this);
+    letters_ = new QButtonGroup(this);
+    notFound_ = new QPushButton(QString::fromUtf8(texts::NotFoundButton), this);
+    countryDisplay_ = Label(texts::CountryDisplayInitial, this);
+    cityDisplay_ = Label(texts::CityDisplayInitial, this);
+    sink_ = std::make_unique<ListSink>(cityList_);
     cityList_->setEditable(true);
     cityList_->setInsertPolicy(QComboBox::NoInsert);
     countryList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     countryList_->setMinimumContentsLength(24);
     cityList_->setMinimumContentsLength(24);
 
+    cityGroup_ = new QGroupBox(QString::fromUtf8(texts::CityNameGroup), this);
+    for (int k = 0; k < LetterCount; ++k) {
+        auto* button = new QPushButton(QString(QChar('A' + k)), cityGroup_);
+        button->setCheckable(true);
+        button->setMaximumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 8);
+        letters_->addButton(button, k);
+    }
+}
+
+void CCitySelectionPage::createLayout() {
     auto* country = new QGridLayout;
     country->addWidget(Label(texts::CountryLabel, this), 0, 0);
     country->addWidget(countryList_, 0, 1);
     country->addWidget(Label(texts::CurrentCountryLabel, this), 1, 0);
     country->addWidget(countryDisplay_, 1, 1);
 
-    auto* group = new QGroupBox(QString::fromUtf8(texts::CityNameGroup), this);
     auto* letterGrid = new QGridLayout;
     letterGrid->setSpacing(2);
     for (int k = 0; k < LetterCount; ++k) {
-        auto* button = new QPushButton(QString(QChar('A' + k)), group);
-        button->setCheckable(true);
-        button->setMaximumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 8);
-        letters_->addButton(button, k);
-        letterGrid->addWidget(button, k / 13, k % 13);
+        letterGrid->addWidget(letters_->button(k), k / 13, k % 13);
     }
     auto* city = new QGridLayout;
-    city->addWidget(Label(texts::CityNameLabel, group), 0, 0);
+    city->addWidget(Label(texts::CityNameLabel, cityGroup_), 0, 0);
     city->addWidget(cityList_, 0, 1);
-    city->addWidget(Label(texts::CurrentCityLabel, group), 1, 0);
+    city->addWidget(Label(texts::CurrentCityLabel, cityGroup_), 1, 0);
     city->addWidget(cityDisplay_, 1, 1);
-    auto* groupLayout = new QVBoxLayout(group);
-    groupLayout->addWidget(Label(texts::CityFirstCharacterLabel, group));
+    auto* groupLayout = new QVBoxLayout(cityGroup_);
+    groupLayout->addWidget(Label(texts::CityFirstCharacterLabel, cityGroup_));
     groupLayout->addLayout(letterGrid);
     groupLayout->addLayout(city);
 
@@ -167,10 +179,12 @@ CCitySelectionPage::CCitySelectionPage(CConfigFile& config, MessageBoxes& boxes,
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(country);
-    layout->addWidget(group);
+    layout->addWidget(cityGroup_);
     layout->addLayout(pictures);
     layout->addStretch(1);
+}
 
+void CCitySelectionPage::connectSignals() {
     // `activated` comes from the user only (keyboard, wheel or the list); choices made in
     // code do not rebuild anything.
     connect(countryList_, &QComboBox::activated, this, &CCitySelectionPage::OnCountryActivated);

@@ -14,6 +14,7 @@
 
 class QAbstractButton;
 class QButtonGroup;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 
@@ -92,6 +93,10 @@ class CCitySelectionPage final : public CPropertyPage {
 
     enum class ListCause { Opening, Country, Letter };
 
+    void createControls();
+    void createLayout();
+    void connectSignals();
+
     // Lists the cities of the current country and letter; a letter without cities falls back (see
     // the definition). Returns whether the list holds cities.
     bool RebuildCityList(ListCause cause);
@@ -115,12 +120,13 @@ class CCitySelectionPage final : public CPropertyPage {
     bool typedPlace_ = false;      // the current choice is typed coordinates
     CityCoordinateTable table_{};  // entry i: the i-th city of the city list
 
-    CDropDownCombo* countryList_;
-    CDropDownCombo* cityList_;
-    QButtonGroup* letters_;
-    QPushButton* notFound_;
-    QLabel* countryDisplay_;
-    QLabel* cityDisplay_;
+    CDropDownCombo* countryList_ = nullptr;
+    CDropDownCombo* cityList_ = nullptr;
+    QButtonGroup* letters_ = nullptr;
+    QPushButton* notFound_ = nullptr;
+    QLabel* countryDisplay_ = nullptr;
+    QLabel* cityDisplay_ = nullptr;
+    QGroupBox* cityGroup_ = nullptr;
     std::unique_ptr<ListSink> sink_;
 };
 

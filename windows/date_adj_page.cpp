@@ -36,11 +36,11 @@ std::uint32_t HijriDayOfMonth(ClockTime now) {
 }
 
 CDateAdj::CDateAdj(MessageBoxes& boxes, QWidget* parent) : CPropertyPage(parent), boxes_(boxes) {
-    CreateControls();
-    CreateLayout();
+    createControls();
+    createLayout();
 }
 
-void CDateAdj::CreateControls() {
+void CDateAdj::createControls() {
     note_ = NewLabel(texts::DateAdjNotSupported, this);
     overwrite_ = NewLabel(texts::DateAdjOverwrite, this);
     today_ = NewLabel(texts::DateAdjTodayIs, this);
@@ -74,7 +74,7 @@ void CDateAdj::CreateControls() {
     setTabOrder(dayEdit_, monthList_);
 }
 
-void CDateAdj::CreateLayout() {
+void CDateAdj::createLayout() {
     auto* date = new QGridLayout;
     date->addWidget(overwrite_, 0, 0, 1, 4);
     date->addWidget(today_, 1, 0);

@@ -43,8 +43,8 @@ class CDateAdj final : public CPropertyPage {
     void OnInitPage() override;
 
   private:
-    void CreateControls();
-    void CreateLayout();
+    void createControls();
+    void createLayout();
 
     MessageBoxes& boxes_;
     std::int32_t monthIndex_ = -1;

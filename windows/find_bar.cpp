@@ -51,15 +51,21 @@ FindOutcome FindInView(QTextEdit* view, const QString& text, bool backward) {
     return wrapped ? FindOutcome::Wrapped : FindOutcome::Found;
 }
 
-FindBar::FindBar(QTextEdit* view, QWidget* parent)
-    : QWidget(parent),
-      view_(view),
-      label_(new QLabel(Text(texts::FindLabel), this)),
-      field_(new QLineEdit(this)),
-      next_(new QPushButton(Text(texts::FindNextButton), this)),
-      previous_(new QPushButton(Text(texts::FindPreviousButton), this)),
-      close_(new QToolButton(this)),
-      status_(new QLabel(this)) {
+FindBar::FindBar(QTextEdit* view, QWidget* parent) : QWidget(parent), view_(view) {
+    createControls();
+    createLayout();
+    connectSignals();
+    hide();
+}
+
+void FindBar::createControls() {
+    label_ = new QLabel(Text(texts::FindLabel), this);
+    field_ = new QLineEdit(this);
+    next_ = new QPushButton(Text(texts::FindNextButton), this);
+    previous_ = new QPushButton(Text(texts::FindPreviousButton), this);
+    close_ = new QToolButton(this);
+    status_ = new QLabel(this);
+
     label_->setBuddy(field_);
     field_->setAccessibleName(Text(texts::FindFieldName));
     field_->setClearButtonEnabled(true);
@@ -73,7 +79,9 @@ FindBar::FindBar(QTextEdit* view, QWidget* parent)
     close_->setToolTip(Text(texts::FindCloseButton));
     close_->setFocusPolicy(Qt::StrongFocus);
     status_->setAccessibleName(Text(texts::FindStatusName));
+}
 
+void FindBar::createLayout() {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(label_);
@@ -85,7 +93,9 @@ FindBar::FindBar(QTextEdit* view, QWidget* parent)
     setTabOrder(field_, next_);
     setTabOrder(next_, previous_);
     setTabOrder(previous_, close_);
+}
 
+void FindBar::connectSignals() {
     connect(next_, &QPushButton::clicked, this, &FindBar::findNext);
     connect(previous_, &QPushButton::clicked, this, &FindBar::findPrevious);
     connect(close_, &QToolButton::clicked, this, [this] {
@@ -93,7 +103,6 @@ FindBar::FindBar(QTextEdit* view, QWidget* parent)
         view_->setFocus();
     });
     connect(field_, &QLineEdit::textEdited, this, &FindBar::findAsTyped);
-    hide();
 }
 
 void FindBar::open() {

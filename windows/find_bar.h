@@ -48,17 +48,21 @@ class FindBar : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void createControls();
+    void createLayout();
+    void connectSignals();
+
     FindOutcome find(bool backward);
     void findAsTyped();
     void showOutcome(FindOutcome outcome, bool backward);
 
     QTextEdit* view_;
-    QLabel* label_;
-    QLineEdit* field_;
-    QPushButton* next_;
-    QPushButton* previous_;
-    QToolButton* close_;
-    QLabel* status_;
+    QLabel* label_ = nullptr;
+    QLineEdit* field_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QPushButton* previous_ = nullptr;
+    QToolButton* close_ = nullptr;
+    QLabel* status_ = nullptr;
     bool notFound_ = false;
 };
 

@@ -1,9 +1,9 @@
 // The Location Positioning dialog.
 #include "windows/location_dlg.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,16 +22,31 @@ QLabel* Label(const char* text, QWidget* parent) {
 
 }  // namespace
 
-CLocationDlg::CLocationDlg(MessageBoxes& boxes, QWidget* parent)
-    : QDialog(parent),
-      boxes_(boxes),
-      place_(Label(texts::LocationPlaceInitial, this)),
-      longitudeEdit_(new QLineEdit(this)),
-      latitudeEdit_(new QLineEdit(this)),
-      altitudeEdit_(new QLineEdit(this)) {
+CLocationDlg::CLocationDlg(MessageBoxes& boxes, QWidget* parent) : QDialog(parent), boxes_(boxes) {
     setWindowTitle(QString::fromUtf8(texts::LocationTitle));
-    place_->setAlignment(Qt::AlignCenter);
+    createControls();
+    createLayout();
+    connectSignals();
+}
 
+void CLocationDlg::createControls() {
+    place_ = Label(texts::LocationPlaceInitial, this);
+    place_->setAlignment(Qt::AlignCenter);
+    longitudeEdit_ = new QLineEdit(this);
+    latitudeEdit_ = new QLineEdit(this);
+    altitudeEdit_ = new QLineEdit(this);
+    for (QLineEdit* edit : {longitudeEdit_, latitudeEdit_, altitudeEdit_}) {
+        // West and south are negative, and few places lie on whole degrees.
+        fx::RestrictTyping(edit, fx::TypedNumber::SignedDecimal);
+    }
+
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    okButton()->setText(QString::fromUtf8(texts::OkButton));
+    okButton()->setDefault(true);
+    cancelButton()->setText(QString::fromUtf8(texts::CancelButton));
+}
+
+void CLocationDlg::createLayout() {
     auto* group = new QGroupBox(QString::fromUtf8(texts::CityCoordinatesGroup), this);
     auto* grid = new QGridLayout(group);
     const struct {
@@ -43,29 +58,31 @@ CLocationDlg::CLocationDlg(MessageBoxes& boxes, QWidget* parent)
                 {texts::EnterAltitude, altitudeEdit_, texts::MetersUnit}};
     int row = 0;
     for (const auto& r : rows) {
-        // West and south are negative, and few places lie on whole degrees.
-        fx::RestrictTyping(r.edit, fx::TypedNumber::SignedDecimal);
         grid->addWidget(Label(r.label, group), row, 0);
         grid->addWidget(r.edit, row, 1);
         grid->addWidget(Label(r.unit, group), row, 2);
         ++row;
     }
 
-    auto* ok = new QPushButton(QString::fromUtf8(texts::OkButton), this);
-    auto* cancel = new QPushButton(QString::fromUtf8(texts::CancelButton), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &CLocationDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CLocationDlg::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(place_);
     layout->addWidget(group);
     layout->addWidget(Label(texts::CoordinateSigns, this));
-    layout->addLayout(buttons);
+    layout->addWidget(buttons_);
+}
+
+void CLocationDlg::connectSignals() {
+    // OK goes through accept(), which keeps the dialog open on a refused number.
+    connect(buttons_, &QDialogButtonBox::accepted, this, &CLocationDlg::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &CLocationDlg::reject);
+}
+
+QPushButton* CLocationDlg::okButton() const {
+    return buttons_->button(QDialogButtonBox::Ok);
+}
+
+QPushButton* CLocationDlg::cancelButton() const {
+    return buttons_->button(QDialogButtonBox::Cancel);
 }
 
 void CLocationDlg::showEvent(QShowEvent* event) {

@@ -8,8 +8,10 @@
 #include "core/prayer_times.h"
 #include "platform/message_boxes.h"
 
+class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace salvenor {
 
@@ -41,16 +43,23 @@ class CLocationDlg final : public QDialog {
     QLineEdit* latitudeEdit() const { return latitudeEdit_; }
     QLineEdit* altitudeEdit() const { return altitudeEdit_; }
     QLabel* placeLabelControl() const { return place_; }
+    QPushButton* okButton() const;
+    QPushButton* cancelButton() const;
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
+    void createControls();
+    void createLayout();
+    void connectSignals();
+
     MessageBoxes& boxes_;
-    QLabel* place_;
-    QLineEdit* longitudeEdit_;
-    QLineEdit* latitudeEdit_;
-    QLineEdit* altitudeEdit_;
+    QLabel* place_ = nullptr;
+    QLineEdit* longitudeEdit_ = nullptr;
+    QLineEdit* latitudeEdit_ = nullptr;
+    QLineEdit* altitudeEdit_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
     bool shown_ = false;
 };
 

@@ -76,7 +76,7 @@ CMonthCalendarDlg::CMonthCalendarDlg(QWidget* parent, MessageBoxes& boxes, const
     createActions();
     createMenus();
     createLayout();
-    connectControls();
+    connectSignals();
     resize(DefaultSize.expandedTo(sizeHint()));
 
     fillMonthList();
@@ -234,7 +234,7 @@ void CMonthCalendarDlg::createLayout() {
 
 // Only the user's own changes reach the handlers: textEdited, activated and clicked are not sent
 // when the window puts the shown month into the controls, so a spin press builds the page once.
-void CMonthCalendarDlg::connectControls() {
+void CMonthCalendarDlg::connectSignals() {
     connect(yearSpin_, &ArrowSpin::stepped, this, &CMonthCalendarDlg::yearStepped);
     connect(monthSpin_, &ArrowSpin::stepped, this, &CMonthCalendarDlg::monthStepped);
     connect(yearEdit_, &QLineEdit::textEdited, this, &CMonthCalendarDlg::yearEdited);

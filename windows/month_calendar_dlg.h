@@ -78,7 +78,7 @@ class CMonthCalendarDlg : public QDialog {
     void createActions();
     void createMenus();
     void createLayout();
-    void connectControls();
+    void connectSignals();
 
     // Builds the page of the shown month and shows it; selects the month in the list.
     void refresh();

@@ -197,40 +197,50 @@ CInitInstallation::CInitInstallation(QWidget* parent) : QDialog(parent, SmallWin
     // Nothing else of the program is up yet: the notice must not end up behind other windows.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     createControls();
+    createLayout();
+    connectSignals();
 }
 
 void CInitInstallation::createControls() {
-    auto* heading = TextLabel(Utf8(texts::InitInstallationHeading), this, "heading");
-    QFont bold = heading->font();
+    heading_ = TextLabel(Utf8(texts::InitInstallationHeading), this, "heading");
+    QFont bold = heading_->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.25);
-    heading->setFont(bold);
-    auto* picture = PictureLabel(Picture(), this);
-    picture->setObjectName("picture");
+    heading_->setFont(bold);
+    picture_ = PictureLabel(Picture(), this);
+    picture_->setObjectName("picture");
 
-    auto* textColumn = new QVBoxLayout;
-    for (const char* text : {texts::InitInstallationText1, texts::InitInstallationText2,
-                             texts::InitInstallationText3}) {
-        auto* label = TextLabel(Utf8(text), this);
-        label->setFixedWidth(360);
-        textColumn->addWidget(label);
+    const char* const paragraphs[] = {texts::InitInstallationText1, texts::InitInstallationText2,
+                                      texts::InitInstallationText3};
+    for (std::size_t i = 0; i < paragraphs_.size(); ++i) {
+        paragraphs_.at(i) = TextLabel(Utf8(paragraphs[i]), this);
+        paragraphs_.at(i)->setFixedWidth(360);
     }
 
     buttons_ = new QDialogButtonBox(this);
     continue_ = buttons_->addButton(Utf8(texts::ContinueButton), QDialogButtonBox::AcceptRole);
     exit_ = buttons_->addButton(Utf8(texts::ExitSetupButton), QDialogButtonBox::RejectRole);
     continue_->setDefault(true);
-    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
 
+void CInitInstallation::createLayout() {
+    auto* textColumn = new QVBoxLayout;
+    for (QLabel* paragraph : paragraphs_) {
+        textColumn->addWidget(paragraph);
+    }
     auto* body = new QHBoxLayout;
-    body->addWidget(picture, 0, Qt::AlignTop);
+    body->addWidget(picture_, 0, Qt::AlignTop);
     body->addLayout(textColumn);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
+    layout->addWidget(heading_);
     layout->addLayout(body);
     layout->addWidget(buttons_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CInitInstallation::connectSignals() {
+    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 // --- CWebsiteReminder ---------------------------------------------------------------------------

@@ -5,8 +5,10 @@
 
 #include <QDialog>
 #include <QImage>
+#include <array>
 
 class QDialogButtonBox;
+class QLabel;
 class QPushButton;
 
 namespace salvenor {
@@ -47,7 +49,12 @@ class CInitInstallation final : public QDialog {
 
   private:
     void createControls();
+    void createLayout();
+    void connectSignals();
 
+    QLabel* heading_ = nullptr;
+    QLabel* picture_ = nullptr;
+    std::array<QLabel*, 3> paragraphs_{};
     QDialogButtonBox* buttons_ = nullptr;
     QPushButton* continue_ = nullptr;
     QPushButton* exit_ = nullptr;
