@@ -62,7 +62,7 @@ ItlSetup MakeItlSetup() {
 
 void NextDay(Date& date) {
     ++date.day;
-    if (!ClockDateExists(date.year, date.month, date.day)) {
+    if (!salvenor::ClockDateExists(date.year, date.month, date.day)) {
         date.day = 1;
         if (++date.month > 12) {
             date.month = 1;
