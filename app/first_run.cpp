@@ -23,11 +23,9 @@ bool RunFirstRunSetup(CConfigFile& config, MessageBoxes& boxes, SoundPlayer& sou
         boxes.show(texts::DamagedConfigNotKept, MessageIcon::Exclamation);
         return false;
     }
-    config.gmtOffsetHours = 0;
-    config.followWindowsZone = 1;
-    // The pages save the record when their OK runs: with the defaults already in place, a file
-    // saved then is a working one even if the program ends before setup does.
-    ApplyFirstRunDefaults(config);
+    // The defaults go in before the sheet: the sheet's OK saves the record at once, and with them
+    // in place that file is a working one even if the program ends before setup does.
+    StartFirstRunRecord(config);
 
     const SetupSheetResult sheet =
         RunSetupSheet(nullptr, config, boxes, clock, installationFolder, SetupSheetMode::FirstRun);
@@ -36,8 +34,11 @@ bool RunFirstRunSetup(CConfigFile& config, MessageBoxes& boxes, SoundPlayer& sou
     sound.beep(FirstRunBeepHz, FirstRunBeepMs);
     ShowWebsiteReminder(nullptr);
 
-    ApplyFirstRunDefaults(config);
-    config.SaveSettings();
+    // A cancelled sheet saved nothing: the record of no place is saved now, so that the next
+    // start offers Setup again instead of first-run setup.
+    if (!sheet.accepted) {
+        config.SaveSettings();
+    }
     return true;
 }
 

@@ -39,7 +39,7 @@ PrayerInterval MeasureInterval(ClockTime now, CConfigFile& config) {
 PrayerInterval MeasureIntervalAfter(const PrayerEvent& arrived, ClockTime now,
                                     CConfigFile& config) {
     NextPrayer next;
-    next.daylightSaving = BreakLocal(now).isDst == 1;
+    next.daylightSaving = DaylightSavingAt(now);
     config.daylightSavingActive = next.daylightSaving ? 1 : 0;
     const PrayerSettings settings = config.prayerSettings();
     next.event = PrayerAfter(arrived, settings);
@@ -82,7 +82,19 @@ TopReminderZone TopReminderZoneOf(std::uint32_t r) {
 
 std::string AthanSoundFor(int prayerIndex, const ConfigRecord& config) {
     const std::string& stored = prayerIndex == Fajr ? config.fajrAthanWavPath : config.athanWavPath;
-    return stored.empty() ? std::string(FallbackAthanFileName) : stored;
+    return stored.empty() ? std::string(AthanPlayedWhenUnset) : stored;
+}
+
+AthanRequest MakeAthanRequest(const PrayerEvent& prayer, const PrayerEvent& next,
+                              const ConfigRecord& config) {
+    AthanRequest athan;
+    athan.prayerIndex = prayer.index;
+    athan.prayerTime = prayer.time;
+    athan.nextIndex = next.index;
+    athan.nextTime = next.time;
+    athan.soundPath = AthanSoundFor(prayer.index, config);
+    athan.playSound = config.muteAllSounds == 0;
+    return athan;
 }
 
 PrayerSchedule::PrayerSchedule(CConfigFile& config, const Clock& clock)
@@ -158,7 +170,7 @@ PrayerTick PrayerSchedule::CatchUp(ClockTime now) {
     // The machine may have slept (or the clock been set forward) past the awaited prayer: walk on
     // from it to the first prayer whose minute began less than a minute ago or still lies ahead.
     // Prayers whose minutes began earlier came wholly unseen and stay silent.
-    const bool daylightSaving = BreakLocal(now).isDst == 1;
+    const bool daylightSaving = DaylightSavingAt(now);
     config_.daylightSavingActive = daylightSaving ? 1 : 0;
     const PrayerSettings settings = config_.prayerSettings();
     PrayerEvent previous = PrayerBefore(awaited_, settings);
@@ -190,14 +202,7 @@ PrayerTick PrayerSchedule::CatchUp(ClockTime now) {
         return tick;  // no athan and no reminder for the times of no place
     }
     if (config_.showAthanAlert != 0 && candidate.index != Shrook) {
-        AthanRequest athan;
-        athan.prayerIndex = candidate.index;
-        athan.prayerTime = candidate.time;
-        athan.nextIndex = awaited_.index;
-        athan.nextTime = awaited_.time;
-        athan.soundPath = AthanSoundFor(candidate.index, config_);
-        athan.playSound = config_.muteAllSounds == 0;
-        tick.athan = athan;
+        tick.athan = MakeAthanRequest(candidate, awaited_, config_);
     } else if (!alwaysOnTop_ && config_.barOnTopReminder != 0) {
         tick.front = BringBarToFront();
     }

@@ -30,9 +30,9 @@ inline constexpr std::int64_t PrayerMinuteSeconds = 60;
 inline constexpr std::int64_t SkipSearchAfterSeconds = 2 * 86400;
 
 // The chime of the bar and of the reminder window, and the call to prayer played when the
-// settings name none; both are relative to the working directory.
+// setting for it is empty; both are relative to the working directory.
 inline constexpr const char* ChimeFileName = "AlSalah.wav";
-inline constexpr const char* FallbackAthanFileName = "Athan-1.wav";
+inline constexpr const char* AthanPlayedWhenUnset = "Athan-1.wav";
 // The alert windows offer a reminder after this many minutes, and take 0 up to the maximum.
 inline constexpr int FirstRemindMinutes = 5;
 inline constexpr int MaxRemindMinutes = 300;
@@ -120,6 +120,11 @@ struct AthanRequest {
     std::string soundPath;  // as stored; see AthanSoundFor
     bool playSound = true;  // false when all sounds are muted
 };
+
+// The request for `prayer`'s athan window, `next` being the prayer the bar names after it: the
+// settings' sound for that prayer (AthanSoundFor), played unless all sounds are muted.
+AthanRequest MakeAthanRequest(const PrayerEvent& prayer, const PrayerEvent& next,
+                              const ConfigRecord& config);
 
 // What a next-prayer tick asks of the window. For Arrived and Missed the schedule has restarted
 // (`restart`), the line is cleared, and an athan window still open from an earlier prayer is to

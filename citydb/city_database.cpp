@@ -14,6 +14,7 @@
 #include "base/binary_coding.h"
 #include "base/file_reading.h"
 #include "core/paths.h"
+#include "core/prayer_times.h"
 #include "core/str_printf.h"
 #include "core/texts.h"
 
@@ -37,8 +38,7 @@ std::string PathUnder(const std::string& directory, const char* storedName) {
 
 // Coordinates a place on the earth can have.
 bool IsPlace(const CityCoordinates& c) {
-    return c.latitude >= -90.0 && c.latitude <= 90.0 && c.longitude >= -180.0 &&
-           c.longitude <= 180.0 && std::isfinite(c.altitude);
+    return ValidLatitude(c.latitude) && ValidLongitude(c.longitude) && std::isfinite(c.altitude);
 }
 
 // Opens one of the database files for reading; on failure the general error report names the

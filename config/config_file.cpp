@@ -28,14 +28,20 @@ bool HasNoPlace(const ConfigRecord& record) {
 }
 
 void ApplyFirstRunDefaults(ConfigRecord& record) {
-    record.athanWavPath = DefaultAthanWavPath;
-    record.fajrAthanWavPath = DefaultFajrAthanWavPath;
+    record.athanWavPath = FirstRunAthanWavPath;
+    record.fajrAthanWavPath = FirstRunFajrAthanWavPath;
     record.showAthanAlert = 1;
     record.barOnTopReminder = 1;
     record.muteAllSounds = 0;
     record.topReminderOffset = 0;
     record.topReminderShown = 0;
     record.daylightSavingActive = 0;
+}
+
+void StartFirstRunRecord(ConfigRecord& record) {
+    record.gmtOffsetHours = 0;
+    record.followWindowsZone = 1;
+    ApplyFirstRunDefaults(record);
 }
 
 CConfigFile::OpenResult CConfigFile::OpenConfig() {
@@ -144,11 +150,10 @@ void CConfigFile::ReplaceDamagedFields() {
         }
     };
     // Comparisons are false for NaN, so a value that is not a number counts as damaged too.
-    check(latitude >= -90.0 && latitude <= 90.0, "latitude", latitude);
-    check(longitude >= -180.0 && longitude <= 180.0, "longitude", longitude);
+    check(ValidLatitude(latitude), "latitude", latitude);
+    check(ValidLongitude(longitude), "longitude", longitude);
     check(ValidAltitude(altitude), "altitude", altitude);
-    check(gmtOffsetHours >= MinGmtOffsetHours && gmtOffsetHours <= MaxGmtOffsetHours,
-          "time-zone offset", gmtOffsetHours);
+    check(ValidGmtOffsetHours(gmtOffsetHours), "time-zone offset", gmtOffsetHours);
     if (damagedFields_.empty()) {
         return;
     }
@@ -232,8 +237,7 @@ PrayerSettings CConfigFile::prayerSettings() const {
     s.daylightSavingActive = daylightSavingActive != 0;
     // An offset no zone has (only a record changed in memory can hold one) counts as 0, so that
     // nothing overflows.
-    const bool zoneValid =
-        gmtOffsetHours >= MinGmtOffsetHours && gmtOffsetHours <= MaxGmtOffsetHours;
+    const bool zoneValid = ValidGmtOffsetHours(gmtOffsetHours);
     s.gmtOffsetMinutes = (followWindowsZone != 0 && exactGmtOffsetMinutes.has_value())
                              ? *exactGmtOffsetMinutes
                              : (zoneValid ? gmtOffsetHours * 60 : 0);

@@ -3,6 +3,8 @@
 // Layout (little-endian): 11-byte signature "ZAV Tellan\0", 4-byte total file size, 4-byte version
 // "1.0\0", the seventeen fields in the order below (strings as counted strings), and the end
 // marker 11414. Bytes behind the end marker are allowed and never read.
+// Which field is saved when, and every other file Salvenor writes: README.md, "What Salvenor
+// saves, and when".
 #pragma once
 
 #include <cstdint>
@@ -11,8 +13,8 @@
 #include <vector>
 
 #include "base/file_reading.h"
-#include "core/prayer_times.h"
 #include "base/messages.h"
+#include "core/prayer_times.h"
 
 namespace salvenor {
 
@@ -43,8 +45,9 @@ inline constexpr char ConfigFileName[] = "zav.cfg";
 inline constexpr std::uint32_t ConfigEndMarker = 11414;
 // Appended to the file's name when first-run setup keeps a damaged file.
 inline constexpr char DamagedConfigSuffix[] = ".damaged";
-inline constexpr const char* DefaultAthanWavPath = ".\\Athan\\Athan-1.wav";
-inline constexpr const char* DefaultFajrAthanWavPath = ".\\Athan\\athanFajr.wav";
+// The two sound paths a new installation's record stores (first-run setup).
+inline constexpr const char* FirstRunAthanWavPath = ".\\Athan\\Athan-1.wav";
+inline constexpr const char* FirstRunFajrAthanWavPath = ".\\Athan\\athanFajr.wav";
 
 // "No place yet": both names empty and latitude and longitude 0, as a cancelled first run leaves
 // the record. Nothing is scheduled for such a record and the next start offers Setup again.
@@ -52,6 +55,10 @@ bool HasNoPlace(const ConfigRecord& record);
 
 // Puts in place the values that first-run setup gives the alert and sound fields.
 void ApplyFirstRunDefaults(ConfigRecord& record);
+
+// The record first-run setup starts from, the one home of its defaults: the zone offset followed
+// from the system (stored 0 until then) and ApplyFirstRunDefaults' alert and sound values.
+void StartFirstRunRecord(ConfigRecord& record);
 
 // The one process-wide holder of the settings. Other parts read and change the fields directly.
 class CConfigFile : public ConfigRecord {
@@ -105,11 +112,6 @@ class CConfigFile : public ConfigRecord {
     // there was nothing to keep. `failed` is set when there was, but it could not be moved.
     std::optional<std::string> SetAsideForFirstRun(bool* failed = nullptr) const;
     const std::vector<std::string>& damagedFields() const { return damagedFields_; }
-
-    // The ranges a loaded value must lie in: -90..90 and -180..180 degrees, an altitude of
-    // MinAltitude..MaxAltitude metres and an offset of -12..14 hours (the world's zones).
-    static constexpr int MinGmtOffsetHours = -12;
-    static constexpr int MaxGmtOffsetHours = 14;
 
     // The size of the file that SaveSettings writes for the record as it stands.
     std::uint32_t SavedSize() const;

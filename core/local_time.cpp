@@ -38,6 +38,23 @@ CalendarFields BreakUtc(std::int64_t t) {
     return FromTm(tm);
 }
 
+bool DaylightSavingIn(const CalendarFields& local) {
+    return local.isDst > 0;
+}
+
+bool DaylightSavingAt(std::int64_t t) {
+    return DaylightSavingIn(BreakLocal(t));
+}
+
+bool ClockDateExists(int year, int month, int day) {
+    static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12 || day < 1) {
+        return false;
+    }
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= (month == 2 && leap ? 29 : lengths[month - 1]);
+}
+
 namespace {
 
 std::int64_t Make(int isDst, int year, int month, int day, int hour, int minute, int second) {

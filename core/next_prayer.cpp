@@ -50,7 +50,7 @@ bool StillAhead(DecimalHours time, double nowHours) {
 NextPrayer FindNextPrayer(std::int64_t now, PrayerSettings settings) {
     const CalendarFields local = BreakLocal(now);
     NextPrayer next;
-    next.daylightSaving = local.isDst == 1;
+    next.daylightSaving = DaylightSavingIn(local);
     settings.daylightSavingActive = next.daylightSaving;
 
     const double nowHours = local.hour + local.minute * MinuteInHours;

@@ -146,8 +146,9 @@ std::array<DecimalHours, 6> TimesOfDay(const CalendarFields& date, const PrayerS
             : std::sin((SunriseAltitude - HorizonDipPerRootMetre * std::sqrt(altitude)) * Rad);
 
     // A latitude beyond a pole counts as the pole.
-    double latitude =
-        std::isfinite(settings.latitude) ? std::clamp(settings.latitude, -90.0, 90.0) : 0.0;
+    double latitude = std::isfinite(settings.latitude)
+                          ? std::clamp(settings.latitude, MinLatitude, MaxLatitude)
+                          : 0.0;
     SunPath path = PathAtPlace(latitude, sinDec, cosDec);
     double cosSunrise = CosHourAngle(sinSunrise, path);
     if (!InRange(cosSunrise)) {
@@ -242,8 +243,20 @@ int WrapPrayerIndex(int index) {
     return index;
 }
 
+bool ValidLatitude(double degrees) {
+    return degrees >= MinLatitude && degrees <= MaxLatitude;
+}
+
+bool ValidLongitude(double degrees) {
+    return degrees >= MinLongitude && degrees <= MaxLongitude;
+}
+
 bool ValidAltitude(double metres) {
     return metres >= MinAltitude && metres <= MaxAltitude;
+}
+
+bool ValidGmtOffsetHours(int hours) {
+    return hours >= MinGmtOffsetHours && hours <= MaxGmtOffsetHours;
 }
 
 int ValidCalculationWay(int way) {
@@ -290,7 +303,7 @@ int SystemGmtOffsetMinutes(std::int64_t now) {
     const CalendarFields local = BreakLocal(now);
     // Daylight saving counts as one hour, as the computation adds one hour for it; so standard
     // offset + 60 minutes x flag is always the clock's true offset.
-    return static_cast<int>(local.gmtOffsetSeconds / 60) - (local.isDst > 0 ? 60 : 0);
+    return static_cast<int>(local.gmtOffsetSeconds / 60) - (DaylightSavingIn(local) ? 60 : 0);
 }
 
 int SystemGmtOffset(std::int64_t now) {

@@ -63,12 +63,34 @@ std::array<DecimalHours, 6> ComputePrayerTimesOnDate(int year, int month, int da
 // follows Isha).
 int WrapPrayerIndex(int index);
 
+// The coordinates a place may have, in degrees: -90 (south pole) to 90, and -180 to 180. The
+// coordinates dialog, the command line, the configuration file's check, the city database reader
+// and its builder all take these ranges.
+inline constexpr double MinLatitude = -90;
+inline constexpr double MaxLatitude = 90;
+inline constexpr double MinLongitude = -180;
+inline constexpr double MaxLongitude = 180;
+// Whether a latitude or longitude lies in its range (false for a value that is not a number).
+bool ValidLatitude(double degrees);
+bool ValidLongitude(double degrees);
+
 // The altitudes a place may have, in metres: the shore of the Dead Sea to above the highest towns.
 // The coordinates dialog, the command line and the configuration file's check all take this range.
 inline constexpr double MinAltitude = -500;
 inline constexpr double MaxAltitude = 9000;
 // Whether an altitude lies in that range (false for a value that is not a number).
 bool ValidAltitude(double metres);
+
+// The offsets of local standard time from GMT, in whole hours. A stored offset (a loaded zav.cfg)
+// and the command line's --gmt may be any of the world's zones, -12 (Baker Island) to +14 (the
+// Line Islands). What the Advanced Setup page's "Custom:" field accepts ends one hour earlier, at
+// MaxTypedGmtOffsetHours: the page has always refused +14 and its message says so ("between -12
+// and 13"); the bounds differ on purpose so that a file written in +14 still loads unchanged.
+inline constexpr int MinGmtOffsetHours = -12;
+inline constexpr int MaxGmtOffsetHours = 14;
+inline constexpr int MaxTypedGmtOffsetHours = 13;
+// Whether a stored offset lies in MinGmtOffsetHours..MaxGmtOffsetHours.
+bool ValidGmtOffsetHours(int hours);
 
 // A stored calculationWay as the computation reads it: a value outside 0..3 (a damaged file) takes
 // the conventions of 0.

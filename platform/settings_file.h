@@ -2,6 +2,7 @@
 // field for. An INI file as Qt writes it ("[General]" for plain keys, "[Group]" for "Group/key"),
 // read and written in standard C++ so that the program and the command line share it. With no
 // such file every value is its default and the program behaves exactly as before.
+// Its keys, and when each is written: README.md, "What Salvenor saves, and when".
 #pragma once
 
 #include <map>

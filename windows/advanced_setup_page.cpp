@@ -101,12 +101,13 @@ void CAdvancedSetupPage::ChooseCustom() {
     followFlag_ = false;
 }
 
-bool CAdvancedSetupPage::SaveFields() {
+bool CAdvancedSetupPage::ReadControls() {
     // While the offset follows the system the edit is disabled and its text is not used, so it
     // is not checked either: a refusal there could not be mended without leaving that choice.
     if (offsetEdit_->isEnabled()) {
         int typed = customOffset_;
-        if (!fx::ReadIntegerInRange(offsetEdit_, typed, MinOffset, MaxOffset, boxes_)) {
+        if (!fx::ReadIntegerInRange(offsetEdit_, typed, MinGmtOffsetHours, MaxTypedGmtOffsetHours,
+                                    boxes_)) {
             return false;
         }
         customOffset_ = typed;
@@ -120,19 +121,18 @@ bool CAdvancedSetupPage::SaveFields() {
 }
 
 bool CAdvancedSetupPage::OnKillActive() {
-    return SaveFields();
+    return ReadControls();
 }
 
 void CAdvancedSetupPage::OnOK() {
     // The sheet has checked the fields when this page was left or when OK was pressed.
-    SaveFields();
+    ReadControls();
     config_.followWindowsZone = followFlag_ ? 1 : 0;
     if (!followFlag_) {
         config_.gmtOffsetHours = customOffset_;
     }
     config_.FollowSystemZone(clock_.now());
     config_.calculationWay = calculationWay_;
-    config_.SaveSettings();
 }
 
 }  // namespace salvenor

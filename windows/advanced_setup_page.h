@@ -32,16 +32,13 @@ class CAdvancedSetupPage final : public CPropertyPage {
     // convention; on a refused offset the fields keep their values.
     bool OnKillActive() override;
 
-    // Stores the time-zone choice and the convention and saves the configuration file.
+    // Stores the time-zone choice and the convention in the record; the sheet saves the file.
     void OnOK() override;
 
     QRadioButton* followButton() const { return follow_; }
     QRadioButton* customButton() const { return custom_; }
     QLineEdit* offsetEdit() const { return offsetEdit_; }
     QRadioButton* wayButton(int way) const { return ways_.at(static_cast<std::size_t>(way)); }
-
-    static constexpr int MinOffset = -12;
-    static constexpr int MaxOffset = 13;
 
   protected:
     void OnInitPage() override;
@@ -53,7 +50,8 @@ class CAdvancedSetupPage final : public CPropertyPage {
 
     void ChooseFollow();
     void ChooseCustom();
-    bool SaveFields();
+    // Reads the controls into the page's fields; false (the fields unchanged) on a refused offset.
+    bool ReadControls();
 
     CConfigFile& config_;
     MessageBoxes& boxes_;

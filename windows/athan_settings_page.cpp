@@ -136,10 +136,10 @@ void CAthanSettingsPage::connectSignals() {
     connect(athanPlay_, &QAbstractButton::clicked, this, [this] { Play(athanPath_); });
     connect(fajrAthanPlay_, &QAbstractButton::clicked, this, [this] { Play(fajrAthanPath_); });
     connect(athanBrowse_, &QPushButton::clicked, this, [this] {
-        Browse({&athanPath_, athanEdit_, AthanInitialFileName});
+        Browse({&athanPath_, athanEdit_, AthanBrowseProposedName});
     });
     connect(fajrAthanBrowse_, &QPushButton::clicked, this, [this] {
-        Browse({&fajrAthanPath_, fajrAthanEdit_, FajrAthanInitialFileName});
+        Browse({&fajrAthanPath_, fajrAthanEdit_, FajrAthanBrowseProposedName});
     });
 }
 
@@ -176,7 +176,7 @@ void CAthanSettingsPage::setStartAtLogin(bool on) {
     }
 }
 
-void CAthanSettingsPage::SaveFields() {
+void CAthanSettingsPage::ReadControls() {
     athanPath_ = athanEdit_->text().toStdString();
     fajrAthanPath_ = fajrAthanEdit_->text().toStdString();
     switches_.showAthanAlert = showAlert_->isChecked() ? 1 : 0;
@@ -216,15 +216,14 @@ void CAthanSettingsPage::Play(const std::string& path) {
 }
 
 bool CAthanSettingsPage::OnKillActive() {
-    SaveFields();
+    ReadControls();
     return true;
 }
 
 void CAthanSettingsPage::OnOK() {
-    SaveFields();
+    ReadControls();
     config_.athanWavPath = athanPath_;
     config_.fajrAthanWavPath = fajrAthanPath_;
-    config_.SaveSettings();
 }
 
 }  // namespace salvenor

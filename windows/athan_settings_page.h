@@ -50,10 +50,10 @@ class CAthanSettingsPage final : public CPropertyPage {
     // Shared by both play buttons.
     bool playing() const { return playing_; }
 
-    // Saves the controls into the fields; nothing here can be refused.
+    // Reads the controls into the fields; nothing here can be refused.
     bool OnKillActive() override;
 
-    // Stores both paths and saves the configuration file.
+    // Stores both paths in the record; the sheet saves the file.
     void OnOK() override;
 
     QLineEdit* athanEdit() const { return athanEdit_; }
@@ -85,7 +85,7 @@ class CAthanSettingsPage final : public CPropertyPage {
     void connectSignals();
     void ShowFields();
     void ShowSwitches();
-    void SaveFields();
+    void ReadControls();
     void Browse(const SoundRow& row);
     void Play(const std::string& path);
 

@@ -399,7 +399,6 @@ void CCitySelectionPage::OnOK() {
     config_.cityName = SelectedCity.name;
     config_.countryName = currentCountryName_;
     config_.cityLetterIndex = letterIndex_;
-    config_.SaveSettings();
 }
 
 }  // namespace salvenor

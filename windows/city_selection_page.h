@@ -73,9 +73,9 @@ class CCitySelectionPage final : public CPropertyPage {
     // Refuses, with a message, a newly chosen country without a city of it.
     bool OnApplyCheck() override;
 
-    // Stores the country, the city, its letter and the coordinates' name together and saves the
-    // configuration file, unless the country is the database's "Not Valid" record, which is
-    // refused with a message.
+    // Stores the country, the city, its letter and the coordinates' name together in the record
+    // (the sheet saves the file), unless the country is the database's "Not Valid" record, which
+    // is refused with a message.
     void OnOK() override;
 
     CDropDownCombo* countryList() const { return countryList_; }

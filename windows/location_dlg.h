@@ -32,13 +32,6 @@ class CLocationDlg final : public QDialog {
     // their ranges.
     void accept() override;
 
-    static constexpr double MinLatitude = -90;
-    static constexpr double MaxLatitude = 90;
-    static constexpr double MinLongitude = -180;
-    static constexpr double MaxLongitude = 180;
-    static constexpr double MinAltitude = salvenor::MinAltitude;
-    static constexpr double MaxAltitude = salvenor::MaxAltitude;
-
     QLineEdit* longitudeEdit() const { return longitudeEdit_; }
     QLineEdit* latitudeEdit() const { return latitudeEdit_; }
     QLineEdit* altitudeEdit() const { return altitudeEdit_; }

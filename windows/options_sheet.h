@@ -43,15 +43,16 @@ struct OptionsSheetResult {
     int muteAllSounds = 0;
 };
 
-// Runs the sheet modally. The athan page stores its two paths, and saves, when OK runs it.
+// Runs the sheet modally. The athan page stores its two paths in the record when OK runs it;
+// nothing is saved until ApplyOptionsResult.
 // Without `chooseFile` "Browse..." opens the system's file dialog.
 OptionsSheetResult RunOptionsSheet(QWidget* parent, CConfigFile& config, MessageBoxes& boxes,
                                    SoundPlayer& sound, const Clock& clock,
                                    const std::string& installationFolder,
                                    SoundFileChooser chooseFile = {});
 
-// After OK: the record takes the three switches (each on when non-zero) and the file is saved
-// once more, so that what the user confirmed is on disk at once. After Cancel nothing changes.
+// After OK: the record takes the three switches (each on when non-zero) and the file is saved,
+// the sheet's one save (the paths and the switches together). After Cancel nothing changes.
 // The schedule reads the switches at the next prayer.
 void ApplyOptionsResult(CConfigFile& config, const OptionsSheetResult& result);
 

@@ -43,13 +43,15 @@ struct SetupSheetResult {
     CityCoordinates chosen;  // the selection page's coordinates when the sheet ended with OK
 };
 
-// Runs the sheet modally. The pages store their own fields, and save, when OK runs them.
+// Runs the sheet modally. The pages store their own fields in the record when OK runs them;
+// nothing is saved until ApplySetupResult.
 SetupSheetResult RunSetupSheet(QWidget* parent, CConfigFile& config, MessageBoxes& boxes,
                                const Clock& clock, const std::string& databaseDirectory,
                                SetupSheetMode mode);
 
-// After OK: the record takes the chosen latitude, longitude and altitude, and the file is saved
-// once more so that they are on disk at once. After Cancel nothing changes.
+// After OK: the record takes the chosen latitude, longitude and altitude, and the file is saved,
+// the sheet's one save (the pages' fields and the coordinates together). After Cancel nothing
+// changes and nothing is saved.
 void ApplySetupResult(CConfigFile& config, const SetupSheetResult& result);
 
 }  // namespace salvenor

@@ -14,10 +14,11 @@
 
 namespace salvenor {
 
-// The installation's folder of call-to-prayer files, and the names the dialog starts with.
+// The installation's folder of call-to-prayer files, and the file names the "Browse..." dialog
+// proposes for each row (what the dialog starts with, not a setting).
 inline constexpr const char* AthanFolderName = "Athan";
-inline constexpr const char* AthanInitialFileName = "Athan-1.wav";
-inline constexpr const char* FajrAthanInitialFileName = "AthanFajr.wav";
+inline constexpr const char* AthanBrowseProposedName = "Athan-1.wav";
+inline constexpr const char* FajrAthanBrowseProposedName = "AthanFajr.wav";
 // Added to a typed name that has no extension.
 inline constexpr const char* SoundFileDefaultSuffix = "wav";
 

@@ -60,14 +60,9 @@ ItlSetup MakeItlSetup() {
     return itl;
 }
 
-int DaysInMonth(int year, int month) {
-    static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : lengths[month - 1];
-}
-
 void NextDay(Date& date) {
-    if (++date.day > DaysInMonth(date.year, date.month)) {
+    ++date.day;
+    if (!salvenor::ClockDateExists(date.year, date.month, date.day)) {
         date.day = 1;
         if (++date.month > 12) {
             date.month = 1;

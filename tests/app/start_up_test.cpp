@@ -225,7 +225,7 @@ TEST_F(StartUpTest, CompletedSetupSavesTheChosenCityWithTheDefaults) {
             sheet.okButton()->click();
         })
         .then([this](QWidget& window) {
-            // Saved by the pages already: a working record, should the program end here.
+            // Saved by the sheet's OK already: a working record, should the program end here.
             const ConfigRecord early = testing::ReadBack(ConfigPath());
             EXPECT_EQ(early.cityName, "Cairo");
             EXPECT_EQ(early.athanWavPath, ".\\Athan\\Athan-1.wav");

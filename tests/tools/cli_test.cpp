@@ -159,6 +159,22 @@ TEST_F(CliTest, HijriAndGregorianConversions) {
     }
 }
 
+// A date on the command line is a day the clock has: the Gregorian century rule decides the 29th
+// of February, whatever the month table of the Hijri conversion counts.
+TEST_F(CliTest, DatesFollowTheGregorianCenturyRule) {
+    struct Case {
+        const char* date;
+        bool taken;
+    };
+    for (const Case& c : {Case{"2100-02-29", false}, Case{"2000-02-29", true},
+                          Case{"1900-02-29", false}, Case{"2024-02-29", true}}) {
+        SCOPED_TRACE(c.date);
+        const CliRun r = RunCli(std::string("hijri ") + c.date, folder());
+        EXPECT_EQ(r.status, c.taken ? 0 : 2) << r.err;
+        EXPECT_EQ(r.err.empty(), c.taken);
+    }
+}
+
 TEST_F(CliTest, ConfigPrintsEveryFieldInFileOrder) {
     const CliRun r =
         RunCli("config " + std::string(SALVENOR_TEST_DATA_DIR) + "/config/cairo.cfg", folder());

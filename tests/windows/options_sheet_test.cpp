@@ -99,11 +99,11 @@ TEST_F(OptionsSheetTest, OkRunsTheAthanPageEvenFromTheDatePage) {
     ASSERT_TRUE(s.SetActivePage(1));
     s.okButton()->click();
     EXPECT_EQ(s.result(), QDialog::Accepted);
-    EXPECT_EQ(ReadBack(f.config.configPath).athanWavPath, "/opt/sounds/athan.wav");
+    EXPECT_EQ(f.config.athanWavPath, "/opt/sounds/athan.wav");
 }
 
-// What the user confirmed, end to end: the page's OK saves the paths, the copy of the switches
-// saves again, and a fresh start loads both.
+// What the user confirmed, end to end: the page's OK stores the paths, the copy of the switches
+// joins them and saves the file once, and a fresh start loads both.
 TEST_F(OptionsSheetTest, OkCopiesTheSwitchesBackAndSavesThem) {
     const OptionsSheetResult result = RunDriven([this](COptionsSheet& s) {
         CAthanSettingsPage& page = *s.athanPage();
@@ -117,22 +117,38 @@ TEST_F(OptionsSheetTest, OkCopiesTheSwitchesBackAndSavesThem) {
     EXPECT_EQ(result.showAthanAlert, 0);
     EXPECT_EQ(result.barOnTopReminder, 1);
     EXPECT_EQ(result.muteAllSounds, 1);
-    // The page saved before the switches were copied in.
-    ConfigRecord saved = ReadBack(f.config.configPath);
-    EXPECT_EQ(saved.athanWavPath, f.athanFolder() + "Makkah.wav");
-    EXPECT_EQ(saved.showAthanAlert, 1);
-    EXPECT_EQ(saved.muteAllSounds, 0);
+    // Nothing is on disk until the switches are copied in.
+    EXPECT_FALSE(f.settings.configSaved());
+    EXPECT_EQ(f.config.athanWavPath, f.athanFolder() + "Makkah.wav");
 
     ApplyOptionsResult(f.config, result);
     EXPECT_EQ(f.config.showAthanAlert, 0);
     EXPECT_EQ(f.config.muteAllSounds, 1);
-    saved = ReadBack(f.config.configPath);
+    const ConfigRecord saved = ReadBack(f.config.configPath);
     EXPECT_EQ(static_cast<const ConfigRecord&>(f.config), saved);
+    EXPECT_EQ(saved.athanWavPath, f.athanFolder() + "Makkah.wav");
     EXPECT_EQ(saved.showAthanAlert, 0);
     EXPECT_EQ(saved.barOnTopReminder, 1);
     EXPECT_EQ(saved.muteAllSounds, 1);
-    EXPECT_EQ(saved.fajrAthanWavPath, DefaultFajrAthanWavPath);
+    EXPECT_EQ(saved.fajrAthanWavPath, FirstRunFajrAthanWavPath);
     EXPECT_THAT(f.boxes.entries, IsEmpty());
+}
+
+// One OK, one save: a file that cannot be written is reported once, after the paths and the
+// switches are both in the record.
+TEST_F(OptionsSheetTest, OkWritesTheFileOnce) {
+    f.config.configPath = f.path() + "/missing/zav.cfg";
+    const OptionsSheetResult result = RunDriven([](COptionsSheet& s) {
+        s.athanPage()->athanEdit()->setText("/opt/sounds/athan.wav");
+        s.athanPage()->muteCheck()->click();  // off -> on
+        s.okButton()->click();
+    });
+    ASSERT_TRUE(result.accepted);
+    EXPECT_THAT(f.boxes.entries, IsEmpty());
+    ApplyOptionsResult(f.config, result);
+    EXPECT_THAT(f.boxes.texts(), ElementsAre(texts::ConfigSaveError));
+    EXPECT_EQ(f.config.athanWavPath, "/opt/sounds/athan.wav");
+    EXPECT_EQ(f.config.muteAllSounds, 1);
 }
 
 // The login start is the desktop's autostart entry: the box shows whether it is there, and only
@@ -314,7 +330,7 @@ class SoundFileDialogTest : public ::testing::Test {
     std::optional<std::string> Run(const std::function<void(QFileDialog&)>& act) {
         testing::WhenModalOpens<QFileDialog>(act);
         return ChooseSoundFileWithDialog(nullptr,
-                                         MakeSoundFileRequest(f.path(), AthanInitialFileName));
+                                         MakeSoundFileRequest(f.path(), AthanBrowseProposedName));
     }
 
     testing::OptionsFolder f;

@@ -33,6 +33,11 @@ constexpr int Egypt = 1;
 constexpr int France = 2;
 constexpr const char* OutOfRange = "Please enter an integer between -12 and 13.";
 
+// What the program does after the OK of a sheet shown here: RunSetupSheet's result, applied.
+void ApplyAfterOk(SettingsFolder& folder, const CSetupSheet& s) {
+    ApplySetupResult(folder.config, {true, s.selectionPage()->SelectedCity.coordinates});
+}
+
 class SetupSheetTest : public ::testing::Test {
   protected:
     SetupSheetTest() {
@@ -98,7 +103,8 @@ TEST_F(SetupSheetTest, OkRunsOnlyThePagesThatWereShown) {
     EXPECT_EQ(s.result(), QDialog::Accepted);
     EXPECT_FALSE(s.advancedPage()->created());
     EXPECT_EQ(folder.config.gmtOffsetHours, 9);
-    EXPECT_EQ(ReadBack(folder.config.configPath).gmtOffsetHours, 9);  // saved by the first page
+    ApplyAfterOk(folder, s);
+    EXPECT_EQ(ReadBack(folder.config.configPath).gmtOffsetHours, 9);
 }
 
 TEST_F(SetupSheetTest, OkRunsEveryShownPageInOrder) {
@@ -112,6 +118,7 @@ TEST_F(SetupSheetTest, OkRunsEveryShownPageInOrder) {
     s.okButton()->click();
 
     EXPECT_EQ(s.result(), QDialog::Accepted);
+    ApplyAfterOk(folder, s);
     const ConfigRecord saved = ReadBack(folder.config.configPath);
     EXPECT_EQ(saved.countryName, "France");
     EXPECT_EQ(saved.calculationWay, 3);
@@ -139,6 +146,7 @@ TEST_F(SetupSheetTest, RefusedOffsetAtOkKeepsTheSheetOpen) {
     s.advancedPage()->offsetEdit()->setText("13");
     s.okButton()->click();
     EXPECT_FALSE(s.isVisible());
+    ApplyAfterOk(folder, s);
     EXPECT_EQ(ReadBack(folder.config.configPath).gmtOffsetHours, 13);
 }
 
@@ -187,8 +195,8 @@ TEST_F(SetupSheetTest, ChosenCityReachesTheFileAfterOk) {
     EXPECT_EQ(result.chosen.longitude, 32.8998);
     EXPECT_EQ(result.chosen.altitude, 194.0);
 
-    // The page saved before the coordinates were copied in; the copy saves once more.
-    EXPECT_EQ(ReadBack(folder.config.configPath).latitude, 31.2001);
+    // Nothing is on disk until the coordinates are copied in: the sheet saves once, then.
+    EXPECT_FALSE(folder.configSaved());
     ApplySetupResult(folder.config, result);
     const ConfigRecord saved = ReadBack(folder.config.configPath);
     EXPECT_EQ(saved.cityName, "Aswan");
@@ -276,6 +284,26 @@ TEST_F(SetupSheetTest, WhatTheBoxShowsAtOkIsSaved) {
         folder.config.longitude = 29.9187;
         folder.config.altitude = 5;
     }
+}
+
+// One OK, one save: both pages and the coordinates go in first, then the file is written once,
+// so a file that cannot be written is reported once, not once a page.
+TEST_F(SetupSheetTest, OkWritesTheFileOnceAfterEveryPage) {
+    folder.config.configPath = folder.path() + "/missing/zav.cfg";
+    const SetupSheetResult result =
+        RunDriven(folder, clock, SetupSheetMode::Setup, [](CSetupSheet& s) {
+            testing::KeyDown(s.selectionPage()->cityList());  // Alexandria -> Aswan
+            ASSERT_TRUE(s.SetActivePage(1));
+            s.advancedPage()->wayButton(2)->click();
+            s.okButton()->click();
+        });
+    ASSERT_TRUE(result.accepted);
+    EXPECT_THAT(folder.boxes.texts(), IsEmpty());
+    ApplySetupResult(folder.config, result);
+    EXPECT_THAT(folder.boxes.texts(), ElementsAre(texts::ConfigSaveError));
+    EXPECT_EQ(folder.config.cityName, "Aswan");  // the record in memory stays in force
+    EXPECT_EQ(folder.config.calculationWay, 2);
+    EXPECT_EQ(folder.config.latitude, 24.0889);
 }
 
 TEST_F(SetupSheetTest, CancelledSheetChangesNothing) {

@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "core/prayer_times.h"
 #include "core/str_printf.h"
 
 namespace salvenor::geonames {
@@ -406,8 +407,7 @@ std::optional<Place> ParsePlace(std::string_view line, std::string* error) {
         return fail("the geonameid is not a number");
     }
     if (!ParseWhole(f[4], place.latitude) || !ParseWhole(f[5], place.longitude) ||
-        !std::isfinite(place.latitude) || !std::isfinite(place.longitude) ||
-        std::fabs(place.latitude) > 90.0 || std::fabs(place.longitude) > 180.0) {
+        !ValidLatitude(place.latitude) || !ValidLongitude(place.longitude)) {
         return fail("latitude or longitude is not a valid number");
     }
     if (f[8].size() != 2) {

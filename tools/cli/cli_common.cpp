@@ -129,31 +129,20 @@ std::optional<double> ParseNumber(std::string_view text, double min, double max)
     return value;
 }
 
-namespace {
-
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysIn(int year, int month) {
-    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
-}
-
-}  // namespace
-
 std::optional<Date> ParseDate(std::string_view text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
         return std::nullopt;
     }
-    const auto year = ParseDigits(text.substr(0, 4), 1, 9999);
+    const auto year = ParseDigits(text.substr(0, 4), 1, MaxCalendarYear);
     const auto month = ParseDigits(text.substr(5, 2), 1, 12);
     const auto day = ParseDigits(text.substr(8, 2), 1, 31);
     if (!year || !month || !day) {
         return std::nullopt;
     }
     const Date date{static_cast<int>(*day), static_cast<int>(*month), static_cast<int>(*year)};
-    if (date.day > DaysIn(date.year, date.month) ||
+    // The days the clock has (the times and the Hijri date are taken at the day's noon, which a
+    // day the clock does not have would move into March) that the calendars serve.
+    if (!ClockDateExists(date.year, date.month, date.day) ||
         !GregorianDateSupported(date.year, date.month, date.day)) {
         return std::nullopt;
     }

@@ -54,14 +54,19 @@ std::optional<double> ParseNumber(std::string_view text, double min, double max)
 // Dates are the calendar core's GregorianDate (day, month, year).
 using Date = GregorianDate;
 
-// YYYY-MM-DD in digits, a real day of the Gregorian calendar (2007-02-30 and 1900-02-29 are
-// refused) that the calendars serve: from the Hijri epoch (28 July 622) to the year 9999.
+// YYYY-MM-DD in digits: a day the clock has (ClockDateExists: the Gregorian calendar with its
+// century rule, so 2007-02-30, 1900-02-29 and 2100-02-29 are refused) that the calendars serve,
+// from the Hijri epoch (28 July 622) to the year 9999. The command line follows the clock rather
+// than the month table's calendar because every date it takes is turned into a clock time (its
+// noon), and a day the clock does not have would be answered for 1 March under the wrong date.
 std::optional<Date> ParseDate(std::string_view text);
 
 // The one line for a date or month outside what the calendars serve.
 inline constexpr std::string_view CalendarRange =
     "the calendars serve the Hijri years 1 to 9999 and the Gregorian days from 28 July 622 (the "
     "first day of the Hijri year 1) to the year 9999";
+// The line above and the help text name the calendars' last year in words.
+static_assert(MaxCalendarYear == 9999);
 
 // Today's local date.
 Date Today();

@@ -65,12 +65,16 @@ std::string ParseTimesOptions(const Args& args, TimesOptions& o) {
             }
             o.days = *n;
         } else if (a == "--lat") {
-            if (!(o.latitude = ParseNumber(v, -90.0, 90.0))) {
-                return "--lat takes degrees from -90 to 90, not '" + v + "'";
+            if (!(o.latitude = ParseNumber(v, MinLatitude, MaxLatitude))) {
+                return StrPrintf("--lat takes degrees from %g to %g, not '", MinLatitude,
+                                 MaxLatitude) +
+                       v + "'";
             }
         } else if (a == "--lon") {
-            if (!(o.longitude = ParseNumber(v, -180.0, 180.0))) {
-                return "--lon takes degrees from -180 to 180, not '" + v + "'";
+            if (!(o.longitude = ParseNumber(v, MinLongitude, MaxLongitude))) {
+                return StrPrintf("--lon takes degrees from %g to %g, not '", MinLongitude,
+                                 MaxLongitude) +
+                       v + "'";
             }
         } else if (a == "--alt") {
             if (!(o.altitude = ParseNumber(v, MinAltitude, MaxAltitude))) {
@@ -79,8 +83,10 @@ std::string ParseTimesOptions(const Args& args, TimesOptions& o) {
                        v + "'";
             }
         } else if (a == "--gmt") {
-            if (!(o.gmtHours = ParseNumber(v, -12.0, 14.0))) {
-                return "--gmt takes hours from -12 to 14, not '" + v + "'";
+            if (!(o.gmtHours = ParseNumber(v, MinGmtOffsetHours, MaxGmtOffsetHours))) {
+                return StrPrintf("--gmt takes hours from %d to %d, not '", MinGmtOffsetHours,
+                                 MaxGmtOffsetHours) +
+                       v + "'";
             }
         } else if (a == "--way") {
             if (!(o.way = ParseInteger(v, 0, 3))) {
@@ -129,7 +135,7 @@ int RunTimes(const Args& args) {
             MakeLocal(first.year, first.month, first.day + static_cast<int>(k), 12, 0, 0);
         const CalendarFields day = BreakLocal(when);
         // The daylight-saving state of the day itself, unless it is forced on.
-        settings.daylightSavingActive = o.dst || (fromFile && day.isDst == 1);
+        settings.daylightSavingActive = o.dst || (fromFile && DaylightSavingIn(day));
         const auto times = ComputePrayerTimes(when, settings);
         std::string line = FormatDate({day.day, day.month, day.year});
         for (int i = 0; i < 6; ++i) {
@@ -165,13 +171,13 @@ int RunGregorian(const Args& args) {
     if (args.size() != 3) {
         return UsageError("gregorian takes a Hijri YEAR MONTH DAY");
     }
-    const auto year = ParseDigits(args[0], 1, 9999);
+    const auto year = ParseDigits(args[0], 1, MaxCalendarYear);
     const auto month = ParseDigits(args[1], 1, 12);
     const auto day = ParseDigits(args[2], 1, 30);
     if (!year || !month || !day) {
-        return UsageError(
-            "a Hijri date is a YEAR from 1 to 9999, a MONTH from 1 to 12 and a DAY "
-            "from 1 to 30");
+        return UsageError(StrPrintf(
+            "a Hijri date is a YEAR from 1 to %d, a MONTH from 1 to 12 and a DAY from 1 to 30",
+            MaxCalendarYear));
     }
     std::cout << FormatDate(HijriToGregorian(
                      {static_cast<int>(*day), static_cast<int>(*month), static_cast<int>(*year)}))

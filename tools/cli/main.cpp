@@ -50,6 +50,10 @@ which the `salvenor` launcher prepares (and creates when it is missing) as it do
 and reads the city database and templates of the installation through it. A FILE given to
 `config` is taken from where you are.
 
+A date YYYY-MM-DD is a day of the Gregorian calendar as the system clock counts it, century
+rule included (2000-02-29 exists, 1900-02-29 and 2100-02-29 do not), from 28 July 622 (the
+first day of the Hijri year 1) to the year 9999.
+
 Exit status: 0 done, 1 the command reported a failure, 2 bad arguments.
 )";
 

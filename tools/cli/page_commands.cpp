@@ -55,7 +55,7 @@ int RunTodayPage(const Args& args) {
     const ClockTime now = SystemClock().now();
     config.FollowSystemZone(now);
     // The running program keeps the daylight-saving flag at the local clock's state.
-    config.daylightSavingActive = BreakLocal(now).isDst == 1 ? 1 : 0;
+    config.daylightSavingActive = DaylightSavingAt(now) ? 1 : 0;
     const TodayPageTexts texts = GatherTodayTexts(now, config, config.prayerSettings());
     if (!BuildTodayPage(texts, folder, boxes)) {
         return ExitFailure;

@@ -11,14 +11,14 @@ std::unique_ptr<QDialog> MakeAthanWindow(AlertParts& parts, int prayerIndex, QWi
     // one after it, both the same day here (the tour never shows Isha).
     const CConfigFile& config = parts.context.config;
     const auto times = ComputePrayerTimes(parts.context.clock.now(), config.prayerSettings());
-    AthanRequest request;
-    request.prayerIndex = prayerIndex;
-    request.prayerTime = times.at(static_cast<std::size_t>(prayerIndex));
-    request.nextIndex = prayerIndex + 1;
-    request.nextTime = times.at(static_cast<std::size_t>(prayerIndex + 1));
-    request.soundPath = AthanSoundFor(prayerIndex, config);
-    request.playSound = config.muteAllSounds == 0;
-    return std::make_unique<CAthanDlg>(request, parts.context, parent);
+    PrayerEvent prayer;
+    prayer.index = prayerIndex;
+    prayer.time = times.at(static_cast<std::size_t>(prayerIndex));
+    PrayerEvent next;
+    next.index = prayerIndex + 1;
+    next.time = times.at(static_cast<std::size_t>(prayerIndex + 1));
+    return std::make_unique<CAthanDlg>(MakeAthanRequest(prayer, next, config), parts.context,
+                                       parent);
 }
 
 std::unique_ptr<QDialog> MakeReminderWindow(AlertParts& parts, QWidget* parent) {

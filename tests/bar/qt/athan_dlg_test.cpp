@@ -92,10 +92,10 @@ TEST_F(AlertWindowTest, PlaysTheRequestedCallWhenOpened) {
         std::vector<std::string> requests;
     };
     const Case cases[] = {
-        {Request(Fajr, 4.1, Shrook, 5.5, DefaultFajrAthanWavPath), {"play:./Athan/athanFajr.wav"}},
+        {Request(Fajr, 4.1, Shrook, 5.5, FirstRunFajrAthanWavPath), {"play:./Athan/athanFajr.wav"}},
         {Request(Asr, 15.5, Maghrib, 18, ".\\Calls\\mine.wav"), {"play:./Calls/mine.wav"}},
         {Request(Maghrib, 18, Isha, 19.5, "Athan-1.wav"), {"play:Athan-1.wav"}},
-        {Request(Asr, 15.5, Maghrib, 18, DefaultAthanWavPath, false), {}},
+        {Request(Asr, 15.5, Maghrib, 18, FirstRunAthanWavPath, false), {}},
     };
     for (const auto& c : cases) {
         sound.requests.clear();
@@ -130,7 +130,7 @@ TEST_F(AlertWindowTest, NoSoundDeviceIsSaidOnceARun) {
         context.noDeviceNoticeShown = false;  // a new run
         for (std::size_t i = 0; i < c.plays.size(); ++i) {
             sound.requests.clear();
-            CAthanDlg dlg(Request(Asr, 15.5, Maghrib, 18, DefaultAthanWavPath, c.plays[i]),
+            CAthanDlg dlg(Request(Asr, 15.5, Maghrib, 18, FirstRunAthanWavPath, c.plays[i]),
                           context);
             dlg.show();
             const auto* line = dlg.findChild<QLabel*>(QStringLiteral("noSoundDevice"));
@@ -198,7 +198,7 @@ TEST_F(AlertWindowTest, ButtonsArmTheReminderAndStopOrKeepTheSound) {
     for (const auto& c : cases) {
         sound.requests.clear();
         armed.clear();
-        CAthanDlg dlg(Request(Thuhr, 12.5, Asr, 15, DefaultAthanWavPath, !c.muted), context);
+        CAthanDlg dlg(Request(Thuhr, 12.5, Asr, 15, FirstRunAthanWavPath, !c.muted), context);
         RecordReminders(dlg);
         QSignalSpy finished(&dlg, &QDialog::finished);
         dlg.show();

@@ -35,8 +35,8 @@ class AlertWindowTest : public ::testing::Test {
         config.longitude = 31.25;
         config.calculationWay = 0;
         config.gmtOffsetHours = 0;
-        config.athanWavPath = DefaultAthanWavPath;
-        config.fajrAthanWavPath = DefaultFajrAthanWavPath;
+        config.athanWavPath = FirstRunAthanWavPath;
+        config.fajrAthanWavPath = FirstRunFajrAthanWavPath;
     }
 
     // The reminder minutes each arming was asked for, in order.
@@ -59,7 +59,7 @@ class AlertWindowTest : public ::testing::Test {
 // The request the schedule hands the window for a prayer at a decimal hour, with the prayer after
 // it, the stored sound and whether it sounds.
 inline AthanRequest Request(int index, DecimalHours time, int next = Asr,
-                            DecimalHours nextTime = 15, const char* sound = DefaultAthanWavPath,
+                            DecimalHours nextTime = 15, const char* sound = FirstRunAthanWavPath,
                             bool play = true) {
     AthanRequest r;
     r.prayerIndex = index;
