@@ -3,39 +3,31 @@
 #pragma once
 
 #include <filesystem>
-#include <random>
 #include <string>
 
 #include "tests/support/files.h"
+#include "tests/support/temp_dir.h"
 
 namespace salvenor::testing {
 
-// <temp>/salvenor-pages-XXXX/inst is the installation folder, so that the folder one level above
+// <temp>/salvenor-test-XXXX/inst is the installation folder, so that the folder one level above
 // it (where the trailer is looked for first) belongs to the test as well.
 class InstallationFolder {
   public:
-    InstallationFolder() {
-        std::random_device rd;
-        root_ = std::filesystem::temp_directory_path() /
-                ("salvenor-pages-" + std::to_string(rd()) + std::to_string(rd()));
-        dir_ = root_ / "inst";
+    InstallationFolder() : dir_(root_.path() / "inst") {
         for (const char* sub :
              {"Calendar/TEMP", "Calendar/Output", "Calendar/Hijri/Month", "Calendar/Meladi/Month",
               "Calendar/SalaTimeDlg/HTML/tmp", "Calendar/Trailers"}) {
             std::filesystem::create_directories(dir_ / sub);
         }
     }
-    ~InstallationFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
-    }
-    InstallationFolder(const InstallationFolder&) = delete;
-    InstallationFolder& operator=(const InstallationFolder&) = delete;
 
     std::string path() const { return dir_.string(); }
     std::filesystem::path at(const std::string& relative) const { return dir_ / relative; }
     // The folder above the installation folder.
-    std::filesystem::path above(const std::string& relative) const { return root_ / relative; }
+    std::filesystem::path above(const std::string& relative) const {
+        return root_.path() / relative;
+    }
 
     void writeFile(const std::filesystem::path& file, const std::string& text) const {
         WriteText(file, text);
@@ -51,7 +43,7 @@ class InstallationFolder {
     }
 
   private:
-    std::filesystem::path root_;
+    TempDir root_;
     std::filesystem::path dir_;
 };
 
