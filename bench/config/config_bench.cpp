@@ -5,6 +5,7 @@
 
 #include "config/config_file.h"
 #include "platform/message_boxes.h"
+#include "tests/support/cairo.h"
 
 namespace {
 
@@ -13,12 +14,8 @@ std::string BenchPath() {
 }
 
 void FillRecord(salvenor::ConfigRecord& r) {
-    r.gmtOffsetHours = 2;
+    salvenor::testing::SetCairoExample(r);
     r.followWindowsZone = 1;
-    r.cityName = "Cairo";
-    r.countryName = "Egypt";
-    r.latitude = 30.05;
-    r.longitude = 31.25;
     salvenor::ApplyFirstRunDefaults(r);
 }
 

@@ -9,14 +9,16 @@
 #include "core/local_time.h"
 #include "core/prayer_times.h"
 #include "itl/prayer.h"
+#include "tests/support/cairo.h"
+#include "tests/support/time_zone.h"
 
 namespace {
 
 using salvenor::PrayerSettings;
 
 constexpr int Days = 100000;
-constexpr double Latitude = 30.05;
-constexpr double Longitude = 31.25;
+constexpr double Latitude = salvenor::testing::CairoLatitude;
+constexpr double Longitude = salvenor::testing::CairoLongitude;
 constexpr int GmtHours = 2;
 
 // Our day is given as a clock time, so its local break-down (the C library's) is part of our
@@ -25,9 +27,8 @@ constexpr int GmtHours = 2;
 // daylight-saving rule on every break-down, which costs more than our whole computation.
 const char* const Zones[] = {"Africa/Johannesburg", "Africa/Cairo"};
 
-void UseZone(const benchmark::State& state) {
-    setenv("TZ", Zones[state.range(0)], 1);
-    tzset();
+salvenor::testing::ScopedTimeZone UseZone(const benchmark::State& state) {
+    return salvenor::testing::ScopedTimeZone(Zones[state.range(0)]);
 }
 
 PrayerSettings OurSettings() {
@@ -105,7 +106,7 @@ double ItlDays(const ItlSetup& itl) {
 }
 
 void BM_OneDay_Ours(benchmark::State& state) {
-    UseZone(state);
+    const auto zone = UseZone(state);
     const PrayerSettings settings = OurSettings();
     const std::int64_t when = salvenor::MakeLocal(2007, 3, 21, 12, 0, 0);
     for (auto _ : state) {
@@ -130,7 +131,7 @@ void BM_OneDay_Libitl(benchmark::State& state) {
 BENCHMARK(BM_OneDay_Libitl);
 
 void BM_100kDays_Ours(benchmark::State& state) {
-    UseZone(state);
+    const auto zone = UseZone(state);
     const PrayerSettings settings = OurSettings();
     const std::int64_t start = salvenor::MakeLocal(2000, 1, 1, 12, 0, 0);
     for (auto _ : state) {
@@ -183,7 +184,7 @@ void RunRatio(benchmark::State& state, OurSide ourDays) {
 
 // Our days given as clock times, so the C library's local break-down is part of our side.
 void BM_100kDays_Ratio(benchmark::State& state) {
-    UseZone(state);
+    const auto zone = UseZone(state);
     const PrayerSettings settings = OurSettings();
     const std::int64_t start = salvenor::MakeLocal(2000, 1, 1, 12, 0, 0);
     RunRatio(state, [&] { return OurDays(start, settings); });

@@ -4,39 +4,22 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <random>
 #include <string>
 
 #include "config/config_file.h"
 #include "pages/month_page.h"
 #include "pages/today_page.h"
 #include "platform/message_boxes.h"
+#include "tests/support/cairo.h"
+#include "tests/support/installation_folder.h"
 
 namespace salvenor {
 namespace {
 
-class ScratchInstallation {
+// The shipped page templates in a scratch installation folder.
+class ScratchInstallation : public testing::InstallationFolder {
   public:
-    ScratchInstallation() {
-        std::random_device rd;
-        dir_ = std::filesystem::temp_directory_path() /
-               ("salvenor-bench-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(dir_);
-        std::filesystem::copy(std::filesystem::path(SALVENOR_SOURCE_DATA_DIR) / "Calendar",
-                              dir_ / "Calendar", std::filesystem::copy_options::recursive);
-        for (const char* sub :
-             {"Calendar/TEMP", "Calendar/Output", "Calendar/SalaTimeDlg/HTML/tmp"}) {
-            std::filesystem::create_directories(dir_ / sub);
-        }
-    }
-    ~ScratchInstallation() {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-    }
-    std::string path() const { return dir_.string(); }
-
-  private:
-    std::filesystem::path dir_;
+    ScratchInstallation() { copyCalendarFrom(SALVENOR_SOURCE_DATA_DIR); }
 };
 
 void MonthPage(benchmark::State& state, CalendarKind kind, int year, int month) {
@@ -64,11 +47,7 @@ void BM_TodayPage(benchmark::State& state) {
     const ScratchInstallation folder;
     SilentMessageBoxes boxes;
     CConfigFile config(boxes);
-    config.countryName = "Egypt";
-    config.cityName = "Cairo";
-    config.latitude = 30.05;
-    config.longitude = 31.25;
-    config.gmtOffsetHours = 2;
+    testing::SetCairoExample(config);
     const std::int64_t now = 1174474800;  // 21 March 2007, 11:00 UTC
     for (auto _ : state) {
         const TodayPageTexts texts = GatherTodayTexts(now, config, config.prayerSettings());

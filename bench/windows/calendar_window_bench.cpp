@@ -9,11 +9,11 @@
 #include <QToolButton>
 #include <cstdlib>
 #include <filesystem>
-#include <random>
 #include <string>
 
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
+#include "tests/support/installation_folder.h"
 #include "windows/arrow_spin.h"
 #include "windows/month_calendar_dlg.h"
 #include "windows/page_dialogs.h"
@@ -21,29 +21,10 @@
 namespace salvenor {
 namespace {
 
-class ScratchInstallation {
+// The shipped page templates in a scratch installation folder.
+class ScratchInstallation : public testing::InstallationFolder {
   public:
-    ScratchInstallation() {
-        std::random_device rd;
-        dir_ = std::filesystem::temp_directory_path() /
-               ("salvenor-bench-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(dir_);
-        std::filesystem::copy(std::filesystem::path(SALVENOR_SOURCE_DATA_DIR) / "Calendar",
-                              dir_ / "Calendar", std::filesystem::copy_options::recursive);
-        for (const char* sub : {"Calendar/TEMP", "Calendar/Output"}) {
-            std::filesystem::create_directories(dir_ / sub);
-        }
-    }
-    ~ScratchInstallation() {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-    }
-    ScratchInstallation(const ScratchInstallation&) = delete;
-    ScratchInstallation& operator=(const ScratchInstallation&) = delete;
-    std::string path() const { return dir_.string(); }
-
-  private:
-    std::filesystem::path dir_;
+    ScratchInstallation() { copyCalendarFrom(SALVENOR_SOURCE_DATA_DIR); }
 };
 
 // The dialogs are never opened here.

@@ -416,20 +416,22 @@ void CheckEveryMinute(const Place& place, int year, int month, int day) {
     }
 }
 
-TEST(EveryMinute, Cairo) {
-    CheckEveryMinute(Cairo, 2024, 1, 15);
-}
-TEST(EveryMinute, CairoInSummerTime) {
-    CheckEveryMinute(Cairo, 2024, 6, 20);
-}
-TEST(EveryMinute, LondonClocksGoForward) {
-    CheckEveryMinute(London, 2024, 3, 31);
-}
-TEST(EveryMinute, LondonClocksGoBack) {
-    CheckEveryMinute(London, 2024, 10, 27);
-}
-TEST(EveryMinute, Kolkata) {
-    CheckEveryMinute(Kolkata, 2024, 9, 2);
+TEST(EveryMinute, MatchesTheDaysTimesInEveryZone) {
+    const struct {
+        const char* name;
+        const Place& place;
+        int year, month, day;
+    } cases[] = {
+        {"Cairo", Cairo, 2024, 1, 15},
+        {"CairoInSummerTime", Cairo, 2024, 6, 20},
+        {"LondonClocksGoForward", London, 2024, 3, 31},
+        {"LondonClocksGoBack", London, 2024, 10, 27},
+        {"Kolkata", Kolkata, 2024, 9, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CheckEveryMinute(c.place, c.year, c.month, c.day);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -517,20 +519,22 @@ void CheckWholeDays(const Place& place, int year, int month, int day, int days) 
     }
 }
 
-TEST(WholeDay, CairoWinter) {
-    CheckWholeDays(Cairo, 2024, 1, 15, 2);
-}
-TEST(WholeDay, CairoAcrossItsSummerTimeStart) {
-    CheckWholeDays(Cairo, 2024, 4, 25, 2);
-}
-TEST(WholeDay, LondonAcrossClocksGoingForward) {
-    CheckWholeDays(London, 2024, 3, 30, 2);
-}
-TEST(WholeDay, LondonAcrossClocksGoingBack) {
-    CheckWholeDays(London, 2024, 10, 26, 2);
-}
-TEST(WholeDay, Kolkata) {
-    CheckWholeDays(Kolkata, 2024, 9, 2, 1);
+TEST(WholeDay, RunsWholeDaysInEveryZone) {
+    const struct {
+        const char* name;
+        const Place& place;
+        int year, month, day, days;
+    } cases[] = {
+        {"CairoWinter", Cairo, 2024, 1, 15, 2},
+        {"CairoAcrossItsSummerTimeStart", Cairo, 2024, 4, 25, 2},
+        {"LondonAcrossClocksGoingForward", London, 2024, 3, 30, 2},
+        {"LondonAcrossClocksGoingBack", London, 2024, 10, 26, 2},
+        {"Kolkata", Kolkata, 2024, 9, 2, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CheckWholeDays(c.place, c.year, c.month, c.day, c.days);
+    }
 }
 
 TEST(WholeDay, ClockChangeRenamesTheTimeOnTheNewClock) {
@@ -1134,17 +1138,20 @@ void CheckLongRun(const Place& place) {
     EXPECT_GT(athans, 400u * 4);
 }
 
-TEST(LongRun, AtTheArcticCircleEuropeHelsinki) {
-    CheckLongRun(Rovaniemi);
-}
-TEST(LongRun, UmUlQuraAtTheArcticCircle) {
-    CheckLongRun({"Europe/Helsinki", 66.5, 25.7, 2, UmmAlQura, false});
-}
-TEST(LongRun, OsloEuropeOslo) {
-    CheckLongRun({"Europe/Oslo", 59.9, 10.75, 1, EgyptianSurvey, false});
-}
-TEST(LongRun, SouthernSummerAt64South) {
-    CheckLongRun({"Antarctica/McMurdo", -64.0, 166.0, 12, Isna, false});
+TEST(LongRun, KeepsTheScheduleAtHighLatitudes) {
+    const struct {
+        const char* name;
+        Place place;
+    } cases[] = {
+        {"AtTheArcticCircleEuropeHelsinki", Rovaniemi},
+        {"UmUlQuraAtTheArcticCircle", {"Europe/Helsinki", 66.5, 25.7, 2, UmmAlQura, false}},
+        {"OsloEuropeOslo", {"Europe/Oslo", 59.9, 10.75, 1, EgyptianSurvey, false}},
+        {"SouthernSummerAt64South", {"Antarctica/McMurdo", -64.0, 166.0, 12, Isna, false}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CheckLongRun(c.place);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -22,13 +22,6 @@ std::string Bytes(std::initializer_list<int> values) {
     return out;
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 TEST(CityDatabaseWriter, WritesTheDocumentedLayout) {
     CityDatabaseWriter writer;
     ASSERT_TRUE(writer.AddCountry({"Ab", {{"Ab", "X", 1.0, 2.0, -0.5}}}));
@@ -47,8 +40,8 @@ TEST(CityDatabaseWriter, WritesTheDocumentedLayout) {
 
     TempFolder folder;
     ASSERT_TRUE(writer.WriteFiles(folder.path()));
-    EXPECT_EQ(ReadFile(folder.file("world.sum")), summary);
-    EXPECT_EQ(ReadFile(folder.file("IndexWorld.zav")), cities);
+    EXPECT_EQ(testing::ReadText(folder.file("world.sum")), summary);
+    EXPECT_EQ(testing::ReadText(folder.file("IndexWorld.zav")), cities);
 }
 
 TEST(CityDatabaseWriter, ReplacesOlderFilesWhole) {
@@ -59,8 +52,8 @@ TEST(CityDatabaseWriter, ReplacesOlderFilesWhole) {
     CityDatabaseWriter small;
     ASSERT_TRUE(small.AddCountryAtEnd("X"));
     ASSERT_TRUE(small.WriteFiles(folder.path()));
-    EXPECT_EQ(ReadFile(folder.file("world.sum")), small.summaryBytes());
-    EXPECT_EQ(ReadFile(folder.file("IndexWorld.zav")), "");
+    EXPECT_EQ(testing::ReadText(folder.file("world.sum")), small.summaryBytes());
+    EXPECT_EQ(testing::ReadText(folder.file("IndexWorld.zav")), "");
     // Nothing but the two files is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
                             std::filesystem::directory_iterator()),

@@ -120,12 +120,9 @@ TEST_F(CityCommands, AMissingDatabaseIsReported) {
 TEST_F(CityCommands, ADamagedDatabaseIsReportedWithStatusOne) {
     const std::string summary = folder_.file("world.sum");
     const std::string cities = folder_.file("IndexWorld.zav");
-    const auto bytes = [](const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    };
+    const auto bytes = [](const std::string& path) { return testing::ReadText(path); };
     const auto write = [](const std::string& path, const std::string& content) {
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+        testing::WriteText(path, content);
     };
     const std::string goodSummary = bytes(summary);
     const std::string goodCities = bytes(cities);

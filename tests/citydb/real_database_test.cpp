@@ -31,8 +31,7 @@ struct BlockCount {
 };
 
 BlockCount CountRecords(const std::string& path, std::uint32_t offset) {
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = testing::ReadText(path);
     const auto u32 = [&bytes](std::size_t at) {
         return DecodeU32(reinterpret_cast<const unsigned char*>(bytes.substr(at, 4).data()));
     };

@@ -152,33 +152,42 @@ const Sample Samples[] = {
     {1.29, 103.85, 8, 4, 15},
 };
 
-TEST(ComputePrayerTime, DaylightSavingAddsExactlyOneHourToEveryTime) {
-    const ScopedTimeZone tz("UTC");
-    for (const Sample& p : Samples) {
-        const std::int64_t when = MakeLocal(2008, p.month, p.day, 12, 0, 0);
-        for (int way = 0; way < 4; ++way) {
-            PrayerSettings s = Place(p.latitude, p.longitude, p.gmtHours, way);
-            const auto standard = ComputePrayerTimes(when, s);
-            s.daylightSavingActive = true;
-            const auto summer = ComputePrayerTimes(when, s);
-            for (int i = 0; i < 6; ++i) {
-                EXPECT_NEAR(summer[i] - standard[i], 1.0, 1e-12) << p.latitude << " " << i;
-            }
-        }
-    }
-}
+// A change of the settings that moves every one of the six times by the same amount, at every
+// sample place and for every convention named.
+struct ShiftCase {
+    const char* name;
+    const char* zone;
+    int year;
+    int ways;  // conventions 0 .. ways - 1
+    void (*before)(PrayerSettings&);
+    void (*after)(PrayerSettings&);
+    double hours;
+};
 
-TEST(ComputePrayerTime, HalfHourZoneShiftsEveryTimeByHalfAnHour) {
-    const ScopedTimeZone tz("Asia/Kolkata");
-    for (const Sample& p : Samples) {
-        const std::int64_t when = MakeLocal(2009, p.month, p.day, 12, 0, 0);
-        PrayerSettings s = Place(p.latitude, p.longitude, 0);
-        s.gmtOffsetMinutes = 300;
-        const auto five = ComputePrayerTimes(when, s);
-        s.gmtOffsetMinutes = 330;
-        const auto fiveAndHalf = ComputePrayerTimes(when, s);
-        for (int i = 0; i < 6; ++i) {
-            EXPECT_NEAR(fiveAndHalf[i] - five[i], 0.5, 1e-12) << p.latitude << " " << i;
+const ShiftCase Shifts[] = {
+    {"DaylightSavingAddsExactlyOneHourToEveryTime", "UTC", 2008, 4, [](PrayerSettings&) {},
+     [](PrayerSettings& s) { s.daylightSavingActive = true; }, 1.0},
+    {"HalfHourZoneShiftsEveryTimeByHalfAnHour", "Asia/Kolkata", 2009, 1,
+     [](PrayerSettings& s) { s.gmtOffsetMinutes = 300; },
+     [](PrayerSettings& s) { s.gmtOffsetMinutes = 330; }, 0.5},
+};
+
+TEST(ComputePrayerTime, SettingShiftsEveryTimeByTheSameAmount) {
+    for (const ShiftCase& c : Shifts) {
+        SCOPED_TRACE(c.name);
+        const ScopedTimeZone tz(c.zone);
+        for (const Sample& p : Samples) {
+            const std::int64_t when = MakeLocal(c.year, p.month, p.day, 12, 0, 0);
+            for (int way = 0; way < c.ways; ++way) {
+                PrayerSettings s = Place(p.latitude, p.longitude, p.gmtHours, way);
+                c.before(s);
+                const auto first = ComputePrayerTimes(when, s);
+                c.after(s);
+                const auto shifted = ComputePrayerTimes(when, s);
+                for (int i = 0; i < 6; ++i) {
+                    EXPECT_NEAR(shifted[i] - first[i], c.hours, 1e-12) << p.latitude << " " << i;
+                }
+            }
         }
     }
 }

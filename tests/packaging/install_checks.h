@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/files.h"
+
 namespace salvenor::testing {
 
 enum class Kind { File, Program, Folder, Link };
@@ -59,11 +61,6 @@ inline std::vector<std::string> ForbiddenInstalledPaths() {
     return {"lib/salvenor/zav.cfg", "lib/salvenor/CMakeLists.txt",
             "lib/salvenor/Calendar/Hijri/Month/ZavCalMonth_argd.htm",
             "lib/salvenor/Calendar/Meladi/Month/ZavCalMonth_argd.htm", "lib/salvenor/citydb-build"};
-}
-
-inline std::string ReadFileText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // A PNG's width and height from its header; {0, 0} when it is not a PNG.

@@ -65,18 +65,19 @@ TEST(InstallTree, NothingIsWritableButByItsOwner) {
 TEST(InstallTree, IconsAreRenderedAtEverySize) {
     for (const int size : {SALVENOR_ICON_SIZES}) {
         const std::string s = std::to_string(size);
-        const auto [w, h] = PngSize(
-            ReadFileText(Prefix / ("share/icons/hicolor/" + s + "x" + s + "/apps/salvenor.png")));
+        const auto [w, h] = PngSize(testing::ReadText(
+            Prefix / ("share/icons/hicolor/" + s + "x" + s + "/apps/salvenor.png")));
         EXPECT_EQ(w, static_cast<std::uint32_t>(size));
         EXPECT_EQ(h, static_cast<std::uint32_t>(size));
     }
-    const std::string svg = ReadFileText(Prefix / "share/icons/hicolor/scalable/apps/salvenor.svg");
+    const std::string svg =
+        testing::ReadText(Prefix / "share/icons/hicolor/scalable/apps/salvenor.svg");
     EXPECT_NE(svg.find("<svg"), std::string::npos);
 }
 
 TEST(InstallTree, DesktopEntryStartsTheLauncher) {
     const auto keys =
-        DesktopEntryKeys(ReadFileText(Prefix / "share/applications/salvenor.desktop"));
+        DesktopEntryKeys(testing::ReadText(Prefix / "share/applications/salvenor.desktop"));
     const std::pair<const char*, const char*> expected[] = {
         {"Type", "Application"},
         {"Name", "Salvenor"},
@@ -123,7 +124,7 @@ TEST(InstallTree, MetainfoValidates) {
 
 TEST(InstallTree, MetainfoDescribesTheApplication) {
     const std::string xml =
-        ReadFileText(Prefix / "share/metainfo/org.salvenor.Salvenor.metainfo.xml");
+        testing::ReadText(Prefix / "share/metainfo/org.salvenor.Salvenor.metainfo.xml");
     for (const std::string& part : {
              std::string("<component type=\"desktop-application\">"),
              std::string("<id>org.salvenor.Salvenor</id>"),

@@ -11,6 +11,7 @@
 
 #include "config/config_file.h"
 #include "tests/packaging/install_checks.h"
+#include "tests/support/cairo.h"
 #include "tests/support/fakes.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_dir.h"
@@ -217,14 +218,10 @@ TEST_F(PackageTest, ExtractedLauncherPreparesTheUserFolderAndStartsTheProgram) {
     CConfigFile config(boxes);
     config.configPath = (user / "zav.cfg").string();
     ApplyFirstRunDefaults(config);
-    config.cityName = "Cairo";
-    config.countryName = "Egypt";
-    config.latitude = 30.05;
-    config.longitude = 31.25;
-    config.gmtOffsetHours = 2;
+    testing::SetCairoExample(config);
     config.SaveSettings();
     ASSERT_EQ(boxes.entries.size(), 0u);
-    const std::string settings = ReadFileText(user / "zav.cfg");
+    const std::string settings = testing::ReadText(user / "zav.cfg");
     ASSERT_FALSE(settings.empty());
 
     const fs::path runtime = scratch.path() / "runtime";
@@ -238,7 +235,7 @@ TEST_F(PackageTest, ExtractedLauncherPreparesTheUserFolderAndStartsTheProgram) {
     const WatchResult run = RunUntilOutput(command, "first-shown ", std::chrono::seconds(60));
     EXPECT_TRUE(run.seen) << (run.endedFirst ? "ended first:\n" : "no bar shown:\n") << run.output;
 
-    EXPECT_EQ(ReadFileText(user / "zav.cfg"), settings);
+    EXPECT_EQ(testing::ReadText(user / "zav.cfg"), settings);
     for (const InstalledPath& p : ExpectedInstalledPaths()) {
         if (p.path.rfind("lib/salvenor/", 0) != 0 || p.kind == Kind::Folder ||
             p.path == "lib/salvenor/salvenor") {
@@ -256,7 +253,7 @@ TEST_F(PackageTest, ExtractedLauncherPreparesTheUserFolderAndStartsTheProgram) {
 
     // The pages the program writes are built in the user's folder from the shared templates,
     // with the shared database, by the extracted command line sharing the program's code.
-    const auto before = ReadFileText(installation / "Calendar/Hijri/Month/month_hijri.htm");
+    const auto before = testing::ReadText(installation / "Calendar/Hijri/Month/month_hijri.htm");
     const std::string cli = ShellQuoted((root / "usr/bin/salvenor-cli").string());
     const std::string inUser =
         "cd " + ShellQuoted(user.string()) + " && TZ=UTC HOME=" + ShellQuoted(home.string()) + " ";
@@ -286,7 +283,7 @@ TEST_F(PackageTest, ExtractedLauncherPreparesTheUserFolderAndStartsTheProgram) {
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(user / joined))) << joined;
         EXPECT_FALSE(fs::exists(installation / joined)) << joined;
     }
-    EXPECT_EQ(ReadFileText(installation / "Calendar/Hijri/Month/month_hijri.htm"), before);
+    EXPECT_EQ(testing::ReadText(installation / "Calendar/Hijri/Month/month_hijri.htm"), before);
     EXPECT_TRUE(fs::is_symlink(user / "Calendar/Hijri/Month/month_hijri.htm"));
 }
 

@@ -24,7 +24,7 @@ using ::testing::ElementsAreArray;
 using ::testing::HasSubstr;
 using testing::InstallationFolder;
 using ::testing::Not;
-using testing::ReadFile;
+using testing::ReadText;
 using testing::RecordingMessageBoxes;
 using testing::SplitLines;
 
@@ -117,8 +117,8 @@ class MonthPageTest : public ::testing::Test {
     bool Build(CalendarKind kind, int year, int month) {
         return BuildMonthPage(kind, year, month, folder.path(), boxes);
     }
-    std::string Output() const { return ReadFile(folder.at("Calendar/Output/CalOutFile.html")); }
-    std::string Temporary() const { return ReadFile(folder.at("Calendar/TEMP/CalTempFile.html")); }
+    std::string Output() const { return ReadText(folder.at("Calendar/Output/CalOutFile.html")); }
+    std::string Temporary() const { return ReadText(folder.at("Calendar/TEMP/CalTempFile.html")); }
 
     InstallationFolder folder;
     RecordingMessageBoxes boxes;
@@ -414,7 +414,7 @@ TEST_F(MonthPageTest, JoinsEachCellIntoOneLine) {
                  // A cell still open at the end is dropped.
                  "<td open>\r\nlost");
     Build(CalendarKind::Hijri, 1427, 9);
-    EXPECT_EQ(ReadFile(folder.at("Calendar/Hijri/Month/ZavCalMonth_argd.htm")),
+    EXPECT_EQ(ReadText(folder.at("Calendar/Hijri/Month/ZavCalMonth_argd.htm")),
               "<table>\n<tr>\n<td a>xy</td>\n<td b></td>\n<td>1</td><td>2</td>\n"
               "<td>3</td><td>4</td>\n</tr>\n");
 }
@@ -446,7 +446,7 @@ TEST_F(MonthPageTest, MissingMonthTemplateLeavesAPageOfTheTrailerAlone) {
     std::filesystem::remove(folder.at("Calendar/Hijri/Month/month_hijri.htm"));
     EXPECT_FALSE(Build(CalendarKind::Hijri, 1427, 9));
     EXPECT_THAT(boxes.texts(), ElementsAre(FileError));
-    EXPECT_EQ(ReadFile(folder.at("Calendar/Hijri/Month/ZavCalMonth_argd.htm")), "");
+    EXPECT_EQ(ReadText(folder.at("Calendar/Hijri/Month/ZavCalMonth_argd.htm")), "");
     EXPECT_EQ(Output(), "</table>\n<ol>\n</ol>\n<p>end of page</p>\n");
 }
 

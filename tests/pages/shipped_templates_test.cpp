@@ -23,7 +23,7 @@ namespace {
 
 using ::testing::HasSubstr;
 using testing::InstallationFolder;
-using testing::ReadFile;
+using testing::ReadText;
 using testing::RecordingMessageBoxes;
 
 // An sRGB colour "#RRGGBB" as the pages write it.
@@ -145,7 +145,7 @@ class ShippedTemplatesTest : public ::testing::Test {
         ASSERT_TRUE(boxes.entries.empty()) << boxes.entries[0].text;
         EXPECT_EQ(occasionList.count, 0)
             << "more occasions than trailer lines: " << year << "/" << month;
-        const std::string page = ReadFile(MonthPagePath(folder.path()));
+        const std::string page = ReadText(MonthPagePath(folder.path()));
         for (const char* placeholder :
              {"MONTH1", "HH1", "GG1", "MNT1", "YEAR", "GYGYG", "OCCASION"}) {
             ASSERT_EQ(page.find(placeholder), std::string::npos)
@@ -194,11 +194,11 @@ TEST_F(ShippedTemplatesTest, EveryGregorianMonthOf1900To2100) {
 
 TEST_F(ShippedTemplatesTest, MonthHeadingsNameTheMonthAndTheYears) {
     ASSERT_TRUE(BuildMonthPage(CalendarKind::Hijri, 1427, 12, folder.path(), boxes));
-    std::string page = ReadFile(MonthPagePath(folder.path()));
+    std::string page = ReadText(MonthPagePath(folder.path()));
     EXPECT_THAT(page, HasSubstr("Thw al-Hijjah 1427"));
     EXPECT_THAT(page, HasSubstr("2006 - 2007"));
     ASSERT_TRUE(BuildMonthPage(CalendarKind::Gregorian, 2006, 10, folder.path(), boxes));
-    page = ReadFile(MonthPagePath(folder.path()));
+    page = ReadText(MonthPagePath(folder.path()));
     EXPECT_THAT(page, HasSubstr("October 2006"));
     EXPECT_THAT(page, HasSubstr("1427"));
     // The trailer's legend names every colour a cell can take.
@@ -209,7 +209,7 @@ TEST_F(ShippedTemplatesTest, MonthHeadingsNameTheMonthAndTheYears) {
 }
 
 TEST_F(ShippedTemplatesTest, TodayTemplateCarriesEveryPlaceholder) {
-    const std::string templ = ReadFile(TodayTemplatePath(folder.path()));
+    const std::string templ = ReadText(TodayTemplatePath(folder.path()));
     for (const char* placeholder :
          {"COUNTRY1-CITY1", "DATEDAY1", "HIJRI_DATE", "MELADI_DATE", "FJRTM", "SHRTM", "THRTM",
           "ASRTM", "MGRTM", "ISHTM", "NXTPRYR", "NEXTPTM", "CALCULATION_WAY_1"}) {
@@ -219,7 +219,7 @@ TEST_F(ShippedTemplatesTest, TodayTemplateCarriesEveryPlaceholder) {
     t.countryCity = "country-city";
     t.times = {"a", "b", "c", "d", "e", "f"};
     ASSERT_TRUE(BuildTodayPage(t, folder.path(), boxes));
-    const std::string page = ReadFile(TodayPagePath(folder.path()));
+    const std::string page = ReadText(TodayPagePath(folder.path()));
     EXPECT_THAT(page, HasSubstr("country-city"));
     for (const char* placeholder : {"COUNTRY1", "DATEDAY1", "_DATE", "TM", "NXTPRYR", "WAY_1"}) {
         EXPECT_EQ(page.find(placeholder), std::string::npos) << placeholder;
@@ -253,7 +253,7 @@ TEST_F(ShippedTemplatesTest, TextContrastsWithItsBackground) {
     for (const char* file :
          {"Calendar/Hijri/Month/month_hijri.htm", "Calendar/Meladi/Month/month_meladi.htm",
           "Calendar/Trailers/occasion.txt"}) {
-        ExpectReadable(ReadFile(folder.at(file)), file);
+        ExpectReadable(ReadText(folder.at(file)), file);
     }
     struct Month {
         CalendarKind kind;
@@ -266,7 +266,7 @@ TEST_F(ShippedTemplatesTest, TextContrastsWithItsBackground) {
          {Month{CalendarKind::Hijri, 1427, 9}, Month{CalendarKind::Hijri, 1427, 10},
           Month{CalendarKind::Hijri, 1427, 12}, Month{CalendarKind::Gregorian, 2006, 10}}) {
         ASSERT_TRUE(BuildMonthPage(m.kind, m.year, m.month, folder.path(), boxes));
-        const std::string page = ReadFile(MonthPagePath(folder.path()));
+        const std::string page = ReadText(MonthPagePath(folder.path()));
         const std::string name = std::to_string(m.year) + "/" + std::to_string(m.month);
         for (const char* colour : {"#00FF00", "#C9C9C9", "#FFE1E7"}) {
             if (m.kind == CalendarKind::Gregorian) {

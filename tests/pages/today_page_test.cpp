@@ -12,14 +12,16 @@
 #include "core/local_time.h"
 #include "core/str_printf.h"
 #include "tests/pages/page_test_support.h"
+#include "tests/support/cairo.h"
 #include "tests/support/fakes.h"
+#include "tests/support/time_zone.h"
 
 namespace salvenor {
 namespace {
 
 using ::testing::ElementsAre;
 using testing::InstallationFolder;
-using testing::ReadFile;
+using testing::ReadText;
 using testing::RecordingMessageBoxes;
 
 // Cairo by the worked example of the prayer times: 21 March 2007, GMT+2, no daylight saving,
@@ -27,34 +29,18 @@ using testing::RecordingMessageBoxes;
 class TodayPageTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        const char* tz = std::getenv("TZ");
-        savedTz = tz != nullptr ? std::optional<std::string>(tz) : std::nullopt;
-        setenv("TZ", "EET-2", 1);  // two hours ahead of GMT all year
-        tzset();
-        config.countryName = "Egypt";
-        config.cityName = "Cairo";
-        config.latitude = 30.05;
-        config.longitude = 31.25;
-        config.gmtOffsetHours = 2;
+        testing::SetCairoExample(config);
         config.calculationWay = 0;
-    }
-    void TearDown() override {
-        if (savedTz) {
-            setenv("TZ", savedTz->c_str(), 1);
-        } else {
-            unsetenv("TZ");
-        }
-        tzset();
     }
     TodayPageTexts TextsAt(int hour, int minute) const {
         return GatherTodayTexts(MakeLocal(2007, 3, 21, hour, minute, 0), config,
                                 config.prayerSettings());
     }
     std::string Output() const {
-        return ReadFile(folder.at("Calendar/SalaTimeDlg/HTML/tmp/TodaySalaTimes.htm"));
+        return ReadText(folder.at("Calendar/SalaTimeDlg/HTML/tmp/TodaySalaTimes.htm"));
     }
 
-    std::optional<std::string> savedTz;
+    testing::ScopedTimeZone zone{"EET-2"};  // two hours ahead of GMT all year
     RecordingMessageBoxes boxes;
     CConfigFile config{boxes};
     InstallationFolder folder;

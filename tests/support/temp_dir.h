@@ -1,12 +1,12 @@
-// A temporary folder for a test, removed with its content at the end of the scope.
+// A temporary folder for a test, removed with its content at the end of the scope (and, through
+// files.h, the tests' whole-file reader and writer).
 #pragma once
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
-#include <vector>
+
+#include "tests/support/files.h"
 
 namespace salvenor::testing {
 
@@ -31,27 +31,5 @@ class TempDir {
   private:
     std::filesystem::path path_;
 };
-
-// A whole file as text ("" when it cannot be read), and a file written with its folders made.
-inline std::string ReadText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteText(const std::filesystem::path& path, const std::string& text) {
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
-
-inline std::vector<unsigned char> ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
 
 }  // namespace salvenor::testing

@@ -16,6 +16,7 @@
 #include "core/local_time.h"
 #include "platform/clock.h"
 #include "tests/pages/page_test_support.h"
+#include "tests/support/cairo.h"
 #include "tests/support/fakes.h"
 #include "tests/support/time_zone.h"
 
@@ -29,11 +30,7 @@ using testing::RecordingMessageBoxes;
 class DaySalaTimeDlgTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        config.countryName = "Egypt";
-        config.cityName = "Cairo";
-        config.latitude = 30.05;
-        config.longitude = 31.25;
-        config.gmtOffsetHours = 2;
+        testing::SetCairoExample(config);
         clock.set(MakeLocal(2007, 3, 21, 13, 0, 0));
         folder.write("Calendar/SalaTimeDlg/HTML/PryerTime_Template_e.htm",
                      "<html><body>\n<p>COUNTRY1-CITY1 DATEDAY1</p>\n<p>FJRTM ISHTM</p>\n"

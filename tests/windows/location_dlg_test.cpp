@@ -30,6 +30,29 @@ class LocationDlgTest : public ::testing::Test {
     }
     ~LocationDlgTest() override { dialog.reject(); }
 
+    // Types the three fields, in the dialog's order, and presses OK.
+    void Enter(const char* longitude, const char* latitude, const char* altitude) {
+        dialog.longitudeEdit()->setText(longitude);
+        dialog.latitudeEdit()->setText(latitude);
+        dialog.altitudeEdit()->setText(altitude);
+        dialog.accept();
+    }
+
+    // One warning with `message`, the focus on the field it names (0 longitude, 1 latitude,
+    // 2 altitude), the dialog still open and the three numbers it opened with unchanged.
+    void ExpectRefused(const char* message, int focused) {
+        ASSERT_EQ(boxes.entries.size(), 1u);
+        EXPECT_EQ(boxes.entries[0].text, message);
+        EXPECT_EQ(boxes.entries[0].icon, MessageIcon::Exclamation);
+        const QLineEdit* edits[] = {dialog.longitudeEdit(), dialog.latitudeEdit(),
+                                    dialog.altitudeEdit()};
+        EXPECT_EQ(dialog.focusWidget(), edits[focused]);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.longitude, 31.2357);
+        EXPECT_EQ(dialog.latitude, 1.0 / 3.0);
+        EXPECT_EQ(dialog.altitude, -12.0);
+    }
+
     testing::RecordingMessageBoxes boxes;
     CLocationDlg dialog;
 };
@@ -104,21 +127,8 @@ class LocationRefusalTest : public LocationDlgTest,
 
 TEST_P(LocationRefusalTest, FirstBadEditInReadingOrderIsReported) {
     const RefusalCase& c = GetParam();
-    dialog.longitudeEdit()->setText(c.longitude);
-    dialog.latitudeEdit()->setText(c.latitude);
-    dialog.altitudeEdit()->setText(c.altitude);
-    dialog.accept();
-
-    ASSERT_EQ(boxes.entries.size(), 1u);
-    EXPECT_EQ(boxes.entries[0].text, texts::EnterNumber);
-    EXPECT_EQ(boxes.entries[0].icon, MessageIcon::Exclamation);
-    const QLineEdit* edits[] = {dialog.longitudeEdit(), dialog.latitudeEdit(),
-                                dialog.altitudeEdit()};
-    EXPECT_EQ(dialog.focusWidget(), edits[c.focused]);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.longitude, 31.2357);
-    EXPECT_EQ(dialog.latitude, 1.0 / 3.0);
-    EXPECT_EQ(dialog.altitude, -12.0);
+    Enter(c.longitude, c.latitude, c.altitude);
+    ExpectRefused(texts::EnterNumber, c.focused);
 }
 
 INSTANTIATE_TEST_SUITE_P(Refusals, LocationRefusalTest,
@@ -153,10 +163,7 @@ TEST_F(LocationDlgTest, CoordinatesOutOfRangeAreRefused) {
         SCOPED_TRACE(std::string(c.longitude) + " " + c.latitude + " " + c.altitude);
         boxes.entries.clear();
         dialog.open();
-        dialog.longitudeEdit()->setText(c.longitude);
-        dialog.latitudeEdit()->setText(c.latitude);
-        dialog.altitudeEdit()->setText(c.altitude);
-        dialog.accept();
+        Enter(c.longitude, c.latitude, c.altitude);
         if (*c.message == '\0') {
             EXPECT_THAT(boxes.entries, IsEmpty());
             EXPECT_FALSE(dialog.isVisible());
@@ -165,16 +172,7 @@ TEST_F(LocationDlgTest, CoordinatesOutOfRangeAreRefused) {
             EXPECT_EQ(dialog.altitude, std::stod(c.altitude));
             continue;
         }
-        ASSERT_EQ(boxes.entries.size(), 1u);
-        EXPECT_EQ(boxes.entries[0].text, c.message);
-        EXPECT_EQ(boxes.entries[0].icon, MessageIcon::Exclamation);
-        const QLineEdit* edits[] = {dialog.longitudeEdit(), dialog.latitudeEdit(),
-                                    dialog.altitudeEdit()};
-        EXPECT_EQ(dialog.focusWidget(), edits[c.focused]);
-        EXPECT_TRUE(dialog.isVisible());
-        EXPECT_EQ(dialog.longitude, 31.2357);
-        EXPECT_EQ(dialog.latitude, 1.0 / 3.0);
-        EXPECT_EQ(dialog.altitude, -12.0);
+        ExpectRefused(c.message, c.focused);
     }
 }
 

@@ -50,7 +50,7 @@ using testing::FakePageDialogs;
 using ::testing::HasSubstr;
 using testing::InstallationFolder;
 using testing::PdfPageCount;
-using testing::ReadFile;
+using testing::ReadText;
 using testing::RecordingMessageBoxes;
 
 constexpr CalendarKind H = CalendarKind::Hijri;
@@ -70,7 +70,7 @@ class MonthCalendarDlgTest : public ::testing::Test {
         return window;
     }
 
-    std::string PageFile() const { return ReadFile(MonthPagePath(folder.path())); }
+    std::string PageFile() const { return ReadText(MonthPagePath(folder.path())); }
     static std::string Heading(const ShownMonth& m) {
         const auto& names = m.kind == H ? HijriMonthNames : GregorianMonthNames;
         return std::string(names[static_cast<std::size_t>(m.month - 1)]) + " " +
@@ -474,14 +474,14 @@ TEST_F(MonthCalendarDlgTest, SaveAsWritesAByteEqualCopy) {
     const std::string shown = PageFile();
     dialogs.saveAnswer = QString::fromStdString(folder.at("ramadan").string());
     w->saveAsAction()->trigger();
-    EXPECT_EQ(ReadFile(folder.at("ramadan.html")), shown);
+    EXPECT_EQ(ReadText(folder.at("ramadan.html")), shown);
     EXPECT_TRUE(dialogs.suggestedName.endsWith("Ramadan 1427.html"));
 
     // Over an existing file, with its own suffix.
     folder.write("old.htm", "something else");
     dialogs.saveAnswer = QString::fromStdString(folder.at("old.htm").string());
     w->saveAsAction()->trigger();
-    EXPECT_EQ(ReadFile(folder.at("old.htm")), shown);
+    EXPECT_EQ(ReadText(folder.at("old.htm")), shown);
 
     // Cancelled: nothing written.
     dialogs.saveAnswer.clear();

@@ -26,7 +26,7 @@ inline void PrintToPdf(QPrinter& printer, const std::string& file, QPageSize::Pa
 
 // The page objects of a PDF file ("/Type /Page", not the "/Pages" tree).
 inline int PdfPageCount(const std::string& file) {
-    const std::string pdf = ReadFile(file);
+    const std::string pdf = ReadText(file);
     static const std::regex page(R"(/Type\s*/Page(?![s\w]))");
     return static_cast<int>(
         std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));

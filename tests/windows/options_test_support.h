@@ -15,6 +15,7 @@
 #include "config/config_file.h"
 #include "core/local_time.h"
 #include "platform/clock.h"
+#include "tests/support/cairo.h"
 #include "tests/support/fakes.h"
 #include "tests/support/time_zone.h"
 #include "tests/windows/city_selection_page_test_support.h"
@@ -57,8 +58,8 @@ struct OptionsFolder {
         ApplyFirstRunDefaults(config);
         config.countryName = "Egypt";
         config.cityName = "Cairo";
-        config.latitude = 30.0444;
-        config.longitude = 31.2357;
+        config.latitude = CairoCityLatitude;
+        config.longitude = CairoCityLongitude;
         config.gmtOffsetHours = 2;
         EXPECT_TRUE(QDir(settings.dir.path()).mkpath(QString::fromUtf8(AthanFolderName)));
     }

@@ -21,6 +21,7 @@
 #include "pages/month_page.h"
 #include "platform/clock.h"
 #include "tests/pages/page_test_support.h"
+#include "tests/support/cairo.h"
 #include "tests/support/fakes.h"
 #include "tests/support/time_zone.h"
 #include "tests/windows/month_calendar_test_support.h"
@@ -109,11 +110,7 @@ TEST_F(PageScreenshotTest, GregorianMonthShowsItsOccasionColours) {
 TEST_F(PageScreenshotTest, TodayWindow) {
     const testing::ScopedTimeZone zone("EET-2");
     CConfigFile config(boxes);
-    config.countryName = "Egypt";
-    config.cityName = "Cairo";
-    config.latitude = 30.05;
-    config.longitude = 31.25;
-    config.gmtOffsetHours = 2;
+    testing::SetCairoExample(config);
     const FakeClock clock(MakeLocal(2007, 3, 21, 13, 0, 0));
     CDaySalaTimeDlg window(nullptr, config, boxes, clock, folder.path());
     window.show();

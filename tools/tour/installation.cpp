@@ -6,6 +6,7 @@
 #include "config/config_file.h"
 #include "platform/message_boxes.h"
 #include "platform/settings_file.h"
+#include "tests/support/cairo.h"
 
 namespace salvenor::tour {
 
@@ -39,16 +40,7 @@ std::string PrepareInstallation(const fs::path& stage, const fs::path& target) {
 std::string WriteTourConfig(const fs::path& target) {
     SilentMessageBoxes kept(false);  // its first message is what the caller reports
     CConfigFile config(kept);
-    ApplyFirstRunDefaults(config);
-    config.countryName = "Egypt";
-    config.cityName = "Cairo";
-    config.cityLetterIndex = 'C' - 'A';
-    config.latitude = 30.0444;
-    config.longitude = 31.2357;
-    config.altitude = 23;
-    config.gmtOffsetHours = 2;
-    config.followWindowsZone = 0;
-    config.topReminderShown = 1;
+    testing::SetUpCairo(config);
     config.configPath = (target / ConfigFileName).string();
     config.SaveSettings();
     return kept.firstText();

@@ -21,6 +21,7 @@
 #include "platform/clock.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/sound_player.h"
+#include "tests/support/time_zone.h"
 #include "tools/tour/alert_windows.h"
 #include "tools/tour/installation.h"
 #include "tools/tour/stages.h"
@@ -56,8 +57,7 @@ int main(int argc, char** argv) {
         }
     }
     // Cairo's zone, whatever the machine's: the clock below is a Cairo afternoon.
-    setenv("TZ", "Africa/Cairo", 1);
-    tzset();
+    const salvenor::testing::ScopedTimeZone zone("Africa/Cairo");
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(salvenor::texts::AppTitle);

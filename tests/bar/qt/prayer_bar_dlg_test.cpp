@@ -20,6 +20,7 @@
 
 #include "bar/reminder_dlg.h"
 #include "core/local_time.h"
+#include "tests/support/cairo.h"
 #include "tests/support/fakes.h"
 #include "tests/support/time_zone.h"
 
@@ -98,8 +99,8 @@ class PrayerBarTest : public ::testing::Test {
   protected:
     PrayerBarTest() {
         ApplyFirstRunDefaults(config);
-        config.latitude = 30.0444;
-        config.longitude = 31.2357;
+        config.latitude = testing::CairoCityLatitude;
+        config.longitude = testing::CairoCityLongitude;
         config.gmtOffsetHours = 2;
         config.athanWavPath = ".\\Athan\\general.wav";
         config.fajrAthanWavPath = ".\\Athan\\dawn.wav";

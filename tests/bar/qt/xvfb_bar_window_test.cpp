@@ -16,6 +16,7 @@
 #include "bar/schedule.h"
 #include "tests/support/config_records.h"
 #include "tests/support/fakes.h"
+#include "tests/support/time_zone.h"
 
 namespace salvenor {
 namespace {
@@ -107,11 +108,8 @@ TEST(XvfbBarWindow, AppearsTopRightWithItsSizeAndTitle) {
         file.write(ProbeScript);
     }
 
-    const char* savedTz = std::getenv("TZ");
-    const std::optional<std::string> restoreTz =
-        savedTz != nullptr ? std::optional<std::string>(savedTz) : std::nullopt;
-    setenv("TZ", "Africa/Cairo", 1);
-    tzset();
+    std::optional<testing::ScopedTimeZone> zone;
+    zone.emplace("Africa/Cairo");
     std::set<std::string> titles{TitleNow()};
 
     QProcess probe;
@@ -124,12 +122,7 @@ TEST(XvfbBarWindow, AppearsTopRightWithItsSizeAndTitle) {
                              script, folder.path()});
     const bool finished = probe.waitForFinished(60000);
     titles.insert(TitleNow());  // the minute may have turned meanwhile
-    if (restoreTz) {
-        setenv("TZ", restoreTz->c_str(), 1);
-    } else {
-        unsetenv("TZ");
-    }
-    tzset();
+    zone.reset();
     if (!finished) {
         probe.kill();
         probe.waitForFinished();

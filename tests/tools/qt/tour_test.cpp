@@ -300,8 +300,7 @@ TEST(TourTest, EveryWindowOfTheProgramIsPhotographed) {
 // and none lies there unshown.
 TEST(TourTest, TheReadmeShowsEveryCommittedPicture) {
     const fs::path root = SALVENOR_SOURCE_DIR;
-    std::ifstream readme(root / "README.md");
-    const std::string text{std::istreambuf_iterator<char>(readme), {}};
+    const std::string text = testing::ReadText(root / "README.md");
     const std::regex link(R"(\]\(docs/screenshots/([a-z_]+)\.png\))");
     std::set<std::string> shown;
     for (auto it = std::sregex_iterator(text.begin(), text.end(), link);
