@@ -10,6 +10,7 @@
 
 #include "base/atomic_file.h"
 #include "base/file_reading.h"
+#include "base/text.h"
 #include "platform/salvenor_desktop_entry.h"
 
 namespace salvenor {
@@ -18,15 +19,6 @@ namespace {
 constexpr std::string_view EntryFileName = "salvenor.desktop";
 // Far more than any desktop entry holds.
 constexpr std::size_t MaxEntryBytes = 64 * 1024;
-
-std::string_view Trimmed(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = s.find_last_not_of(" \t\r");
-    return s.substr(first, last - first + 1);
-}
 
 std::string EnvironmentValue(const char* name) {
     const char* value = std::getenv(name);

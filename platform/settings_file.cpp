@@ -8,6 +8,7 @@
 
 #include "base/atomic_file.h"
 #include "base/file_reading.h"
+#include "base/text.h"
 
 namespace salvenor {
 
@@ -16,14 +17,6 @@ namespace {
 constexpr std::string_view GeneralGroup = "General";
 // A settings file holds a few hundred bytes; anything far larger is not ours.
 constexpr std::size_t MaxSettingsBytes = 256 * 1024;
-
-std::string_view Trimmed(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
-}
 
 // A value as written: plain when it reads back the same, otherwise in double quotes with
 // backslash escapes, as Qt writes a value with special characters.
