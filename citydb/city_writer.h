@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "citydb/city_database.h"
 #include "base/atomic_file.h"
 #include "base/binary_coding.h"
+#include "citydb/city_database.h"
 
 namespace salvenor {
 

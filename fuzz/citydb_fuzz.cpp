@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "citydb/city_database.h"
 #include "base/fatal_exit.h"
+#include "citydb/city_database.h"
 #include "platform/message_boxes.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "config/config_file.h"
 #include "base/fatal_exit.h"
+#include "config/config_file.h"
 #include "platform/message_boxes.h"
 
 namespace {

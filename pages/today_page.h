@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
+#include "base/messages.h"
 #include "config/config_file.h"
 #include "core/prayer_times.h"
-#include "base/messages.h"
 
 namespace salvenor {
 

@@ -50,9 +50,9 @@ TEST_F(LocationButtonsTest, OkIsTheDefaultAndCancelFollowsIt) {
     EXPECT_EQ(dialog.cancelButton()->text(), texts::CancelButton);
     EXPECT_TRUE(dialog.okButton()->isDefault());
     EXPECT_FALSE(dialog.cancelButton()->isDefault());
-    EXPECT_THAT(TabOrder(), ElementsAre(dialog.longitudeEdit(), dialog.latitudeEdit(),
-                                        dialog.altitudeEdit(), dialog.okButton(),
-                                        dialog.cancelButton()));
+    EXPECT_THAT(TabOrder(),
+                ElementsAre(dialog.longitudeEdit(), dialog.latitudeEdit(), dialog.altitudeEdit(),
+                            dialog.okButton(), dialog.cancelButton()));
 }
 
 TEST_F(LocationButtonsTest, OkButtonRefusesABadNumberAndKeepsTheDialogOpen) {

@@ -51,10 +51,9 @@ TEST_F(SetupPagesTabOrderTest, CitySelectionGoesCountryCityNotFoundThenTheLetter
 
 TEST_F(SetupPagesTabOrderTest, AdvancedSetupGoesZoneOffsetThenTheConventions) {
     CAdvancedSetupPage page(config, boxes, clock);
-    const std::vector<QWidget*> expected = {page.followButton(), page.customButton(),
-                                            page.offsetEdit(),   page.wayButton(0),
-                                            page.wayButton(1),   page.wayButton(2),
-                                            page.wayButton(3)};
+    const std::vector<QWidget*> expected = {
+        page.followButton(), page.customButton(), page.offsetEdit(), page.wayButton(0),
+        page.wayButton(1),   page.wayButton(2),   page.wayButton(3)};
     EXPECT_THAT(TabStops(page), ElementsAreArray(expected));
 }
 
