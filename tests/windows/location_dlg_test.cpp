@@ -3,9 +3,11 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -51,6 +53,19 @@ class LocationDlgTest : public ::testing::Test {
         EXPECT_EQ(dialog.longitude, 31.2357);
         EXPECT_EQ(dialog.latitude, 1.0 / 3.0);
         EXPECT_EQ(dialog.altitude, -12.0);
+    }
+
+    // The controls the Tab key reaches, in its order, from the longitude edit on.
+    std::vector<QWidget*> TabOrder() {
+        std::vector<QWidget*> order;
+        QWidget* w = dialog.longitudeEdit();
+        do {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(&dialog)) {
+                order.push_back(w);
+            }
+            w = w->nextInFocusChain();
+        } while (w != dialog.longitudeEdit() && order.size() < 20);
+        return order;
     }
 
     testing::RecordingMessageBoxes boxes;
@@ -174,6 +189,52 @@ TEST_F(LocationDlgTest, CoordinatesOutOfRangeAreRefused) {
         }
         ExpectRefused(c.message, c.focused);
     }
+}
+
+// The OK and Cancel row: texts, default, the keyboard's path, and OK reading the numbers first.
+TEST_F(LocationDlgTest, OkIsTheDefaultAndCancelFollowsIt) {
+    EXPECT_EQ(dialog.okButton()->text(), texts::OkButton);
+    EXPECT_EQ(dialog.cancelButton()->text(), texts::CancelButton);
+    EXPECT_TRUE(dialog.okButton()->isDefault());
+    EXPECT_FALSE(dialog.cancelButton()->isDefault());
+    EXPECT_THAT(TabOrder(),
+                ElementsAre(dialog.longitudeEdit(), dialog.latitudeEdit(), dialog.altitudeEdit(),
+                            dialog.okButton(), dialog.cancelButton()));
+}
+
+TEST_F(LocationDlgTest, OkButtonRefusesABadNumberAndKeepsTheDialogOpen) {
+    dialog.latitudeEdit()->setText("N30");
+    dialog.okButton()->click();
+    ASSERT_EQ(boxes.entries.size(), 1u);
+    EXPECT_EQ(boxes.entries[0].text, texts::EnterNumber);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.latitude, 1.0 / 3.0);
+}
+
+TEST_F(LocationDlgTest, OkButtonTakesTheNumbersAndCloses) {
+    dialog.longitudeEdit()->setText("-58.3816");
+    dialog.okButton()->click();
+    EXPECT_THAT(boxes.entries, IsEmpty());
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.longitude, -58.3816);
+}
+
+TEST_F(LocationDlgTest, ReturnInAnEditPressesOk) {
+    dialog.altitudeEdit()->setText("25");
+    QTest::keyClick(dialog.altitudeEdit(), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.altitude, 25.0);
+}
+
+TEST_F(LocationDlgTest, CancelButtonLeavesTheFields) {
+    dialog.longitudeEdit()->setText("10");
+    dialog.cancelButton()->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(dialog.longitude, 31.2357);
+    EXPECT_THAT(boxes.entries, IsEmpty());
 }
 
 }  // namespace
