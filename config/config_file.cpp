@@ -234,6 +234,7 @@ PrayerSettings CConfigFile::prayerSettings() const {
     s.longitude = longitude;
     s.altitude = altitude;
     s.calculationWay = calculationWay;
+    s.calculation = calculationOptions;
     s.daylightSavingActive = daylightSavingActive != 0;
     // An offset no zone has (only a record changed in memory can hold one) counts as 0, so that
     // nothing overflows.

@@ -74,6 +74,10 @@ class CConfigFile : public ConfigRecord {
     // system; the stored gmtOffsetHours holds its whole hours only.
     std::optional<int> exactGmtOffsetMinutes;
 
+    // The calculation choices kept in salvenor.ini beside the file (never written to zav.cfg);
+    // prayerSettings() passes them to every computation. Set by start-up and the settings sheets.
+    CalculationOptions calculationOptions;
+
     // Opens and validates the file. A missing file is created empty and, like an empty file or
     // one whose size field differs from its size, gives NeedsFirstRun. Otherwise the file is
     // loaded (a signature, version or end-marker mismatch is reported and the program runs on

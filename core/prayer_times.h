@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/calculation_options.h"
+
 namespace salvenor {
 
 enum PrayerIndex : int { Fajr = 0, Shrook = 1, Thuhr = 2, Asr = 3, Maghrib = 4, Isha = 5 };
@@ -40,6 +42,8 @@ struct PrayerSettings {
     // Offset of local standard time from GMT in minutes. The stored setting holds whole hours
     // (minutes = 60 x hours); zones with a fraction of an hour pass their exact offset.
     int gmtOffsetMinutes = 0;
+    // The choices beyond the built-in ways (salvenor.ini); the defaults change nothing.
+    CalculationOptions calculation;
 };
 
 // The time of prayer `index` on the local calendar day of `when` (seconds since 1970). An index
