@@ -2,6 +2,7 @@
 // occasions of the Hijri year with the list a month page collects them in.
 #include "core/hijri.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstddef>
 
@@ -251,9 +252,42 @@ bool GregorianDateSupported(int year, int month, int day) {
            (year == EpochYear && month == EpochMonth && day >= EpochDay);
 }
 
+namespace {
+
+// The Gregorian date `days` after day/month/year (proleptic calendar).
+GregorianDate AddDays(int day, int month, int year, int days) {
+    namespace chr = std::chrono;
+    const chr::year_month_day shifted{
+        chr::sys_days{chr::year{year} / chr::month{static_cast<unsigned>(month)} /
+                      chr::day{static_cast<unsigned>(day)}} +
+        chr::days{days}};
+    return {static_cast<int>(static_cast<unsigned>(shifted.day())),
+            static_cast<int>(static_cast<unsigned>(shifted.month())),
+            static_cast<int>(shifted.year())};
+}
+
+}  // namespace
+
+HijriDate GregorianToHijriShifted(int day, int month, int year, int adjustDays) {
+    if (adjustDays == 0) {
+        return GregorianToHijri(day, month, year);
+    }
+    const GregorianDate shifted = AddDays(day, month, year, adjustDays);
+    return GregorianToHijri(shifted.day, shifted.month, shifted.year);
+}
+
+GregorianDate HijriToGregorianShifted(const HijriDate& date, int adjustDays) {
+    const GregorianDate plain = HijriToGregorian(date);
+    return adjustDays == 0 ? plain : AddDays(plain.day, plain.month, plain.year, -adjustDays);
+}
+
 std::string FormatHijriDate(std::int64_t t) {
+    return FormatHijriDate(t, 0);
+}
+
+std::string FormatHijriDate(std::int64_t t, int adjustDays) {
     const CalendarFields local = BreakLocal(t);
-    const HijriDate hijri = GregorianToHijri(local.day, local.month, local.year);
+    const HijriDate hijri = GregorianToHijriShifted(local.day, local.month, local.year, adjustDays);
     std::string text = std::to_string(hijri.day);
     text += " of ";
     text += HijriMonthName(hijri.month);

@@ -26,6 +26,12 @@ HijriDate GregorianToHijri(int day, int month, int year);
 // Reads and writes no shared state.
 GregorianDate HijriToGregorian(const HijriDate& date);
 
+// The conversions with the user's Hijri day shift (after the local moon sighting): the Hijri date
+// of a Gregorian day is the arithmetic one of the day `adjustDays` later, and the Gregorian day of
+// a Hijri date is `adjustDays` earlier. With 0 they are the plain conversions above.
+HijriDate GregorianToHijriShifted(int day, int month, int year, int adjustDays);
+GregorianDate HijriToGregorianShifted(const HijriDate& date, int adjustDays);
+
 // The dates the calendars serve: from the Hijri epoch, which this arithmetic puts on 28 July 622
 // (1 Muharram 1), to the year 9999 of either calendar. Before the epoch the conversions give
 // Hijri years of 0 or less, and the month pages would show negative day numbers.
@@ -42,6 +48,8 @@ bool GregorianDateSupported(int year, int month, int day);
 
 // "%d of %s, %d": the Hijri day, month name and year of the local calendar day of `t`.
 std::string FormatHijriDate(std::int64_t t);
+// The same with the Hijri day shift.
+std::string FormatHijriDate(std::int64_t t, int adjustDays);
 
 extern const std::array<const char*, 12> HijriMonthNames;
 extern const std::array<const char*, 12> HijriMonthAbbrevs;
