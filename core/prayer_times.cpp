@@ -329,12 +329,18 @@ class DaySun {
         const double zoneHours =
             settings.gmtOffsetMinutes * MinutesToHours + (settings.daylightSavingActive ? 1 : 0);
         if (settings.calculation.sun == SunModel::Computed) {
+            // The declination of the day is the sun's at its transit: the noon shadow is the
+            // shadow at noon.
             const double jd0 = JulianDay(date.year, date.month, date.day);
-            declination_ = SunAt(jd0).declination;
+            computed_.emplace(jd0, latitude, longitude);
+            const double transit = computed_->Transit();
+            declination_ = SunAt(jd0 + transit / 24).declination;
             latitude_ = ChooseLatitude(latitude, sinSunrise);
-            computed_.emplace(jd0, latitude_, longitude);
+            if (latitude_ != latitude) {
+                computed_.emplace(jd0, latitude_, longitude);
+            }
             zoneHours_ = zoneHours;
-            noon_ = computed_->Transit() + zoneHours;
+            noon_ = transit + zoneHours;
         } else {
             const int row = RowFor(date);
             const SolarDay& day = SolarDayTable[row];
