@@ -240,6 +240,11 @@ struct Method {
     std::array<int, 6> minutes{};  // the convention's own minutes plus the user's
 };
 
+// `value` taken into low..high; `otherwise` for a value that is not a number.
+double InRangeOr(double value, double low, double high, double otherwise) {
+    return std::isnan(value) ? otherwise : std::clamp(value, low, high);
+}
+
 Method MethodFor(const CalendarFields& date, const PrayerSettings& settings) {
     const CalculationOptions& options = settings.calculation;
     Method m;
@@ -255,9 +260,11 @@ Method MethodFor(const CalendarFields& date, const PrayerSettings& settings) {
              row->maghribAngle, row->seasonalTwilight, row->nightEndsAtFajr,
              row->minuteOffsets};
     } else if (options.convention == CustomConventionName) {
-        m.fajrAngle = options.customFajrAngle;
-        m.ishaAngle = options.customIshaAngle;
-        m.ishaHours = std::max(options.customIshaMinutes, 0) * MinutesToHours;
+        // Values out of range (a damaged settings file) are taken to the nearest in range.
+        m.fajrAngle = InRangeOr(options.customFajrAngle, MinCustomAngle, MaxCustomAngle, 18);
+        m.ishaAngle = InRangeOr(options.customIshaAngle, MinCustomAngle, MaxCustomAngle, 17);
+        m.ishaHours =
+            std::clamp(options.customIshaMinutes, 0, MaxCustomIshaMinutes) * MinutesToHours;
     } else {
         // No convention (or a name no row has): the built-in way.
         const int way = ValidCalculationWay(settings.calculationWay);
@@ -266,13 +273,13 @@ Method MethodFor(const CalendarFields& date, const PrayerSettings& settings) {
         m.ishaHours = way == UmmAlQura ? UmmAlQuraIshaDelay : 0;
     }
     for (std::size_t i = 0; i < m.minutes.size(); ++i) {
-        m.minutes[i] += options.adjustMinutes[i];
+        m.minutes[i] += std::clamp(options.adjustMinutes[i], MinAdjustMinutes, MaxAdjustMinutes);
     }
     return m;
 }
 
-// Khalid Shaukat's season-adjusted twilight for the Moonsighting Committee ("Fajr and Isha times
-// at high latitudes", moonsighting.com): minutes before sunrise (Fajr) or after sunset (Isha,
+// Khalid Shaukat's season-adjusted twilight for the Moonsighting Committee, as moonsighting.com
+// publishes it: minutes before sunrise (Fajr) or after sunset (Isha,
 // shafaq general) that run through four values a, b, c, d over the days since the winter
 // solstice (21 December in the north, 21 June in the south).
 double SeasonalTwilightMinutes(bool fajr, double latitude, const CalendarFields& date) {
@@ -437,12 +444,10 @@ std::array<DecimalHours, 6> TimesWithOptions(const CalendarFields& date,
             shrook - SeasonalTwilightMinutes(true, placeLatitude, date) * MinutesToHours;
         const double seasonalIsha =
             sunset + SeasonalTwilightMinutes(false, placeLatitude, date) * MinutesToHours;
-        fajr = high || !fajrByAngle
-                   ? std::max(high ? shrook - night / 7 : seasonalFajr, seasonalFajr)
-                   : std::max(*fajrByAngle, seasonalFajr);
-        isha = high || !ishaByAngle
-                   ? std::min(high ? sunset + night / 7 : seasonalIsha, seasonalIsha)
-                   : std::min(*ishaByAngle, seasonalIsha);
+        fajr =
+            std::max(high ? shrook - night / 7 : fajrByAngle.value_or(seasonalFajr), seasonalFajr);
+        isha =
+            std::min(high ? sunset + night / 7 : ishaByAngle.value_or(seasonalIsha), seasonalIsha);
     } else {
         fajr = fajrByAngle ? *fajrByAngle
                            : shrook - night * NightShare(options.highLatitude, method.fajrAngle);

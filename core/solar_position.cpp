@@ -2,6 +2,7 @@
 // Algorithms", 2nd ed., chapters 7, 12, 15, 22 and 25; equation numbers below are the book's).
 #include "core/solar_position.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace salvenor {
@@ -13,8 +14,10 @@ constexpr double Deg = Pi / 180;
 constexpr double J2000 = 2451545.0;
 constexpr double DaysPerCentury = 36525;
 
-// Degrees an hour below which an event's correction is not applied (the sun at the meridian).
+// Degrees an hour below which an event's correction is not applied (the sun at the meridian),
+// and the largest correction applied.
 constexpr double MinAltitudeRate = 1e-9;
+constexpr double MaxCorrectionHours = 0.25;
 
 // An angle in degrees taken into -180..180.
 double Signed(double degrees) {
@@ -152,7 +155,9 @@ std::optional<double> SolarEvents::AtAltitude(double altitude, int side) const {
     if (std::fabs(rate) < MinAltitudeRate) {
         return estimate;  // at the meridian or the pole, where the altitude hardly changes
     }
-    return estimate + (h - h0) / Deg / rate;
+    // Near midnight or noon, where the sun barely reaches the altitude, the rate nears 0 and the
+    // linear correction loses its meaning; a correction is a few minutes at most elsewhere.
+    return estimate + std::clamp((h - h0) / Deg / rate, -MaxCorrectionHours, MaxCorrectionHours);
 }
 
 double SolarEvents::Declination0h() const {
