@@ -341,7 +341,7 @@ class DaySun {
             const double jd0 = JulianDay(date.year, date.month, date.day);
             computed_.emplace(jd0, latitude, longitude);
             const double transit = computed_->Transit();
-            declination_ = SunAt(jd0 + transit / 24).declination;
+            declination_ = computed_->DeclinationAtTransit();
             latitude_ = ChooseLatitude(latitude, sinSunrise);
             if (latitude_ != latitude) {
                 computed_.emplace(jd0, latitude_, longitude);
