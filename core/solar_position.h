@@ -37,8 +37,8 @@ struct SolarOrbit {
     double correction;  // degrees
 };
 
-// One UT calendar day's sun seen from one place: the terms that change little in a day are
-// computed once, the rest at each moment asked.
+// One UT calendar day's sun seen from one place: its positions at 0h UT of the day before, the
+// day and the day after, interpolated to each moment asked (Meeus ch. 15).
 class SolarEvents {
   public:
     // `julianDay0h`: 0h UT of the day; latitude and longitude in degrees (east positive).
