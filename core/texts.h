@@ -248,6 +248,20 @@ inline constexpr const char* FollowWindows = "&Follow Windows";
 inline constexpr const char* CustomOffset = "Custom:";
 inline constexpr const char* GmtUnit = "GMT";
 inline constexpr const char* CalculationWayGroup = "Calculation Way";
+// The conventions of the world's authorities as the Calculation page lists them (the rows of
+// Conventions() in core/calculation_options.cpp).
+inline constexpr const char* ConventionKarachi = "University of Islamic Sciences, Karachi";
+inline constexpr const char* ConventionKuwait = "Kuwait";
+inline constexpr const char* ConventionQatar = "Qatar";
+inline constexpr const char* ConventionDubai = "Dubai (United Arab Emirates)";
+inline constexpr const char* ConventionSingapore = "Singapore (MUIS)";
+inline constexpr const char* ConventionTehran = "Institute of Geophysics, University of Tehran";
+inline constexpr const char* ConventionTurkey = "Diyanet, Turkey";
+inline constexpr const char* ConventionMoonsighting = "Moonsighting Committee Worldwide";
+inline constexpr const char* ConventionUmmAlQura = "Umm al-Qura, Makkah";
+inline constexpr const char* ConventionMwl = "Muslim World League";
+inline constexpr const char* ConventionIsna = "Islamic Society of North America (ISNA)";
+inline constexpr const char* ConventionEgypt = "Egyptian General Authority of Survey";
 
 // The month calendar window. The blanks in the Edit menu's labels are part of them: the key names
 // are text, not shortcuts.
