@@ -135,6 +135,16 @@ inline constexpr const char* CityNameLabel = "City Name";
 inline constexpr const char* CurrentCityLabel = "Current City:";
 inline constexpr const char* CityDisplayInitial = "CURRENT CITY";
 inline constexpr const char* NotFoundButton = "&Not Found? Press Here...";
+// The city search beside the letters: any part of a name, in the country chosen.
+inline constexpr const char* CitySearchLabel = "Or &search:";
+inline constexpr const char* CitySearchPlaceholder = "Any part of the name";
+inline constexpr const char* CitySearchResultsName = "Cities found";
+// %1 is the city's name, %2 its coordinates ("22.15 N, 100.98 W").
+inline constexpr const char* CitySearchResult = "%1   (%2)";
+inline constexpr const char* CitySearchNothingFound = "No city of this country has that name.";
+// %1 is the number shown, %2 the number found.
+inline constexpr const char* CitySearchMoreFound =
+    "The first %1 of %2 cities: type more to see the others.";
 // The country name that the page refuses at OK; the database's last summary record carries it
 // so that the "Chose Country" placeholder leads to the refusal.
 inline constexpr const char* InvalidCountryName = "Not Valid";
