@@ -42,6 +42,15 @@ inline constexpr const char* PathTooLong =
 // --- Prayer bar and alerts ----------------------------------------------------------------------
 // The bar's title: the next prayer's name, its 12-hour time and "AM" or "PM".
 inline constexpr const char* NextPrayerTitle = "Next: %s at: %d:%02d %s";
+// The tip shown while the mouse rests on the bar: a line for each of today's times (%1 the
+// prayer's name, %2 its time), then the time left to the next prayer (%1 its name, %2 hours,
+// %3 minutes; the second form under an hour).
+inline constexpr const char* BarTipTimeLine = "%1: %2";
+inline constexpr const char* BarTipTimeLeft = "%1 in %2 h %3 min";
+inline constexpr const char* BarTipMinutesLeft = "%1 in %2 min";
+// The Options sheet's button that brings the bar back to its first place, and its group.
+inline constexpr const char* BarPlaceGroup = "Prayer bar";
+inline constexpr const char* PutBarInCornerButton = "Put the bar back in the corner";
 // The item the bar's own window menu (its right click) offers.
 inline constexpr const char* AboutBarItem = "&About ZAV...";
 // The command menu of the bar's menu button, in its order.
