@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -251,8 +252,9 @@ void CCitySelectionPage::connectSignals() {
     connect(cityList_->lineEdit(), &QLineEdit::editingFinished, this,
             &CCitySelectionPage::OnCityTyped);
     connect(searchField_, &QLineEdit::textChanged, this, &CCitySelectionPage::OnSearchEdited);
-    connect(searchField_, &QLineEdit::returnPressed, this,
-            [this] { OnSearchResultChosen(searchResults_->currentItem()); });
+    // Enter and the arrow keys are the search's own (see eventFilter).
+    searchField_->installEventFilter(this);
+    searchResults_->installEventFilter(this);
     connect(searchResults_, &QListWidget::itemActivated, this,
             &CCitySelectionPage::OnSearchResultChosen);
 }
@@ -510,6 +512,28 @@ void CCitySelectionPage::OnSearchResultChosen(QListWidgetItem* item) {
     cityCleared_ = false;
     typedPlace_ = false;
     ShowChoiceInBox();
+}
+
+bool CCitySelectionPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress ||
+        (watched != searchField_ && watched != searchResults_)) {
+        return CPropertyPage::eventFilter(watched, event);
+    }
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    // Enter chooses the result, and only that: left to the sheet it would also press OK.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        OnSearchResultChosen(searchResults_->currentItem());
+        return true;
+    }
+    // From the field, Up and Down walk the results while the typing goes on.
+    if (watched == searchField_ && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+        const int row = searchResults_->currentRow() + (key == Qt::Key_Down ? 1 : -1);
+        if (row >= 0 && row < searchResults_->count()) {
+            searchResults_->setCurrentRow(row);
+        }
+        return true;
+    }
+    return CPropertyPage::eventFilter(watched, event);
 }
 
 void CCitySelectionPage::OnNotFound() {

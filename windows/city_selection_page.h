@@ -99,6 +99,7 @@ class CCitySelectionPage final : public CPropertyPage {
 
   protected:
     void OnInitPage() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     class ListSink;

@@ -2,10 +2,14 @@
 // their coordinates, a result chosen exactly as the drop-down list chooses, the drop-down list
 // wide enough for its longest name.
 #include <QAbstractItemView>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 #include <memory>
 
 #include <gmock/gmock.h>
@@ -141,6 +145,34 @@ TEST_F(CitySearchPageTest, AChosenResultStoresWhatTheDropDownListWould) {
     EXPECT_EQ(folder.config.cityLetterIndex, bySearch.cityLetterIndex);
     EXPECT_EQ(page->SelectedCity.coordinates.latitude, 20.0);
     EXPECT_THAT(folder.boxes.entries, IsEmpty());
+}
+
+// In a sheet, Enter in the search chooses the result and does not press the sheet's OK; the
+// arrow keys walk the results from the field.
+TEST_F(CitySearchPageTest, TheKeyboardChoosesAResultWithoutEndingTheSheet) {
+    Open("Queretaro", Letter('Q'));
+    QDialog sheet;
+    auto* layout = new QVBoxLayout(&sheet);
+    layout->addWidget(page.get());
+    auto* ok = new QPushButton("OK", &sheet);
+    ok->setDefault(true);
+    layout->addWidget(ok);
+    sheet.show();
+    QSignalSpy pressed(ok, &QPushButton::clicked);
+
+    QTest::keyClicks(page->searchField(), "san luis");
+    QTest::keyClick(page->searchField(), Qt::Key_Down);
+    QTest::keyClick(page->searchField(), Qt::Key_Down);
+    QTest::keyClick(page->searchField(), Qt::Key_Up);
+    QTest::keyClick(page->searchField(), Qt::Key_Return);
+    EXPECT_EQ(page->SelectedCity.name, "San Luis Potosi (16.60, -91.65)");
+
+    page->searchResults()->setCurrentRow(3);
+    QTest::keyClick(page->searchResults(), Qt::Key_Enter);
+    EXPECT_EQ(page->SelectedCity.name, "Villa de San Luis");
+    EXPECT_EQ(pressed.count(), 0);
+    EXPECT_TRUE(sheet.isVisible());
+    page->setParent(nullptr);  // the fixture owns the page
 }
 
 TEST_F(CitySearchPageTest, ALookAlikeIsChosenByItsOwnCoordinates) {
