@@ -1313,13 +1313,6 @@ TEST(Glance, TodaysSixTimesAndTheMinutesLeftToThePrayerAwaited) {
     }
 }
 
-TEST(Glance, SplitsTheMinutesIntoHoursAndMinutes) {
-    TodayAtAGlance glance;
-    glance.minutesLeft = 207;
-    EXPECT_EQ(glance.hoursLeft(), 3);
-    EXPECT_EQ(glance.minutesPastHours(), 27);
-}
-
 TEST(Glance, SaysNothingWithoutAPlace) {
     testing::RecordingMessageBoxes boxes;
     CConfigFile config{boxes};

@@ -175,14 +175,6 @@ TEST_F(CitySearchPageTest, TheKeyboardChoosesAResultWithoutEndingTheSheet) {
     page->setParent(nullptr);  // the fixture owns the page
 }
 
-TEST_F(CitySearchPageTest, ALookAlikeIsChosenByItsOwnCoordinates) {
-    Open("Queretaro", Letter('Q'));
-    ChooseResult("potosi", 1);
-    EXPECT_EQ(page->SelectedCity.name, "San Luis Potosi (16.60, -91.65)");
-    EXPECT_EQ(page->SelectedCity.coordinates.latitude, 16.6036);
-    EXPECT_EQ(page->letterIndex(), Letter('S'));
-}
-
 TEST_F(CitySearchPageTest, ANameOutsideTheLettersKeepsTheLetterAndTakesTheRecord) {
     Open("Queretaro", Letter('Q'));
     ChooseResult("julio", 0);

@@ -546,15 +546,5 @@ TEST_F(BarTipTest, ShowsTodaysTimesAndTheTimeLeftAsTheClockGoesOn) {
     EXPECT_EQ(bar.toolTip(), TodaysTimes + "Asr in 29 min");
 }
 
-TEST(BarTip, SaysNothingWithoutAPlace) {
-    testing::RecordingMessageBoxes boxes;
-    testing::RecordingSoundPlayer sound;
-    CConfigFile config{boxes};
-    FakeClock clock{1'700'000'000};
-    CPrayerBarDlg bar(config, clock, sound, boxes);
-    bar.Start();
-    EXPECT_TRUE(bar.TipText().isEmpty());
-}
-
 }  // namespace
 }  // namespace salvenor
