@@ -3,8 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "tests/app/app_test_support.h"
 #include "platform/settings_file.h"
+#include "tests/app/app_test_support.h"
 #include "windows/options_sheet.h"
 
 namespace salvenor {
