@@ -45,6 +45,30 @@ std::optional<std::string> CurrentDirectory() {
     return path.string();
 }
 
+std::optional<QPoint> SavedBarPlace(const SettingsFile& settings) {
+    // Far beyond any desktop: a larger number is no place the bar was left at.
+    constexpr int Limit = 1'000'000;
+    if (!settings.value(BarXKey) || !settings.value(BarYKey)) {
+        return std::nullopt;
+    }
+    const int x = settings.intValue(BarXKey, Limit + 1, -Limit, Limit);
+    const int y = settings.intValue(BarYKey, Limit + 1, -Limit, Limit);
+    if (x > Limit || y > Limit) {
+        return std::nullopt;
+    }
+    return QPoint(x, y);
+}
+
+void StoreBarPlace(SettingsFile& settings, std::optional<QPoint> place) {
+    if (place) {
+        settings.setInt(BarXKey, place->x());
+        settings.setInt(BarYKey, place->y());
+    } else {
+        settings.remove(BarXKey);
+        settings.remove(BarYKey);
+    }
+}
+
 CPrayerApp::CPrayerApp(AppServices services, QObject* parent)
     : QObject(parent), services_(std::move(services)), config_(services_.boxes) {}
 
@@ -91,7 +115,7 @@ std::optional<int> CPrayerApp::Start(const std::optional<std::string>& workingDi
     }
     // The offset followed from the system is not saved here; the next save takes it.
     config_.FollowSystemZone(services_.clock.now());
-    bar_->Start();
+    bar_->Start(SavedBarPlace(SettingsFile(folder_ + "/" + SettingsFileName)));
     barVisible_ = true;
     SyncChecks();
     if (!services_.trayAvailable) {
@@ -130,6 +154,8 @@ void CPrayerApp::createBar() {
     connect(bar_.get(), &CPrayerBarDlg::aboutButtonClicked, this, [this] { Run(Command::About); });
     connect(bar_.get(), &CPrayerBarDlg::windowMenuRequested, this, &CPrayerApp::ShowWindowMenu);
     connect(bar_.get(), &CPrayerBarDlg::cancelRequested, this, &CPrayerApp::OnBarCancel);
+    connect(bar_.get(), &CPrayerBarDlg::placeChosen, this,
+            [this](const QPoint& place) { SaveBarPlace(place); });
 
     clearance_ = new CBarClearance(this);
     clearance_->setBar(bar_.get());
@@ -235,8 +261,9 @@ void CPrayerApp::RunSetup() {
 
 void CPrayerApp::ShowOptions() {
     // The switches take effect from the next prayer on; the schedule is not restarted.
-    ApplyOptionsResult(config_, RunOptionsSheet(bar_.get(), config_, services_.boxes,
-                                                services_.sound, services_.clock, folder_));
+    ApplyOptionsResult(config_,
+                       RunOptionsSheet(bar_.get(), config_, services_.boxes, services_.sound,
+                                       services_.clock, folder_, {}, [this] { PutBarInCorner(); }));
 }
 
 void CPrayerApp::ShowMonthCalendar() {
@@ -322,6 +349,23 @@ void CPrayerApp::OnActivationRequested() {
         std::fprintf(stderr, "activated\n");
         std::fflush(stderr);
     }
+}
+
+void CPrayerApp::SaveBarPlace(std::optional<QPoint> place) {
+    SettingsFile settings(folder_ + "/" + SettingsFileName);
+    StoreBarPlace(settings, place);
+    std::string error;
+    if (!settings.Save(&error)) {
+        // The bar stays where it is; only the next start would not find it there.
+        std::fprintf(stderr, "salvenor: the bar's place was not saved: %s\n", error.c_str());
+    }
+}
+
+void CPrayerApp::PutBarInCorner() {
+    if (bar_) {
+        bar_->PutBackInCorner();
+    }
+    SaveBarPlace(std::nullopt);
 }
 
 void CPrayerApp::ExplainMissingTrayOnce() {

@@ -27,6 +27,7 @@ class CSingleInstance;
 class Clock;
 class FirstShownReporter;
 class MessageBoxes;
+class SettingsFile;
 class SoundPlayer;
 
 // The working folder's path may be at most this long; a longer one, or one that cannot be read,
@@ -39,6 +40,14 @@ std::optional<std::string> CurrentDirectory();
 
 // Our own settings beside zav.cfg, for what its record has no field for.
 inline constexpr const char* NoTrayExplainedKey = "notices/noTrayExplained";
+// The top-left corner of the bar where the user last left it, in screen pixels.
+inline constexpr const char* BarXKey = "bar/x";
+inline constexpr const char* BarYKey = "bar/y";
+
+// The bar's place in the settings: none when either coordinate is missing or unreadable.
+std::optional<QPoint> SavedBarPlace(const SettingsFile& settings);
+// Stores the place, or removes it (the bar starts in its corner again).
+void StoreBarPlace(SettingsFile& settings, std::optional<QPoint> place);
 
 // With this set in the environment, a copy reports on stderr each time a later start calls it
 // forward ("activated").
@@ -110,6 +119,9 @@ class CPrayerApp final : public QObject {
     void SetBarVisible(bool visible);
     void SyncChecks();
     void ExplainMissingTrayOnce();
+    // The bar's place, written to the settings file as the user leaves it (none: the corner).
+    void SaveBarPlace(std::optional<QPoint> place);
+    void PutBarInCorner();
 
     AppServices services_;
     CConfigFile config_;

@@ -5,12 +5,15 @@
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStringList>
+#include <QToolTip>
 #include <QWindow>
 #include <algorithm>
 #include <limits>
@@ -19,7 +22,9 @@
 #include "bar/reminder_dlg.h"
 #include "core/paths.h"
 #include "core/texts.h"
+#include "platform/qt/ui_text.h"
 #include "windows/bar_palette.h"
+#include "windows/screen_fit.h"
 
 namespace salvenor {
 
@@ -214,21 +219,114 @@ CPrayerBarDlg::CPrayerBarDlg(CConfigFile& config, const Clock& clock, SoundPlaye
     clockCheckTimer_.setTimerType(Qt::CoarseTimer);
     clockCheckTimer_.setInterval(ClockCheckPeriodMs);
     connect(&clockCheckTimer_, &QTimer::timeout, this, &CPrayerBarDlg::OnClockCheckTimer);
+    placeSettleTimer_.setSingleShot(true);
+    placeSettleTimer_.setInterval(PlaceSettleMs);
+    connect(&placeSettleTimer_, &QTimer::timeout, this, [this] { emit placeChosen(pos()); });
 }
 
 CPrayerBarDlg::~CPrayerBarDlg() = default;
 
-void CPrayerBarDlg::Start() {
+QRect CPrayerBarDlg::StartGeometry(std::optional<QPoint> saved, const QRect& primary,
+                                   const std::vector<QRect>& freeAreas) {
+    if (!saved) {
+        return HomeGeometry(primary);
+    }
+    return KeepOnScreens(QRect(*saved, QSize(BarWidth, BarHeight)), freeAreas);
+}
+
+namespace {
+
+QRect PrimaryScreenArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+}  // namespace
+
+void CPrayerBarDlg::Start(std::optional<QPoint> savedPlace) {
     setAlwaysOnTop(true);
     RestartSchedule();
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
-    move(HomeGeometry(area).topLeft());
+    Place(StartGeometry(savedPlace, PrimaryScreenArea(), AvailableScreenAreas()).topLeft());
+    for (QScreen* screen : QGuiApplication::screens()) {
+        WatchScreen(screen);
+    }
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(app, &QGuiApplication::screenAdded, this, &CPrayerBarDlg::WatchScreen);
+        // Queued: the screen is still listed while its removal is announced.
+        connect(app, &QGuiApplication::screenRemoved, this, &CPrayerBarDlg::KeepOnScreen,
+                Qt::QueuedConnection);
+    }
     show();
     // Linux tells no one when the clock is set: compare it with the monotonic clock instead.
     monotonic_.start();
     schedule_.OnClockCheck(0);
     clockCheckTimer_.start();
+}
+
+void CPrayerBarDlg::WatchScreen(QScreen* screen) {
+    connect(screen, &QScreen::availableGeometryChanged, this, &CPrayerBarDlg::KeepOnScreen);
+}
+
+void CPrayerBarDlg::Place(const QPoint& topLeft) {
+    programPlace_ = topLeft;
+    move(topLeft);
+}
+
+void CPrayerBarDlg::PutBackInCorner() {
+    placeSettleTimer_.stop();
+    Place(HomeGeometry(PrimaryScreenArea()).topLeft());
+}
+
+void CPrayerBarDlg::KeepOnScreen() {
+    const QRect fitted = KeepOnScreens(frameGeometry(), AvailableScreenAreas());
+    if (fitted.topLeft() != frameGeometry().topLeft()) {
+        Place(pos() + (fitted.topLeft() - frameGeometry().topLeft()));
+    }
+}
+
+void CPrayerBarDlg::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // Only a move of the user's is a place to remember, once the bar has come to rest.
+    if (pos() != programPlace_) {
+        placeSettleTimer_.start();
+    } else {
+        placeSettleTimer_.stop();
+    }
+}
+
+QString CPrayerBarDlg::TipText() const {
+    const std::optional<TodayAtAGlance> glance = schedule_.Glance();
+    if (!glance) {
+        return {};
+    }
+    QStringList lines;
+    for (std::size_t i = 0; i < glance->times.size(); ++i) {
+        lines << UiText(texts::BarTipTimeLine)
+                     .arg(UiText(PrayerNames[i]), QString::fromStdString(glance->times[i]));
+    }
+    const QString next =
+        UiText(PrayerNames[static_cast<std::size_t>(WrapPrayerIndex(glance->nextIndex))]);
+    lines << (glance->hoursLeft() > 0
+                  ? UiText(texts::BarTipTimeLeft)
+                        .arg(next)
+                        .arg(glance->hoursLeft())
+                        .arg(glance->minutesPastHours(), 2, 10, QLatin1Char('0'))
+                  : UiText(texts::BarTipMinutesLeft).arg(next).arg(glance->minutesLeft));
+    return lines.join(QLatin1Char('\n'));
+}
+
+void CPrayerBarDlg::RefreshTip() {
+    if (QToolTip::isVisible() && underMouse()) {
+        QToolTip::showText(QCursor::pos(), TipText(), this);
+    }
+}
+
+bool CPrayerBarDlg::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        // Made when asked for, so that it speaks of this minute.
+        setToolTip(TipText());
+    }
+    return QWidget::event(event);
 }
 
 void CPrayerBarDlg::RestartSchedule() {
@@ -271,6 +369,7 @@ void CPrayerBarDlg::OnProgressTimer() {
     if (tick.front) {
         BringBarToFront(*tick.front);
     }
+    RefreshTip();
 }
 
 void CPrayerBarDlg::OnNextPrayerTimer() {
@@ -330,6 +429,7 @@ void CPrayerBarDlg::OnClockCheckTimer() {
     if (const auto tick = schedule_.OnClockCheck(monotonic_.elapsed())) {
         ApplyPrayerTick(*tick);
     }
+    RefreshTip();
 }
 
 void CPrayerBarDlg::BringBarToFront(const BarFront& front) {
@@ -394,8 +494,13 @@ void CPrayerBarDlg::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CPrayerBarDlg::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
+    if (event->button() == Qt::LeftButton && dragging_) {
         dragging_ = false;
+        if (placeSettleTimer_.isActive()) {
+            // Our own drag has ended: the place is known now.
+            placeSettleTimer_.stop();
+            emit placeChosen(pos());
+        }
     }
 }
 

@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QTimer>
 #include <QWidget>
+#include <optional>
+#include <vector>
 
 #include "bar/athan_dlg.h"
 #include "bar/schedule.h"
@@ -29,6 +31,13 @@ class CPrayerBarDlg : public QWidget {
     static QRect HomeGeometry(const QRect& screen) {
         return {screen.x() + screen.width() - RightEdgeGap, screen.y(), BarWidth, BarHeight};
     }
+    // Where the bar starts: at the place the user last dragged it to, brought fully onto the
+    // screens whose free areas are `freeAreas` (the primary one's first; see KeepOnScreens);
+    // with no such place, in the corner of the primary screen, whose whole area is `primary`.
+    static QRect StartGeometry(std::optional<QPoint> saved, const QRect& primary,
+                               const std::vector<QRect>& freeAreas);
+    // After the user moved the bar, this long without a further move counts as its new place.
+    static constexpr int PlaceSettleMs = 600;
     // The title strip the bar draws itself (a window manager's title bar cannot be relied on for
     // a window this small) and by which it is dragged.
     static constexpr int TitleHeight = 20;
@@ -47,9 +56,20 @@ class CPrayerBarDlg : public QWidget {
                   QWidget* parent = nullptr);
     ~CPrayerBarDlg() override;
 
-    // Puts the bar on top, arms the first schedule, places the bar in the top right-hand corner
-    // and shows it without taking the focus.
-    void Start();
+    // Puts the bar on top, arms the first schedule, places the bar (StartGeometry: where the user
+    // left it, else in the top right-hand corner) and shows it without taking the focus. While it
+    // runs, a screen that shrinks or goes away brings the bar back onto the screens.
+    void Start(std::optional<QPoint> savedPlace = std::nullopt);
+
+    // Back in the top right-hand corner of the primary screen, as at a first start.
+    void PutBackInCorner();
+    // Brought fully onto the connected screens, if it is not; the place the user chose is kept
+    // for when its screen is back.
+    void KeepOnScreen();
+
+    // What hovering over the bar shows: today's six times, then the time left to the next prayer;
+    // empty without a place.
+    QString TipText() const;
 
     // Measures the interval anew and re-arms the progress and next-prayer timers (also for the
     // setup command, after the settings change).
@@ -93,6 +113,8 @@ class CPrayerBarDlg : public QWidget {
     void windowMenuRequested(const QPoint& globalPos);
     // The Escape key, while the bar has the focus.
     void cancelRequested();
+    // The user moved the bar and left it at `topLeft`.
+    void placeChosen(const QPoint& topLeft);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -103,6 +125,8 @@ class CPrayerBarDlg : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void Apply(const ScheduleRestart& restart);
@@ -113,6 +137,11 @@ class CPrayerBarDlg : public QWidget {
     // window's reminderRequested asks for.
     void ArmReminder(int minutes);
     bool InTitleStrip(const QPoint& pos) const { return pos.y() < TitleHeight; }
+    // Moves the bar where the program puts it: such a move is no place the user chose.
+    void Place(const QPoint& topLeft);
+    // The tip shown now follows the clock (the timers' ticks call this).
+    void RefreshTip();
+    void WatchScreen(QScreen* screen);
 
     SoundPlayer& sound_;
     PrayerSchedule schedule_;
@@ -123,6 +152,8 @@ class CPrayerBarDlg : public QWidget {
     QTimer nextPrayerTimer_;
     QTimer reminderTimer_;
     QTimer clockCheckTimer_;
+    QTimer placeSettleTimer_;
+    QPoint programPlace_;  // where the program last put the bar
     QElapsedTimer monotonic_;
 
     QAbstractButton* menuButton_ = nullptr;

@@ -125,6 +125,22 @@ ScheduleRestart PrayerSchedule::Restart(const PrayerInterval& interval, ClockTim
     return restart;
 }
 
+std::optional<TodayAtAGlance> PrayerSchedule::Glance() const {
+    if (HasNoPlace(config_)) {
+        return std::nullopt;
+    }
+    const ClockTime now = clock_.now();
+    const PrayerSettings settings = config_.prayerSettings();
+    TodayAtAGlance glance;
+    for (int index = 0; index < static_cast<int>(glance.times.size()); ++index) {
+        glance.times[static_cast<std::size_t>(index)] = FormatPrayerTime(index, now, settings);
+    }
+    glance.nextIndex = awaited_.index;
+    const std::int64_t secondsLeft = std::max<std::int64_t>(nextTime_ - now, 0);
+    glance.minutesLeft = (secondsLeft + 59) / 60;
+    return glance;
+}
+
 ProgressTick PrayerSchedule::OnProgressTick() {
     ProgressTick tick;
     if (progressTicks_ == 0) {

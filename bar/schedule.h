@@ -2,6 +2,7 @@
 // periods of its timers, its title, and what each of its timer ticks asks the window to do.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -138,6 +139,18 @@ struct PrayerTick {
     std::optional<BarFront> front;           // Arrived without an athan window
 };
 
+// What hovering over the bar tells: today's six times as every window writes them, the prayer
+// the bar awaits and the whole minutes left until its minute comes (rounded up, so that the count
+// reaches 0 only when the prayer is due).
+struct TodayAtAGlance {
+    std::array<std::string, 6> times;
+    int nextIndex = 0;
+    std::int64_t minutesLeft = 0;
+    // The minutes left as hours and minutes.
+    std::int64_t hoursLeft() const { return minutesLeft / 60; }
+    std::int64_t minutesPastHours() const { return minutesLeft % 60; }
+};
+
 // The bar's schedule: everything the bar computes, over the Clock seam, with no windowing.
 class PrayerSchedule {
   public:
@@ -162,6 +175,10 @@ class PrayerSchedule {
     std::optional<PrayerTick> OnClockCheck(std::int64_t monotonicMs);
 
     BarFront BringBarToFront() const;
+
+    // Today's times (the local day of the clock's now) and the time left to the prayer awaited
+    // since the last restart; nothing while there is no place.
+    std::optional<TodayAtAGlance> Glance() const;
 
     // Whether the bar is kept above all windows; decides whether bringing it to front raises it.
     bool alwaysOnTop() const { return alwaysOnTop_; }

@@ -76,6 +76,37 @@ CityCoordinates ReadCoordinates(ExactReader& reader) {
     return {DecodeF64(bytes.data()), DecodeF64(bytes.data() + 8), DecodeF64(bytes.data() + 16)};
 }
 
+// The listing's rules for one record of a country's block, shared by every reading of a block:
+// the block ends where another country's records begin; records no place can have are left out
+// (and reported), and so are nameless ones and a name equal to the one before it.
+class BlockRules {
+  public:
+    enum class Fate { City, EndOfBlock, NotAPlace, Passed };
+
+    Fate Take(const std::string& country, const std::string& city,
+              const CityCoordinates& coordinates) {
+        if (!started_) {
+            blockCountry_ = country;
+            started_ = true;
+        } else if (country != blockCountry_) {
+            return Fate::EndOfBlock;
+        }
+        if (!IsPlace(coordinates)) {
+            return Fate::NotAPlace;
+        }
+        if (city.empty() || city == previousCity_) {
+            return Fate::Passed;
+        }
+        previousCity_ = city;
+        return Fate::City;
+    }
+
+  private:
+    bool started_ = false;
+    std::string blockCountry_;
+    std::string previousCity_;
+};
+
 }  // namespace
 
 CityDatabase::CityDatabase(std::string directory, MessageBoxes& boxes)
@@ -175,8 +206,7 @@ CityListOutcome CityDatabase::ListCitiesByLetter(const CountryEntry& entry, int 
     const char lower = letterValid ? static_cast<char>('a' + letterIndex) : '\0';
 
     int count = -1;  // -1: no record read yet
-    std::string blockCountry;
-    std::string previousCity;
+    BlockRules rules;
     std::string country;
     std::string city;
     bool overflow = false;
@@ -200,20 +230,18 @@ CityListOutcome CityDatabase::ListCitiesByLetter(const CountryEntry& entry, int 
         if (overflow && city.find('%') != std::string::npos) {
             continue;  // minor cities are left out after an overflow
         }
-        if (count == -1) {
-            blockCountry = country;
-            count = 0;
-        } else if (country != blockCountry) {
-            break;  // the block has ended
+        const BlockRules::Fate fate = rules.Take(country, city, coordinates);
+        count = std::max(count, 0);  // a record has been read
+        if (fate == BlockRules::Fate::EndOfBlock) {
+            break;
         }
-        if (!IsPlace(coordinates)) {
+        if (fate == BlockRules::Fate::NotAPlace) {
             damaged = true;  // no place has them: left out, and reported once below
             continue;
         }
-        if (city.empty() || city == previousCity) {
+        if (fate == BlockRules::Fate::Passed) {
             continue;
         }
-        previousCity = city;
         if (!letterValid || (city.front() != upper && city.front() != lower)) {
             continue;
         }
@@ -252,6 +280,38 @@ CityListOutcome CityDatabase::ListCitiesByLetter(const CountryEntry& entry, int 
         outcome = CityListOutcome::ListedDamaged;
     }
     return outcome;
+}
+
+std::optional<std::vector<CityEntry>> CityDatabase::ReadCountryCities(
+    const CountryEntry& entry) const {
+    const FilePtr file = OpenDatabaseFile(directory_, CityIndexFile, boxes_);
+    if (!file) {
+        return std::nullopt;
+    }
+    ExactReader reader(file.get(), boxes_, texts::DiskReadError);
+    reader.Seek(entry.offset);
+    BlockRules rules;
+    std::vector<CityEntry> cities;
+    std::string country;
+    std::string city;
+    bool damaged = false;
+    while (!reader.AtEnd()) {
+        reader.ReadCountedString(country);
+        reader.ReadCountedString(city);
+        const CityCoordinates coordinates = ReadCoordinates(reader);
+        const BlockRules::Fate fate = rules.Take(country, city, coordinates);
+        if (fate == BlockRules::Fate::EndOfBlock) {
+            break;
+        }
+        damaged = damaged || fate == BlockRules::Fate::NotAPlace;
+        if (fate == BlockRules::Fate::City) {
+            cities.push_back({city, coordinates});
+        }
+    }
+    if (damaged) {
+        ReportDamage(texts::CityRecordNotAPlace);
+    }
+    return cities;
 }
 
 }  // namespace salvenor

@@ -38,6 +38,12 @@ struct CityCoordinates {
     double altitude = 0.0;
 };
 
+// One city of a country's block, in the order of the city file.
+struct CityEntry {
+    std::string name;
+    CityCoordinates coordinates;
+};
+
 // Entry i belongs to the i-th name given to the sink.
 using CityCoordinateTable = std::array<CityCoordinates, MaxListedCities>;
 
@@ -80,6 +86,11 @@ class CityDatabase {
     // no record could be read).
     CityListOutcome ListCitiesByLetter(const CountryEntry& entry, int letterIndex, CitySink& sink,
                                        CityCoordinateTable& table, int* listed = nullptr) const;
+
+    // Every city of the entry's block, in file order, by the listing's rules for a block (records
+    // no place can have are left out and reported once, as are records without a name and a name
+    // equal to the one before it). Empty after a file error, which has been reported.
+    std::optional<std::vector<CityEntry>> ReadCountryCities(const CountryEntry& entry) const;
 
   private:
     // Every summary record, checked; empty after a reported error.

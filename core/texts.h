@@ -42,6 +42,15 @@ inline constexpr const char* PathTooLong =
 // --- Prayer bar and alerts ----------------------------------------------------------------------
 // The bar's title: the next prayer's name, its 12-hour time and "AM" or "PM".
 inline constexpr const char* NextPrayerTitle = "Next: %s at: %d:%02d %s";
+// The tip shown while the mouse rests on the bar: a line for each of today's times (%1 the
+// prayer's name, %2 its time), then the time left to the next prayer (%1 its name, %2 hours,
+// %3 minutes; the second form under an hour).
+inline constexpr const char* BarTipTimeLine = "%1: %2";
+inline constexpr const char* BarTipTimeLeft = "%1 in %2 h %3 min";
+inline constexpr const char* BarTipMinutesLeft = "%1 in %2 min";
+// The Options sheet's button that brings the bar back to its first place, and its group.
+inline constexpr const char* BarPlaceGroup = "Prayer bar";
+inline constexpr const char* PutBarInCornerButton = "Put the bar back in the corner";
 // The item the bar's own window menu (its right click) offers.
 inline constexpr const char* AboutBarItem = "&About ZAV...";
 // The command menu of the bar's menu button, in its order.
@@ -135,6 +144,16 @@ inline constexpr const char* CityNameLabel = "City Name";
 inline constexpr const char* CurrentCityLabel = "Current City:";
 inline constexpr const char* CityDisplayInitial = "CURRENT CITY";
 inline constexpr const char* NotFoundButton = "&Not Found? Press Here...";
+// The city search beside the letters: any part of a name, in the country chosen.
+inline constexpr const char* CitySearchLabel = "Or &search:";
+inline constexpr const char* CitySearchPlaceholder = "Any part of the name";
+inline constexpr const char* CitySearchResultsName = "Cities found";
+// %1 is the city's name, %2 its coordinates ("22.15 N, 100.98 W").
+inline constexpr const char* CitySearchResult = "%1   (%2)";
+inline constexpr const char* CitySearchNothingFound = "No city of this country has that name.";
+// %1 is the number shown, %2 the number found.
+inline constexpr const char* CitySearchMoreFound =
+    "The first %1 of %2 cities: type more to see the others.";
 // The country name that the page refuses at OK; the database's last summary record carries it
 // so that the "Chose Country" placeholder leads to the refusal.
 inline constexpr const char* InvalidCountryName = "Not Valid";

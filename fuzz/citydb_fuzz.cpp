@@ -1,6 +1,7 @@
 // libFuzzer target for the world city database reader: the input is split into a country
 // summary and a city file, written to a private folder, and read through every operation the
-// selection page uses. A short read is the reader's fatal exit, which becomes an exception here.
+// selection page uses, its city search included. A short read is the reader's fatal exit, which
+// becomes an exception here.
 #include <unistd.h>
 
 #include <cstddef>
@@ -14,6 +15,7 @@
 
 #include "base/fatal_exit.h"
 #include "citydb/city_database.h"
+#include "citydb/city_search.h"
 #include "platform/message_boxes.h"
 
 namespace {
@@ -110,6 +112,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             db.ListCitiesByLetter(*entry, letter, sink, *table, &listed);
             if (listed < -1 || listed > MaxListedCities) {
                 std::abort();
+            }
+            // The search reads the whole block and folds every name, whatever its bytes.
+            const auto cities = db.ReadCountryCities(*entry);
+            if (cities && !cities->empty()) {
+                const CitySearch search(*cities);
+                const std::string& probe = cities->front().name;
+                for (const CityMatch& match : search.Find(probe.substr(0, probe.size() / 2), 50)) {
+                    if (match.index >= cities->size()) {
+                        std::abort();
+                    }
+                }
             }
         }
     } catch (const FatalExit& exit) {

@@ -1,14 +1,19 @@
 // The country and city selection page.
 #include "windows/city_selection_page.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMetaObject>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <new>
@@ -16,6 +21,7 @@
 
 #include "core/number_text.h"
 #include "core/texts.h"
+#include "platform/qt/ui_text.h"
 #include "windows/busy_cursor.h"
 #include "windows/location_dlg.h"
 #include "windows/wait_dlg.h"
@@ -49,6 +55,32 @@ int FindEntryStartingWith(const QComboBox* list, const std::string& name) {
         }
     }
     return -1;
+}
+
+// The letter button of a name's first character (A..Z, either case); -1 for any other.
+int LetterOf(const std::string& name) {
+    if (name.empty()) {
+        return -1;
+    }
+    const char c = name.front();
+    if (c >= 'A' && c <= 'Z') {
+        return c - 'A';
+    }
+    return c >= 'a' && c <= 'z' ? c - 'a' : -1;
+}
+
+// Opens the drop-down list wide enough for its longest entry, so that no name is cut.
+void FitPopupToEntries(QComboBox* list) {
+    QAbstractItemView* view = list->view();
+    const QFontMetrics metrics(view->font());
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i) {
+        widest = std::max(widest, metrics.horizontalAdvance(list->itemText(i)));
+    }
+    // The entries' own margins, the list's frame and its scroll bar.
+    const int chrome = 2 * metrics.averageCharWidth() + 2 * view->frameWidth() +
+                       view->verticalScrollBar()->sizeHint().width();
+    view->setMinimumWidth(widest + chrome);
 }
 
 // The entry that is the city `name` (case ignored); -1 for none.
@@ -142,6 +174,17 @@ void CCitySelectionPage::createControls() {
         button->setMaximumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 8);
         letters_->addButton(button, k);
     }
+    // The search comes after the letters in the Tab order.
+    searchField_ = new QLineEdit(cityGroup_);
+    searchField_->setPlaceholderText(UiText(texts::CitySearchPlaceholder));
+    searchField_->setClearButtonEnabled(true);
+    searchResults_ = new QListWidget(cityGroup_);
+    searchResults_->setAccessibleName(UiText(texts::CitySearchResultsName));
+    searchResults_->setUniformItemSizes(true);
+    searchResults_->setMinimumWidth(searchResults_->fontMetrics().averageCharWidth() * 36);
+    searchResults_->setMaximumHeight(searchResults_->fontMetrics().height() * 7);
+    searchNote_ = new QLabel(cityGroup_);
+    searchNote_->setWordWrap(true);
 }
 
 void CCitySelectionPage::createLayout() {
@@ -161,9 +204,22 @@ void CCitySelectionPage::createLayout() {
     city->addWidget(cityList_, 0, 1);
     city->addWidget(Label(texts::CurrentCityLabel, cityGroup_), 1, 0);
     city->addWidget(cityDisplay_, 1, 1);
+    auto* letterColumn = new QVBoxLayout;
+    letterColumn->addWidget(Label(texts::CityFirstCharacterLabel, cityGroup_));
+    letterColumn->addLayout(letterGrid);
+    letterColumn->addStretch(1);
+    auto* searchLabel = new QLabel(UiText(texts::CitySearchLabel), cityGroup_);
+    searchLabel->setBuddy(searchField_);
+    auto* searchColumn = new QVBoxLayout;
+    searchColumn->addWidget(searchLabel);
+    searchColumn->addWidget(searchField_);
+    searchColumn->addWidget(searchResults_);
+    searchColumn->addWidget(searchNote_);
+    auto* finding = new QHBoxLayout;
+    finding->addLayout(letterColumn);
+    finding->addLayout(searchColumn, 1);
     auto* groupLayout = new QVBoxLayout(cityGroup_);
-    groupLayout->addWidget(Label(texts::CityFirstCharacterLabel, cityGroup_));
-    groupLayout->addLayout(letterGrid);
+    groupLayout->addLayout(finding);
     groupLayout->addLayout(city);
 
     // Three decorative pictures.
@@ -193,6 +249,14 @@ void CCitySelectionPage::connectSignals() {
     connect(cityList_, &CDropDownCombo::closedUp, this, &CCitySelectionPage::OnCitySelected);
     connect(letters_, &QButtonGroup::idClicked, this, &CCitySelectionPage::OnLetterPressed);
     connect(notFound_, &QPushButton::clicked, this, &CCitySelectionPage::OnNotFound);
+    connect(cityList_->lineEdit(), &QLineEdit::editingFinished, this,
+            &CCitySelectionPage::OnCityTyped);
+    connect(searchField_, &QLineEdit::textChanged, this, &CCitySelectionPage::OnSearchEdited);
+    // Enter and the arrow keys are the search's own (see eventFilter).
+    searchField_->installEventFilter(this);
+    searchResults_->installEventFilter(this);
+    connect(searchResults_, &QListWidget::itemActivated, this,
+            &CCitySelectionPage::OnSearchResultChosen);
 }
 
 CCitySelectionPage::~CCitySelectionPage() = default;
@@ -216,6 +280,7 @@ void CCitySelectionPage::OnInitPage() {
             countryList_->addItem(FromBytes(name));
         }
     }
+    FitPopupToEntries(countryList_);
 
     currentCountryName_ = config_.countryName;
     // No entry stays selected when the stored country is not in the list.
@@ -243,6 +308,7 @@ bool CCitySelectionPage::RebuildCityList(ListCause cause) {
     }
     countryChosen_ = true;
     currentCountryName_ = entry->name;
+    listedEntry_ = entry;
 
     // A letter without cities: after a change of country the first letter that has cities is
     // listed without a word (the user chose no letter); a letter the user chose falls back to A
@@ -260,6 +326,7 @@ bool CCitySelectionPage::RebuildCityList(ListCause cause) {
             case CityListOutcome::Listed:
             case CityListOutcome::ListedDamaged:
                 letters_->button(letterIndex_)->setChecked(true);
+                FitPopupToEntries(cityList_);
                 return sink_->count() > 0;
             case CityListOutcome::SinkError:
                 boxes_.show(texts::CityListError, MessageIcon::None);
@@ -319,6 +386,8 @@ void CCitySelectionPage::OnCountryChanged() {
         }
         cityCleared_ = !stored;
         typedPlace_ = false;
+        // The search looks in the new country.
+        OnSearchEdited();
     }
     ShowChoiceInBox();
 }
@@ -357,6 +426,114 @@ void CCitySelectionPage::OnCitySelected() {
     SelectedCity.name.assign(name.constData(), static_cast<std::size_t>(name.size()));
     cityCleared_ = false;
     typedPlace_ = false;
+}
+
+void CCitySelectionPage::ChooseListedEntry(int position) {
+    cityList_->setCurrentIndex(position);
+    OnCitySelected();
+}
+
+void CCitySelectionPage::OnCityTyped() {
+    const QString typed = cityList_->currentText();
+    const int current = cityList_->currentIndex();
+    if ((current >= 0 && cityList_->itemText(current) == typed) ||
+        typed == FromBytes(SelectedCity.name)) {
+        return;  // the box shows the choice
+    }
+    // The listed cities, searched as the search field searches the country's.
+    std::vector<CityEntry> listed;
+    listed.reserve(static_cast<std::size_t>(sink_->count()));
+    for (int i = 0; i < sink_->count(); ++i) {
+        const QByteArray name = cityList_->itemData(i).toByteArray();
+        listed.push_back({name.toStdString(), table_.at(static_cast<std::size_t>(i))});
+    }
+    const std::vector<CityMatch> best = CitySearch(std::move(listed)).Find(typed.toStdString(), 1);
+    if (best.empty()) {
+        ShowChoiceInBox();
+        return;
+    }
+    ChooseListedEntry(static_cast<int>(best.front().index));
+}
+
+void CCitySelectionPage::OnSearchEdited() {
+    searchResults_->clear();
+    shownResults_.clear();
+    searchNote_->clear();
+    const std::string typed = searchField_->text().toStdString();
+    if (!listedEntry_ || searchField_->text().trimmed().isEmpty()) {
+        return;
+    }
+    if (searchedOffset_ != listedEntry_->offset) {
+        const BusyCursor busy;
+        search_ = CitySearch(
+            database_.ReadCountryCities(*listedEntry_).value_or(std::vector<CityEntry>{}));
+        searchedOffset_ = listedEntry_->offset;
+    }
+    std::size_t found = 0;
+    for (const CityMatch& match : search_.Find(typed, MaxSearchResults, &found)) {
+        const CityEntry& city = search_.cities()[match.index];
+        searchResults_->addItem(
+            UiText(texts::CitySearchResult)
+                .arg(FromBytes(city.name),
+                     QString::fromStdString(FormatCoordinates(city.coordinates.latitude,
+                                                              city.coordinates.longitude))));
+        shownResults_.push_back(match.index);
+    }
+    if (found == 0) {
+        searchNote_->setText(UiText(texts::CitySearchNothingFound));
+    } else if (found > shownResults_.size()) {
+        searchNote_->setText(
+            UiText(texts::CitySearchMoreFound).arg(shownResults_.size()).arg(found));
+    }
+    searchResults_->setCurrentRow(0);
+}
+
+void CCitySelectionPage::OnSearchResultChosen(QListWidgetItem* item) {
+    const int row = item != nullptr ? searchResults_->row(item) : -1;
+    if (row < 0 || static_cast<std::size_t>(row) >= shownResults_.size()) {
+        return;
+    }
+    const CityEntry city = search_.cities()[shownResults_[static_cast<std::size_t>(row)]];
+    // As in the drop-down list: the city's letter is listed and its entry becomes the choice.
+    const int letter = LetterOf(city.name);
+    if (letter >= 0 && (letter != letterIndex_ || sink_->count() == 0)) {
+        letterIndex_ = letter;
+        RebuildCityList(ListCause::Letter);
+    }
+    const QByteArray key(city.name.data(), static_cast<qsizetype>(city.name.size()));
+    const int position = cityList_->findData(key);
+    if (position >= 0 && position < sink_->count()) {
+        ChooseListedEntry(position);
+        return;
+    }
+    // A name outside the letters, or a minor city an overflowing letter left out: the choice is
+    // the search's record itself.
+    SelectedCity = {city.name, city.coordinates};
+    cityCleared_ = false;
+    typedPlace_ = false;
+    ShowChoiceInBox();
+}
+
+bool CCitySelectionPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress ||
+        (watched != searchField_ && watched != searchResults_)) {
+        return CPropertyPage::eventFilter(watched, event);
+    }
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    // Enter chooses the result, and only that: left to the sheet it would also press OK.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        OnSearchResultChosen(searchResults_->currentItem());
+        return true;
+    }
+    // From the field, Up and Down walk the results while the typing goes on.
+    if (watched == searchField_ && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+        const int row = searchResults_->currentRow() + (key == Qt::Key_Down ? 1 : -1);
+        if (row >= 0 && row < searchResults_->count()) {
+            searchResults_->setCurrentRow(row);
+        }
+        return true;
+    }
+    return CPropertyPage::eventFilter(watched, event);
 }
 
 void CCitySelectionPage::OnNotFound() {

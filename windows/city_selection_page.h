@@ -5,9 +5,12 @@
 #include <QComboBox>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "citydb/city_database.h"
+#include "citydb/city_search.h"
 #include "config/config_file.h"
 #include "platform/message_boxes.h"
 #include "windows/property_sheet.h"
@@ -16,6 +19,9 @@ class QAbstractButton;
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 namespace salvenor {
@@ -84,9 +90,16 @@ class CCitySelectionPage final : public CPropertyPage {
     QPushButton* notFoundButton() const { return notFound_; }
     QLabel* countryDisplay() const { return countryDisplay_; }
     QLabel* cityDisplay() const { return cityDisplay_; }
+    QLineEdit* searchField() const { return searchField_; }
+    QListWidget* searchResults() const { return searchResults_; }
+    QLabel* searchNote() const { return searchNote_; }
+
+    // The most cities the search shows at once.
+    static constexpr std::size_t MaxSearchResults = 200;
 
   protected:
     void OnInitPage() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     class ListSink;
@@ -107,6 +120,15 @@ class CCitySelectionPage final : public CPropertyPage {
     void OnLetterPressed(int index);
     void OnCitySelected();
     void OnNotFound();
+    // Text typed into the city box that is no entry of it: its best entry becomes the choice (the
+    // search's order), or, with none, the box shows the choice again.
+    void OnCityTyped();
+    // The search field's text changed: the country's matching cities are listed.
+    void OnSearchEdited();
+    // A city of the search's list becomes the choice as if picked in the drop-down list: its letter
+    // is listed and its entry chosen.
+    void OnSearchResultChosen(QListWidgetItem* item);
+    void ChooseListedEntry(int position);
 
     CConfigFile& config_;
     MessageBoxes& boxes_;
@@ -119,6 +141,10 @@ class CCitySelectionPage final : public CPropertyPage {
     bool cityCleared_ = false;     // the country changed and no city of it has been chosen
     bool typedPlace_ = false;      // the current choice is typed coordinates
     CityCoordinateTable table_{};  // entry i: the i-th city of the city list
+    std::optional<CountryEntry> listedEntry_;      // the country whose cities are listed
+    std::optional<std::uint32_t> searchedOffset_;  // the country `search_` holds
+    CitySearch search_;
+    std::vector<std::size_t> shownResults_;  // row i of the results: city shownResults_[i]
 
     CDropDownCombo* countryList_ = nullptr;
     CDropDownCombo* cityList_ = nullptr;
@@ -127,6 +153,9 @@ class CCitySelectionPage final : public CPropertyPage {
     QLabel* countryDisplay_ = nullptr;
     QLabel* cityDisplay_ = nullptr;
     QGroupBox* cityGroup_ = nullptr;
+    QLineEdit* searchField_ = nullptr;
+    QListWidget* searchResults_ = nullptr;
+    QLabel* searchNote_ = nullptr;
     std::unique_ptr<ListSink> sink_;
 };
 

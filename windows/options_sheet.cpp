@@ -1,11 +1,15 @@
 // The Options sheet and its entry points.
 #include "windows/options_sheet.h"
 
+#include <QGroupBox>
+#include <QPushButton>
 #include <QString>
+#include <QVBoxLayout>
 #include <utility>
 
 #include "core/texts.h"
 #include "platform/autostart.h"
+#include "platform/qt/ui_text.h"
 #include "windows/athan_settings_page.h"
 #include "windows/date_adj_page.h"
 
@@ -29,11 +33,20 @@ COptionsSheet::COptionsSheet(CConfigFile& config, MessageBoxes& boxes, SoundPlay
                              SoundFileChooser chooseFile, QWidget* parent)
     : CPropertySheet(QString(), parent),
       athan_(new CAthanSettingsPage(config, sound, installationFolder, std::move(chooseFile))),
-      dateAdj_(new CDateAdj(boxes)) {
+      dateAdj_(new CDateAdj(boxes)),
+      putBarInCorner_(new QPushButton(UiText(texts::PutBarInCornerButton))) {
     // The caption is empty; assistive tools still learn which sheet this is.
     setAccessibleName(QString::fromUtf8(texts::OptionsSheetName));
     AddPage(athan_, TabTitle(texts::AthanSettingsTitle));
     AddPage(dateAdj_, TabTitle(texts::DateAdjTitle));
+    // The bar's place: a small group of its own at the bottom of the first page.
+    auto* barGroup = new QGroupBox(UiText(texts::BarPlaceGroup), athan_);
+    auto* barLayout = new QVBoxLayout(barGroup);
+    barLayout->addWidget(putBarInCorner_);
+    if (auto* pageLayout = qobject_cast<QBoxLayout*>(athan_->layout())) {
+        pageLayout->addWidget(barGroup);
+    }
+    connect(putBarInCorner_, &QPushButton::clicked, this, &COptionsSheet::barCornerRequested);
     athan_->setSwitches({config.showAthanAlert, config.barOnTopReminder, config.muteAllSounds});
     athan_->setStartAtLogin(AutostartEnabled());
     dateAdj_->setDay(HijriDayOfMonth(clock.now()));
@@ -42,9 +55,14 @@ COptionsSheet::COptionsSheet(CConfigFile& config, MessageBoxes& boxes, SoundPlay
 OptionsSheetResult RunOptionsSheet(QWidget* parent, CConfigFile& config, MessageBoxes& boxes,
                                    SoundPlayer& sound, const Clock& clock,
                                    const std::string& installationFolder,
-                                   SoundFileChooser chooseFile) {
+                                   SoundFileChooser chooseFile,
+                                   std::function<void()> putBarInCorner) {
     COptionsSheet sheet(config, boxes, sound, clock, installationFolder, std::move(chooseFile),
                         parent);
+    if (putBarInCorner) {
+        QObject::connect(&sheet, &COptionsSheet::barCornerRequested, &sheet,
+                         std::move(putBarInCorner));
+    }
     OptionsSheetResult result;
     result.accepted = sheet.exec() == QDialog::Accepted;
     if (result.accepted) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "config/config_file.h"
@@ -11,6 +12,8 @@
 #include "platform/sound_player.h"
 #include "windows/property_sheet.h"
 #include "windows/sound_file_dialog.h"
+
+class QPushButton;
 
 namespace salvenor {
 
@@ -29,10 +32,16 @@ class COptionsSheet final : public CPropertySheet {
 
     CAthanSettingsPage* athanPage() const { return athan_; }
     CDateAdj* dateAdjPage() const { return dateAdj_; }
+    QPushButton* putBarInCornerButton() const { return putBarInCorner_; }
+
+  signals:
+    // "Put the bar back in the corner": at once, whatever the sheet's end.
+    void barCornerRequested();
 
   private:
     CAthanSettingsPage* athan_;
     CDateAdj* dateAdj_;
+    QPushButton* putBarInCorner_;
 };
 
 struct OptionsSheetResult {
@@ -45,11 +54,13 @@ struct OptionsSheetResult {
 
 // Runs the sheet modally. The athan page stores its two paths in the record when OK runs it;
 // nothing is saved until ApplyOptionsResult.
-// Without `chooseFile` "Browse..." opens the system's file dialog.
+// Without `chooseFile` "Browse..." opens the system's file dialog. `putBarInCorner` is what
+// "Put the bar back in the corner" does (nothing without it).
 OptionsSheetResult RunOptionsSheet(QWidget* parent, CConfigFile& config, MessageBoxes& boxes,
                                    SoundPlayer& sound, const Clock& clock,
                                    const std::string& installationFolder,
-                                   SoundFileChooser chooseFile = {});
+                                   SoundFileChooser chooseFile = {},
+                                   std::function<void()> putBarInCorner = {});
 
 // After OK: the record takes the three switches (each on when non-zero) and the file is saved,
 // the sheet's one save (the paths and the switches together). After Cancel nothing changes.

@@ -18,6 +18,37 @@ QRect KeepInside(const QRect& frame, const QRect& available) {
     return placed;
 }
 
+QRect KeepOnScreens(const QRect& frame, const std::vector<QRect>& areas) {
+    if (areas.empty()) {
+        return frame;
+    }
+    const QRect* best = &areas.front();
+    long long bestOverlap = 0;
+    for (const QRect& area : areas) {
+        const QRect common = area.intersected(frame);
+        const long long overlap = common.isEmpty() ? 0 : 1LL * common.width() * common.height();
+        if (overlap > bestOverlap) {
+            best = &area;
+            bestOverlap = overlap;
+        }
+    }
+    return KeepInside(frame, *best);
+}
+
+std::vector<QRect> AvailableScreenAreas() {
+    std::vector<QRect> areas;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary != nullptr) {
+        areas.push_back(primary->availableGeometry());
+    }
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != primary) {
+            areas.push_back(screen->availableGeometry());
+        }
+    }
+    return areas;
+}
+
 QRect CentredInside(const QPoint& centre, const QSize& size, const QRect& available) {
     const QPoint topLeft = centre - QPoint(size.width() / 2, size.height() / 2);
     return KeepInside(QRect(topLeft, size), available);

@@ -1,14 +1,17 @@
 // How long the selection page waits for the reader on the real world database: the country
-// list, and its largest city list (Mexico, letter S: 3,315 of 16,917 records).
+// list, and its largest city list (Mexico, letter S: 3,315 of 16,917 records); and how long the
+// city search takes a keystroke over 17,000 names, made up and the real Mexico.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "citydb/city_database.h"
+#include "citydb/city_search.h"
 #include "platform/message_boxes.h"
 
 namespace {
@@ -79,5 +82,98 @@ void MexicoLetterS(benchmark::State& state) {
     }
 }
 BENCHMARK(MexicoLetterS)->Unit(benchmark::kMillisecond);
+
+// 17,000 names of two to four made-up words, as long as real place names, in byte order as the
+// builder writes them.
+std::vector<CityEntry> MadeUpCities(std::size_t count) {
+    static constexpr std::string_view Syllables[] = {
+        "san", "ta", "lu",  "is", "po", "to", "si", "ma", "ri",  "a",   "del", "o",  "ro", "vi",
+        "lla", "de", "gua", "da", "la", "ja", "ra", "te", "pec", "chi", "hua", "co", "mi", "x"};
+    std::vector<CityEntry> cities;
+    std::uint64_t seed = 12345;
+    const auto next = [&seed](std::uint64_t bound) {
+        seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+        return (seed >> 33) % bound;
+    };
+    for (std::size_t i = 0; i < count; ++i) {
+        std::string name;
+        const std::uint64_t words = 1 + next(4);
+        for (std::uint64_t w = 0; w < words; ++w) {
+            if (w > 0) {
+                name += ' ';
+            }
+            const std::uint64_t parts = 2 + next(3);
+            for (std::uint64_t k = 0; k < parts; ++k) {
+                name += Syllables[next(std::size(Syllables))];
+            }
+            name.front() = static_cast<char>(name.front() - 'a' + 'A');
+        }
+        cities.push_back({std::move(name), {}});
+    }
+    std::sort(cities.begin(), cities.end(),
+              [](const CityEntry& a, const CityEntry& b) { return a.name < b.name; });
+    return cities;
+}
+
+// The texts of typing "San Luis Po" one key at a time.
+const std::vector<std::string> Keystrokes = {"S",         "Sa",         "San",        "San ",
+                                             "San L",     "San Lu",     "San Lui",    "San Luis",
+                                             "San Luis ", "San Luis P", "San Luis Po"};
+
+// One iteration is one keystroke: the texts are typed in turn, so the time is a keystroke's.
+void TypeAcross(benchmark::State& state, const CitySearch& search) {
+    std::size_t key = 0;
+    for (auto _ : state) {
+        const auto matches = search.Find(Keystrokes[key], 200);
+        key = (key + 1) % Keystrokes.size();
+        benchmark::DoNotOptimize(matches.data());
+    }
+    state.counters["names"] = static_cast<double>(search.cities().size());
+}
+
+void SearchMadeUp17000(benchmark::State& state) {
+    const CitySearch search(MadeUpCities(17000));
+    TypeAcross(state, search);
+}
+BENCHMARK(SearchMadeUp17000)->Unit(benchmark::kMillisecond);
+
+void SearchMexico(benchmark::State& state) {
+    if (!Staged(state)) {
+        return;
+    }
+    SilentMessageBoxes boxes;
+    const CityDatabase db(StageDir, boxes);
+    const auto names = db.ReadCountryNames().value_or(std::vector<std::string>{});
+    const auto mexico = std::find(names.begin(), names.end(), "Mexico");
+    if (mexico == names.end()) {
+        state.SkipWithError("no Mexico in the database");
+        return;
+    }
+    const auto entry = db.FindCountryEntry(static_cast<int>(mexico - names.begin()) + 1);
+    const CitySearch search(db.ReadCountryCities(*entry).value_or(std::vector<CityEntry>{}));
+    TypeAcross(state, search);
+}
+BENCHMARK(SearchMexico)->Unit(benchmark::kMillisecond);
+
+// What the page does before the first keystroke: read the country's block and fold it.
+void LoadMexicoForSearch(benchmark::State& state) {
+    if (!Staged(state)) {
+        return;
+    }
+    SilentMessageBoxes boxes;
+    const CityDatabase db(StageDir, boxes);
+    const auto names = db.ReadCountryNames().value_or(std::vector<std::string>{});
+    const auto mexico = std::find(names.begin(), names.end(), "Mexico");
+    if (mexico == names.end()) {
+        state.SkipWithError("no Mexico in the database");
+        return;
+    }
+    const auto entry = db.FindCountryEntry(static_cast<int>(mexico - names.begin()) + 1);
+    for (auto _ : state) {
+        const CitySearch search(db.ReadCountryCities(*entry).value_or(std::vector<CityEntry>{}));
+        benchmark::DoNotOptimize(search.cities().data());
+    }
+}
+BENCHMARK(LoadMexicoForSearch)->Unit(benchmark::kMillisecond);
 
 }  // namespace

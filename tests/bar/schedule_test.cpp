@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -16,6 +17,7 @@
 
 #include "core/local_time.h"
 #include "core/str_printf.h"
+#include "tests/support/cairo.h"
 #include "tests/support/fakes.h"
 #include "tests/support/time_zone.h"
 
@@ -1261,6 +1263,64 @@ TEST(WakeUp, TitleAndAthanShareTheMinuteOfTimesBeforeMidnight) {
         }
         EXPECT_GT(outside, 10) << "way " << way;
     }
+}
+
+}  // namespace
+}  // namespace salvenor
+
+namespace salvenor {
+namespace {
+
+// The worked example's day (Cairo, 21 March 2007, two hours ahead of GMT all year): 4:31 am,
+// 5:58 am, 12:02 pm, 3:29 pm, 6:06 pm and 7:21 pm.
+TEST(Glance, TodaysSixTimesAndTheMinutesLeftToThePrayerAwaited) {
+    const ScopedTz tz("EET-2");
+    const struct {
+        int hour, minute, second;
+        int next;
+        std::int64_t minutesLeft;
+    } cases[] = {
+        {11, 0, 0, Thuhr, 62},      // 1 h 02 min
+        {12, 1, 30, Thuhr, 1},      // 30 seconds are a minute still to wait
+        {12, 2, 10, Asr, 207},      // Thuhr's minute counts as passed: 3 h 26 min 50 s
+        {19, 30, 0, Fajr, 9 * 60},  // tomorrow's Fajr, past midnight
+        {4, 30, 0, Fajr, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.hour << ":" << c.minute << ":" << c.second);
+        testing::RecordingMessageBoxes boxes;
+        CConfigFile config{boxes};
+        ApplyFirstRunDefaults(config);
+        testing::SetCairoExample(config);
+        config.calculationWay = 0;
+        config.followWindowsZone = 0;
+        FakeClock clock;
+        clock.set(MakeLocal(2007, 3, 21, c.hour, c.minute, c.second));
+        PrayerSchedule schedule(config, clock);
+        schedule.RestartSchedule();
+        const std::optional<TodayAtAGlance> glance = schedule.Glance();
+        ASSERT_TRUE(glance.has_value());
+        EXPECT_EQ(glance->times, (std::array<std::string, 6>{"4:31 am", "5:58 am", "12:02 pm",
+                                                             "3:29 pm", "6:06 pm", "7:21 pm"}));
+        EXPECT_EQ(glance->nextIndex, c.next);
+        if (c.next != Fajr || c.hour < 12) {
+            EXPECT_EQ(glance->minutesLeft, c.minutesLeft);
+        } else {
+            // Tomorrow's Fajr comes a minute or so earlier than today's: between 8 h 59 and 9 h.
+            EXPECT_GE(glance->minutesLeft, 8 * 60 + 59);
+            EXPECT_LE(glance->minutesLeft, 9 * 60 + 1);
+        }
+    }
+}
+
+TEST(Glance, SaysNothingWithoutAPlace) {
+    testing::RecordingMessageBoxes boxes;
+    CConfigFile config{boxes};
+    FakeClock clock;
+    clock.set(1'700'000'000);
+    PrayerSchedule schedule(config, clock);
+    schedule.RestartSchedule();
+    EXPECT_FALSE(schedule.Glance().has_value());
 }
 
 }  // namespace

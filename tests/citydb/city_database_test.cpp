@@ -421,6 +421,47 @@ TEST(CityDatabaseListing, NoNameOutsideTheLettersMatchesAnyLetter) {
     EXPECT_THAT(all, ElementsAre("Aa", "Abc", "Abd", "Abd", "Ax", "Bee", "Zed", "ab", "bee"));
 }
 
+TEST(CityDatabaseCountryCities, ReadsTheWholeBlockByTheListingsRules) {
+    TempFolder folder;
+    ASSERT_TRUE(Edge().WriteFiles(folder.path()));
+    RecordingMessageBoxes boxes;
+    const CityDatabase db(folder.path(), boxes);
+    const auto cities = db.ReadCountryCities({"Alpha", 0});
+    ASSERT_TRUE(cities.has_value());
+    std::vector<std::string> names;
+    for (const CityEntry& city : *cities) {
+        names.push_back(city.name);
+    }
+    // Every name of the block, the letterless ones too; not Beta's, not Alpha's second run.
+    EXPECT_THAT(names, ElementsAre("Aa", "ab", "Abc", "Bee", "Abd", "Zed", "Abd", "9 Ave", " Ash",
+                                   "\xC1gua", "\xC3\x81rea", "Ax", "bee"));
+    EXPECT_DOUBLE_EQ((*cities)[3].coordinates.latitude, 0.05);  // Bee's own record
+    EXPECT_TRUE(boxes.entries.empty());
+}
+
+TEST(CityDatabaseCountryCities, LeavesOutRecordsNoPlaceHasAndSaysSoOnce) {
+    TempFolder folder;
+    CityDatabaseWriter writer;
+    ASSERT_TRUE(writer.AddCountry({"Alpha",
+                                   {{"Alpha", "Far", 95.0, 0, 0},
+                                    {"Alpha", "Near", 10, 10, 0},
+                                    {"Alpha", "Off", 0, 200, 0}}}));
+    ASSERT_TRUE(writer.WriteFiles(folder.path()));
+    RecordingMessageBoxes boxes;
+    const auto cities = CityDatabase(folder.path(), boxes).ReadCountryCities({"Alpha", 0});
+    ASSERT_TRUE(cities.has_value());
+    ASSERT_EQ(cities->size(), 1u);
+    EXPECT_EQ(cities->front().name, "Near");
+    EXPECT_EQ(boxes.entries.size(), 1u);
+}
+
+TEST(CityDatabaseCountryCities, AMissingFileGivesNothing) {
+    TempFolder folder;
+    RecordingMessageBoxes boxes;
+    EXPECT_FALSE(CityDatabase(folder.path(), boxes).ReadCountryCities({"Alpha", 0}).has_value());
+    EXPECT_EQ(boxes.entries.size(), 1u);
+}
+
 TEST(CityDatabaseListing, StopsAtTheSinksRefusal) {
     const struct {
         CitySink::AddResult refusal;

@@ -64,7 +64,16 @@ TEST(GeoNamesRow, TakesTheColumnsTheDatabaseKeeps) {
         EXPECT_EQ(place->latitude, c.latitude) << c.label;
         EXPECT_EQ(place->longitude, c.longitude) << c.label;
         EXPECT_EQ(place->altitude, c.altitude) << c.label;
+        EXPECT_EQ(place->population, 602u) << c.label;
     }
+}
+
+TEST(GeoNamesRow, APopulationThatCannotBeReadIsNone) {
+    std::string line = Row("4", "Empty", "Empty", "1", "2", "MX", "", "7");
+    line.replace(line.find("\t602\t"), 5, "\t\t");
+    const auto place = ParsePlace(line, nullptr);
+    ASSERT_TRUE(place.has_value());
+    EXPECT_EQ(place->population, 0u);
 }
 
 TEST(GeoNamesRow, RefusesMalformedRows) {
@@ -147,8 +156,8 @@ TEST(IsoCountryNames, RefusesWhatIsNotTheList) {
 }
 
 Place P(std::uint64_t id, std::string name, double lat, double lon, std::string code,
-        double alt = 0) {
-    return {id, std::move(name), lat, lon, alt, std::move(code)};
+        double alt = 0, std::uint64_t population = 0) {
+    return {id, std::move(name), lat, lon, alt, std::move(code), population};
 }
 
 std::vector<std::string> CityNames(const CountryCities& country) {
@@ -204,6 +213,24 @@ TEST(ArrangeCountries, TellsPlacesOfOneNameApartByTheirCoordinates) {
                             "Twin (1.000000, 2.000000) #17"));
     EXPECT_EQ(countries[1].cities[1].altitude, 24);
     EXPECT_EQ(countries[1].cities[1].latitude, 21.62059);
+}
+
+TEST(ArrangeCountries, TheOneLargestOfPlacesOfOneNameKeepsThePlainName) {
+    const std::map<std::string, std::string> iso = {{"MX", "Mexico"}};
+    const std::vector<Place> places = {
+        P(20, "San Luis Potosi", 16.6036, -91.64599, "MX", 0, 1200),
+        P(21, "San Luis Potosi", 22.14982, -100.97916, "MX", 0, 677704),  // the state capital
+        P(22, "San Luis Potosi", 32.50957, -115.12771, "MX", 0, 0),
+        P(23, "Tie", 1.0, 2.0, "MX", 0, 500),  // no one largest: all told apart
+        P(24, "Tie", 3.0, 4.0, "MX", 0, 500),
+    };
+    const auto countries = ArrangeCountries(places, iso, nullptr);
+    ASSERT_EQ(countries.size(), 1u);
+    EXPECT_THAT(
+        CityNames(countries[0]),
+        ElementsAre("San Luis Potosi", "San Luis Potosi (16.60, -91.65)",
+                    "San Luis Potosi (32.51, -115.13)", "Tie (1.00, 2.00)", "Tie (3.00, 4.00)"));
+    EXPECT_EQ(countries[0].cities[0].latitude, 22.14982);
 }
 
 // Written by the writer and read by the reader, every place of a country is listed exactly once.

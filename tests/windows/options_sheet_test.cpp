@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -76,6 +77,40 @@ TEST_F(OptionsSheetTest, TwoPagesUnderAnEmptyCaption) {
     EXPECT_FALSE(s.athanPage()->showAlertCheck()->isChecked());
     EXPECT_TRUE(s.athanPage()->muteCheck()->isChecked());
     EXPECT_EQ(s.dateAdjPage()->day(), HijriDayOfMonth(f.clock.now()));
+}
+
+TEST_F(OptionsSheetTest, TheCornerButtonSitsInAGroupAtTheBottomOfTheFirstPage) {
+    COptionsSheet& s = Show();
+    QPushButton* button = s.putBarInCornerButton();
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text().toStdString(), texts::PutBarInCornerButton);
+    auto* group = qobject_cast<QGroupBox*>(button->parentWidget());
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->title().toStdString(), texts::BarPlaceGroup);
+    EXPECT_EQ(group->parentWidget(), s.athanPage());
+    // Below everything else of the page.
+    for (const QWidget* other :
+         s.athanPage()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (other != group && other->isVisible()) {
+            EXPECT_LE(other->geometry().bottom(), group->geometry().top())
+                << other->metaObject()->className();
+        }
+    }
+}
+
+TEST_F(OptionsSheetTest, TheCornerButtonActsAtOnceWhateverTheSheetsEnd) {
+    int asked = 0;
+    testing::WhenModalOpens<COptionsSheet>([&asked](COptionsSheet& s) {
+        s.putBarInCornerButton()->click();
+        EXPECT_EQ(asked, 1) << "before the sheet ends";
+        s.reject();
+    });
+    const OptionsSheetResult result =
+        RunOptionsSheet(nullptr, f.config, f.boxes, f.sound, f.clock, f.path(), f.files.chooser(),
+                        [&asked] { ++asked; });
+    EXPECT_FALSE(result.accepted);
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(f.settings.configSaved());
 }
 
 TEST_F(OptionsSheetTest, DatePageShowsTodaysHijriDay) {

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,39 @@ TEST(MoveCentredOnScreen, CentresOnThePrimaryScreenOrTheGivenPointAndStaysInside
 
     MoveCentredOnScreen(window, screen, area.bottomRight());
     EXPECT_TRUE(area.contains(window.frameGeometry())) << "pushed back on screen";
+}
+
+}  // namespace
+}  // namespace salvenor
+
+namespace salvenor {
+namespace {
+
+TEST(KeepOnScreens, BringsAFrameOntoTheScreenItOverlapsMostOrThePrimaryOne) {
+    const QRect primary(0, 0, 1920, 1040);   // a panel along the bottom
+    const QRect right(1920, 0, 1280, 1024);  // a second monitor to its right
+    const QRect left(-1280, 0, 1280, 1024);  // or to its left
+    const QRect bar(0, 0, 176, 42);
+    const struct {
+        const char* label;
+        QPoint at;
+        std::vector<QRect> areas;
+        QPoint expected;
+    } cases[] = {
+        {"inside stays", {100, 500}, {primary}, {100, 500}},
+        {"the screen shrank under it", {1800, 1000}, {QRect(0, 0, 1280, 720)}, {1104, 678}},
+        {"on a monitor that went away", {2500, 100}, {primary}, {1744, 100}},
+        {"on the second monitor, still there", {2500, 100}, {primary, right}, {2500, 100}},
+        {"across two monitors: the one it overlaps most", {1900, 10}, {primary, right}, {1920, 10}},
+        {"mostly on the primary one", {1800, 10}, {primary, right}, {1744, 10}},
+        {"a monitor to the left", {-1000, 300}, {primary, left}, {-1000, 300}},
+        {"the left monitor gone", {-1000, 300}, {primary}, {0, 300}},
+        {"under the panel", {300, 1030}, {primary}, {300, 998}},
+        {"no screens at all: as it is", {5000, 5000}, {}, {5000, 5000}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(KeepOnScreens(bar.translated(c.at), c.areas).topLeft(), c.expected) << c.label;
+    }
 }
 
 }  // namespace

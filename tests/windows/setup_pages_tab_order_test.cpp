@@ -2,6 +2,7 @@
 // they have always had.
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <vector>
@@ -40,12 +41,14 @@ class SetupPagesTabOrderTest : public ::testing::Test {
     FakeClock clock{1'700'000'000};
 };
 
-TEST_F(SetupPagesTabOrderTest, CitySelectionGoesCountryCityNotFoundThenTheLetters) {
+TEST_F(SetupPagesTabOrderTest, CitySelectionGoesCountryCityNotFoundTheLettersThenTheSearch) {
     CCitySelectionPage page(config, boxes, "no-such-folder");
     std::vector<QWidget*> expected = {page.countryList(), page.cityList(), page.notFoundButton()};
     for (int k = 0; k < 26; ++k) {
         expected.push_back(page.letterButton(k));
     }
+    expected.push_back(page.searchField());
+    expected.push_back(page.searchResults());
     EXPECT_THAT(TabStops(page), ElementsAreArray(expected));
 }
 

@@ -418,6 +418,10 @@ std::optional<Place> ParsePlace(std::string_view line, std::string* error) {
     if (place.name.empty()) {
         place.name = ToAscii(f[1]);
     }
+    // A population that cannot be read counts as none: it only orders look-alikes.
+    if (!ParseWhole(f[14], place.population)) {
+        place.population = 0;
+    }
     place.altitude = Elevation(f[15]).value_or(Elevation(f[16]).value_or(0.0));
     return place;
 }
@@ -525,18 +529,30 @@ std::vector<CountryCities> ArrangeCountries(const std::vector<Place>& places,
                 entries.push_back({std::string(base), same.front()});
                 continue;
             }
+            // The one largest place keeps the plain name; the others are told apart.
+            std::vector<const Place*> others = same;
+            const auto largest = std::max_element(
+                others.begin(), others.end(),
+                [](const Place* a, const Place* b) { return a->population < b->population; });
+            const bool alone = std::count_if(others.begin(), others.end(), [&](const Place* p) {
+                                   return p->population == (*largest)->population;
+                               }) == 1;
+            if ((*largest)->population > 0 && alone) {
+                entries.push_back({std::string(base), *largest});
+                others.erase(largest);
+            }
             int decimals = 2;
             while (decimals < 6) {
                 std::set<std::string> suffixes;
-                for (const Place* place : same) {
+                for (const Place* place : others) {
                     suffixes.insert(CoordinateSuffix(*place, decimals));
                 }
-                if (suffixes.size() == same.size()) {
+                if (suffixes.size() == others.size()) {
                     break;
                 }
                 ++decimals;
             }
-            for (const Place* place : same) {
+            for (const Place* place : others) {
                 entries.push_back({std::string(base) + CoordinateSuffix(*place, decimals), place});
             }
         }

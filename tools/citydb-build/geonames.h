@@ -24,6 +24,7 @@ struct Place {
     double longitude = 0.0;
     double altitude = 0.0;  // elevation, else the elevation model's value, else 0
     std::string countryCode;
+    std::uint64_t population = 0;  // 0 where GeoNames gives none
 };
 
 // Parses one tab-separated row (19 columns: geonameid, name, asciiname, alternatenames,
@@ -49,7 +50,10 @@ std::string CountryName(const std::string& code, const std::map<std::string, std
 // The database content: countries in byte order of their names, each with its cities in byte
 // order of their names. Places of one country that share a name get their coordinates added
 // ("San Antonio (20.11, -97.48)") so that every one of them stays listed: the reader drops a
-// name equal to the one just before it.
+// name equal to the one just before it. The most populous of them, when one is larger than all
+// the others, keeps the plain name: it comes first, so the place a user most likely means ("San
+// Luis Potosi", the state capital, not a village of the same name) is the one typing its name
+// finds.
 std::vector<CountryCities> ArrangeCountries(const std::vector<Place>& places,
                                             const std::map<std::string, std::string>& iso,
                                             std::vector<std::string>* warnings);

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <cstdlib>
 #include <optional>
@@ -456,6 +457,93 @@ TEST_F(PrayerBarTest, ClockSetForwardRestartsTheSchedule) {
     b.OnClockCheckTimer();
     EXPECT_TRUE(b.windowTitle().startsWith("Next: Maghrib at: "));
     EXPECT_EQ(b.nextPrayerTimer().interval(), (PrayerMinute(Maghrib) - clock.now()) * 1000);
+}
+
+TEST(BarStartGeometry, TheCornerOrTheSavedPlaceKeptOnScreen) {
+    const QRect primary(0, 0, 1920, 1080);
+    const std::vector<QRect> areas = {QRect(0, 0, 1920, 1040)};
+    const struct {
+        const char* label;
+        std::optional<QPoint> saved;
+        QRect expected;
+    } cases[] = {
+        {"never moved: the corner", std::nullopt, QRect(1684, 0, 176, 42)},
+        {"left where the user put it", QPoint(100, 500), QRect(100, 500, 176, 42)},
+        {"its monitor gone", QPoint(2500, 100), QRect(1744, 100, 176, 42)},
+        {"below the panel's edge", QPoint(10, 1039), QRect(10, 998, 176, 42)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CPrayerBarDlg::StartGeometry(c.saved, primary, areas), c.expected) << c.label;
+    }
+}
+
+TEST_F(PrayerBarTest, OnlyTheUsersMovesAreReportedAsItsPlace) {
+    CPrayerBarDlg& b = StartBar(MakeLocal(2024, 1, 15, 10, 0, 0));
+    QSignalSpy chosen(&b, &CPrayerBarDlg::placeChosen);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QPoint corner = b.pos();
+
+    b.move(screen.topLeft() + QPoint(40, 60));  // as the window manager does for a drag
+    b.move(screen.topLeft() + QPoint(50, 70));
+    EXPECT_TRUE(chosen.wait(CPrayerBarDlg::PlaceSettleMs + 1000));
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen.front().front().toPoint(), screen.topLeft() + QPoint(50, 70));
+
+    b.PutBackInCorner();
+    EXPECT_EQ(b.pos(), corner);
+    EXPECT_FALSE(chosen.wait(CPrayerBarDlg::PlaceSettleMs + 200));
+    EXPECT_EQ(chosen.count(), 1);
+}
+
+TEST_F(PrayerBarTest, OffTheScreenItComesBackWhenTheScreensChange) {
+    CPrayerBarDlg& b = StartBar(MakeLocal(2024, 1, 15, 10, 0, 0));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    b.move(screen.bottomRight() + QPoint(400, 400));  // where a monitor used to be
+    b.KeepOnScreen();
+    EXPECT_TRUE(screen.contains(b.frameGeometry()));
+    EXPECT_EQ(b.frameGeometry().bottomRight(), screen.bottomRight());
+}
+
+// The worked example's day: Cairo, 21 March 2007, two hours ahead of GMT all year.
+class BarTipTest : public ::testing::Test {
+  protected:
+    BarTipTest() {
+        ApplyFirstRunDefaults(config);
+        testing::SetCairoExample(config);
+        config.calculationWay = 0;
+        config.showAthanAlert = 0;
+        config.muteAllSounds = 1;
+        config.topReminderShown = 1;
+    }
+    ScopedTz tz{"EET-2"};
+    testing::RecordingMessageBoxes boxes;
+    testing::RecordingSoundPlayer sound;
+    CConfigFile config{boxes};
+    FakeClock clock{MakeLocal(2007, 3, 21, 11, 0, 0)};
+};
+
+const QString TodaysTimes =
+    "Fajr: 4:31 am\nShrook: 5:58 am\nThuhr: 12:02 pm\nAsr: 3:29 pm\nMaghrib: 6:06 pm\n"
+    "Isha: 7:21 pm\n";
+
+TEST_F(BarTipTest, ShowsTodaysTimesAndTheTimeLeftAsTheClockGoesOn) {
+    CPrayerBarDlg bar(config, clock, sound, boxes);
+    bar.Start();
+    EXPECT_EQ(bar.TipText(), TodaysTimes + "Thuhr in 1 h 02 min");
+
+    clock.set(MakeLocal(2007, 3, 21, 12, 1, 30));
+    EXPECT_EQ(bar.TipText(), TodaysTimes + "Thuhr in 1 min");
+
+    // Thuhr comes: the bar awaits Asr.
+    clock.set(MakeLocal(2007, 3, 21, 12, 2, 0));
+    bar.OnNextPrayerTimer();
+    EXPECT_EQ(bar.TipText(), TodaysTimes + "Asr in 3 h 27 min");
+
+    // Asked for by hovering, the tip is made at that moment.
+    clock.set(MakeLocal(2007, 3, 21, 15, 0, 0));
+    QHelpEvent hover(QEvent::ToolTip, QPoint(60, 30), bar.mapToGlobal(QPoint(60, 30)));
+    QApplication::sendEvent(&bar, &hover);
+    EXPECT_EQ(bar.toolTip(), TodaysTimes + "Asr in 29 min");
 }
 
 }  // namespace
