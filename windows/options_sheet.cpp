@@ -36,7 +36,7 @@ COptionsSheet::COptionsSheet(CConfigFile& config, MessageBoxes& boxes, SoundPlay
     AddPage(dateAdj_, TabTitle(texts::DateAdjTitle));
     athan_->setSwitches({config.showAthanAlert, config.barOnTopReminder, config.muteAllSounds});
     athan_->setStartAtLogin(AutostartEnabled());
-    dateAdj_->setDay(HijriDayOfMonth(clock.now()));
+    dateAdj_->setDay(HijriDayOfMonth(clock.now(), config.calculationOptions.hijriAdjustDays));
 }
 
 OptionsSheetResult RunOptionsSheet(QWidget* parent, CConfigFile& config, MessageBoxes& boxes,
