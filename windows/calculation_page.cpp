@@ -192,6 +192,8 @@ void CCalculationPage::connectSignals() {
 
 void CCalculationPage::OnInitPage() {
     setOptions(config_.calculationOptions);
+    // A country picked before the page was first brought forward.
+    ApplyPendingProposal();
 }
 
 void CCalculationPage::showEvent(QShowEvent* event) {
