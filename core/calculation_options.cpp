@@ -28,23 +28,26 @@ constexpr Convention Table[] = {
      .label = texts::ConventionQatar,
      .fajrAngle = 18,
      .ishaMinutes = 90,
+     .minuteOffsets = {0, 0, 0, 0, 3, 3},
      .source = "Qatar Calendar House (Dar Al-Taqweem Al-Qatri, qatarch.com), perpetual calendar "
-               "Al-Taqweem Al-Da'em: Fajr 18 degrees, Isha 90 minutes after Maghrib"},
+               "Al-Taqweem Al-Da'em: Fajr 18 degrees, Isha 90 minutes after Maghrib; its "
+               "calendar prints Maghrib, and so Isha, 3 minutes after sunset"},
     {.name = "dubai",
      .label = texts::ConventionDubai,
      .fajrAngle = 18.2,
      .ishaAngle = 18.2,
-     .minuteOffsets = {0, -3, 3, 3, 3, 0},
+     .minuteOffsets = {0, -3, 3, 2, 4, 0},
      .source = "General Authority of Islamic Affairs and Endowments, United Arab Emirates "
                "(awqaf.gov.ae prayer listing): Fajr and Isha 18.2 degrees; its listing prints "
-               "sunrise 3 minutes early and Thuhr, Asr and Maghrib 3 minutes late"},
+               "sunrise 3 minutes early, Thuhr 3, Asr 2 and Maghrib 4 minutes late"},
     {.name = "singapore",
      .label = texts::ConventionSingapore,
      .fajrAngle = 20,
      .ishaAngle = 18,
-     .minuteOffsets = {0, 0, 1, 0, 0, 0},
+     .minuteOffsets = {1, 1, 2, 1, 1, 1},
      .source = "Majlis Ugama Islam Singapura (MUIS), Muslim Prayer Timetable on data.gov.sg: "
-               "Fajr 20, Isha 18 degrees; its timetable prints Thuhr a minute after the transit"},
+               "Fajr 20, Isha 18 degrees; its timetable prints every time a minute late (Thuhr "
+               "two)"},
     {.name = "tehran",
      .label = texts::ConventionTehran,
      .fajrAngle = 17.7,
@@ -57,10 +60,10 @@ constexpr Convention Table[] = {
      .label = texts::ConventionTurkey,
      .fajrAngle = 18,
      .ishaAngle = 17,
-     .minuteOffsets = {0, -7, 5, 4, 7, 0},
+     .minuteOffsets = {0, -7, 5, 5, 8, 1},
      .source = "Diyanet Isleri Baskanligi (namazvakitleri.diyanet.gov.tr): Fajr (imsak) 18, Isha "
-               "17 degrees, with its published temkin minutes: sunrise -7, Thuhr +5, Asr +4, "
-               "Maghrib +7"},
+               "17 degrees, with its temkin minutes as its monthly tables print them: sunrise -7, "
+               "Thuhr +5, Asr +5, Maghrib +8, Isha +1"},
     {.name = "moonsighting",
      .label = texts::ConventionMoonsighting,
      .fajrAngle = 18,
@@ -76,8 +79,10 @@ constexpr Convention Table[] = {
      .fajrAngle = 18.5,
      .ishaMinutes = 90,
      .ramadanIshaMinutes = 120,
+     .minuteOffsets = {1, 0, 0, 1, 0, 0},
      .source = "Umm al-Qura Calendar (ummulqura.org.sa), Makkah: Fajr 18.5 degrees, Isha 90 "
-               "minutes after Maghrib, 120 in Ramadan"},
+               "minutes after Maghrib, 120 in Ramadan; its tables print Fajr and Asr a minute "
+               "late"},
     {.name = "mwl",
      .label = texts::ConventionMwl,
      .fajrAngle = 18,
