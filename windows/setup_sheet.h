@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "citydb/city_database.h"
 #include "config/config_file.h"
@@ -43,6 +44,11 @@ class CSetupSheet final : public CPropertySheet {
 };
 
 struct SetupSheetResult {
+    SetupSheetResult() = default;
+    SetupSheetResult(bool isAccepted, const CityCoordinates& place,
+                     std::optional<CalculationOptions> options = std::nullopt)
+        : accepted(isAccepted), chosen(place), calculation(std::move(options)) {}
+
     bool accepted = false;
     CityCoordinates chosen;  // the selection page's coordinates when the sheet ended with OK
     // The Calculation page's options after OK, when that page was opened.

@@ -59,7 +59,7 @@ TEST(CalculationSettings, TheFileIsOneSectionOfNamedKeys) {
     EXPECT_EQ(testing::ReadText(dir.file("salvenor.ini")),
               "[calculation]\nadjustAsr=0\nadjustFajr=1\nadjustIsha=-1\nadjustMaghrib=0\n"
               "adjustSunrise=0\nadjustThuhr=0\nasr=hanafi\nconvention=umm-al-qura\nfajrAngle=18\n"
-              "hijriAdjust=0\nhighLatitude=seventh\nishaAngle=17\nishaMinutes=0\nsun=table\n");
+              "highLatitude=seventh\nhijriAdjust=0\nishaAngle=17\nishaMinutes=0\nsun=table\n");
 }
 
 TEST(CalculationSettings, NoFileOrAnEmptySectionGivesTheDefaults) {

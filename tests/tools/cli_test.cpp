@@ -502,7 +502,9 @@ TEST_F(CliTest, CalculationFlagsChangeTheTimesTheyConcern) {
         {"--asr hanafi", {0, 0, 0, 45, 0, 0}, {0, 0, 0, 90, 0, 0}},
         // The built-in way 0 by custom angles.
         {"--fajr-angle 19.5 --isha-angle 17", {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}},
-        {"--isha-minutes 90", {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 1000}},
+        {"--fajr-angle 19.5 --isha-minutes 90", {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 1000}},
+        // A custom convention's Fajr angle defaults to 18 degrees, after the Egyptian 19.5.
+        {"--isha-minutes 90", {5, 0, 0, 0, 0, 0}, {10, 0, 0, 0, 0, 1000}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.flags);
