@@ -70,7 +70,7 @@ inline constexpr std::string_view CustomConventionName = "custom";
 struct CalculationOptions {
     // Empty: the built-in way stored in zav.cfg (PrayerSettings::calculationWay), as always.
     // Otherwise the name of a row of the table, or CustomConventionName.
-    std::string convention;
+    std::string convention{};
     // The custom convention's angles; Isha by minutes after Maghrib when customIshaMinutes > 0.
     double customFajrAngle = 18;
     double customIshaAngle = 17;

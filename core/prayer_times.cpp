@@ -341,8 +341,8 @@ class DaySun {
             const double jd0 = JulianDay(date.year, date.month, date.day);
             computed_.emplace(jd0, latitude, longitude);
             const double transit = computed_->Transit();
-            declination_ = SunAt(jd0 + transit / 24).declination;
-            latitude_ = ChooseLatitude(latitude, sinSunrise);
+            declination_ = computed_->DeclinationAtTransit();
+            ChooseLatitude(latitude, sinSunrise);
             if (latitude_ != latitude) {
                 computed_.emplace(jd0, latitude_, longitude);
             }
@@ -356,9 +356,8 @@ class DaySun {
             noon_ = e * MinutesToHours +
                     (settings.gmtOffsetMinutes / 4.0 - longitude) * DegreesToHours +
                     (settings.daylightSavingActive ? 13 : 12);
-            latitude_ = ChooseLatitude(latitude, sinSunrise);
+            ChooseLatitude(latitude, sinSunrise);
         }
-        path_ = PathAt(latitude_, std::sin(declination_ * Rad), std::cos(declination_ * Rad));
     }
 
     double Noon() const { return noon_; }
@@ -389,15 +388,17 @@ class DaySun {
 
   private:
     // The place's latitude, or where the sun neither rises nor sets the nearest latitude toward
-    // the equator at which it does (as for the built-in way).
-    double ChooseLatitude(double latitude, double sinSunrise) const {
+    // the equator at which it does (as for the built-in way), and the sun's path there.
+    void ChooseLatitude(double latitude, double sinSunrise) {
         const double sinDec = std::sin(declination_ * Rad);
         const double cosDec = std::cos(declination_ * Rad);
-        if (!InRange(CosHourAngle(sinSunrise, PathAt(latitude, sinDec, cosDec))) &&
+        latitude_ = latitude;
+        path_ = PathAtPlace(latitude, sinDec, cosDec);
+        if (!InRange(CosHourAngle(sinSunrise, path_)) &&
             InRange(CosHourAngle(sinSunrise, PathAt(0.0, sinDec, cosDec)))) {
-            return RisingLatitude(latitude, sinSunrise, sinDec, cosDec);
+            latitude_ = RisingLatitude(latitude, sinSunrise, sinDec, cosDec);
+            path_ = PathAt(latitude_, sinDec, cosDec);
         }
-        return latitude;
     }
 
     std::optional<SolarEvents> computed_;

@@ -5,6 +5,7 @@
 
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "core/prayer_times.h"
 
@@ -58,43 +59,32 @@ TEST(Conventions, ListsEachPublishedConventionWithItsAnglesAndSource) {
 }
 
 TEST(ValidCalculationOptions, AcceptsEachChoiceInItsRangeOnly) {
-    struct Case {
-        const char* what;
-        void (*change)(CalculationOptions&);
-        bool valid;
+    using O = CalculationOptions;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::pair<O, bool> cases[] = {
+        {O{}, true},
+        {O{.convention = "umm-al-qura"}, true},
+        {O{.convention = "custom"}, true},
+        {O{.convention = "leeds"}, false},
+        {O{.adjustMinutes = {-30, 0, 0, 0, 0, 30}}, true},
+        {O{.adjustMinutes = {0, 0, 0, 31, 0, 0}}, false},
+        {O{.adjustMinutes = {-31, 0, 0, 0, 0, 0}}, false},
+        {O{.asr = AsrShadow::Hanafi}, true},
+        {O{.asr = static_cast<AsrShadow>(3)}, false},
+        {O{.highLatitude = HighLatitudeRule::AngleBased}, true},
+        {O{.highLatitude = static_cast<HighLatitudeRule>(3)}, false},
+        {O{.sun = static_cast<SunModel>(2)}, false},
+        {O{.hijriAdjustDays = 2}, true},
+        {O{.hijriAdjustDays = -3}, false},
+        {O{.customFajrAngle = 25}, true},
+        {O{.customFajrAngle = 26}, false},
+        {O{.customIshaAngle = 9}, false},
+        {O{.customIshaAngle = nan}, false},
+        {O{.customIshaMinutes = -1}, false},
+        {O{.customIshaMinutes = 181}, false},
     };
-    const Case cases[] = {
-        {"defaults", [](CalculationOptions&) {}, true},
-        {"a row", [](CalculationOptions& o) { o.convention = "umm-al-qura"; }, true},
-        {"custom", [](CalculationOptions& o) { o.convention = "custom"; }, true},
-        {"unknown name", [](CalculationOptions& o) { o.convention = "leeds"; }, false},
-        {"minutes -30", [](CalculationOptions& o) { o.adjustMinutes[Isha] = -30; }, true},
-        {"minutes 31", [](CalculationOptions& o) { o.adjustMinutes[Asr] = 31; }, false},
-        {"minutes -31", [](CalculationOptions& o) { o.adjustMinutes[Fajr] = -31; }, false},
-        {"Hanafi", [](CalculationOptions& o) { o.asr = AsrShadow::Hanafi; }, true},
-        {"shadow 3", [](CalculationOptions& o) { o.asr = static_cast<AsrShadow>(3); }, false},
-        {"angle rule", [](CalculationOptions& o) { o.highLatitude = HighLatitudeRule::AngleBased; },
-         true},
-        {"rule 3", [](CalculationOptions& o) { o.highLatitude = static_cast<HighLatitudeRule>(3); },
-         false},
-        {"sun 2", [](CalculationOptions& o) { o.sun = static_cast<SunModel>(2); }, false},
-        {"hijri +2", [](CalculationOptions& o) { o.hijriAdjustDays = 2; }, true},
-        {"hijri -3", [](CalculationOptions& o) { o.hijriAdjustDays = -3; }, false},
-        {"fajr 25", [](CalculationOptions& o) { o.customFajrAngle = 25; }, true},
-        {"fajr 26", [](CalculationOptions& o) { o.customFajrAngle = 26; }, false},
-        {"isha 9", [](CalculationOptions& o) { o.customIshaAngle = 9; }, false},
-        {"isha NaN",
-         [](CalculationOptions& o) {
-             o.customIshaAngle = std::numeric_limits<double>::quiet_NaN();
-         },
-         false},
-        {"isha minutes -1", [](CalculationOptions& o) { o.customIshaMinutes = -1; }, false},
-        {"isha minutes 181", [](CalculationOptions& o) { o.customIshaMinutes = 181; }, false},
-    };
-    for (const Case& c : cases) {
-        CalculationOptions o;
-        c.change(o);
-        EXPECT_EQ(ValidCalculationOptions(o), c.valid) << c.what;
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(ValidCalculationOptions(cases[i].first), cases[i].second) << "case " << i;
     }
 }
 

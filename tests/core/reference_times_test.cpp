@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/calculation_options.h"
@@ -26,37 +26,34 @@ const std::string ReferenceDir = std::string(SALVENOR_TEST_DATA_DIR) + "/referen
 
 using Row = std::map<std::string, std::string>;
 
+std::vector<std::string> Split(const std::string& line) {
+    std::vector<std::string> cells;
+    std::istringstream fields(line);
+    for (std::string cell; std::getline(fields, cell, '\t');) {
+        cells.push_back(cell);
+    }
+    return cells;
+}
+
 // The rows of a tab-separated file with a header line, gzip-compressed or not (gzopen reads both).
 std::vector<Row> ReadTable(const std::string& file) {
     const std::unique_ptr<gzFile_s, int (*)(gzFile)> in(gzopen(file.c_str(), "rb"), gzclose);
     std::string text;
-    if (in) {
-        std::string chunk(1 << 16, '\0');
-        int n = 0;
-        while ((n = gzread(in.get(), chunk.data(), static_cast<unsigned>(chunk.size()))) > 0) {
-            text.append(chunk, 0, static_cast<std::size_t>(n));
-        }
+    std::string chunk(1 << 16, '\0');
+    for (int n = 0; in && (n = gzread(in.get(), chunk.data(), chunk.size())) > 0;) {
+        text.append(chunk, 0, static_cast<std::size_t>(n));
     }
-    std::vector<Row> rows;
-    std::vector<std::string> header;
     std::istringstream lines(text);
     std::string line;
+    std::getline(lines, line);
+    const std::vector<std::string> header = Split(line);
+    std::vector<Row> rows;
     while (std::getline(lines, line)) {
-        std::vector<std::string> cells;
-        std::istringstream fields(line);
-        std::string cell;
-        while (std::getline(fields, cell, '\t')) {
-            cells.push_back(cell);
-        }
-        if (header.empty()) {
-            header = cells;
-            continue;
-        }
-        Row row;
+        const std::vector<std::string> cells = Split(line);
+        Row& row = rows.emplace_back();
         for (std::size_t i = 0; i < header.size(); ++i) {
             row[header[i]] = i < cells.size() ? cells[i] : "";
         }
-        rows.push_back(std::move(row));
     }
     return rows;
 }
@@ -91,24 +88,11 @@ const std::map<std::string, std::string> ConventionOfMethod = {
 
 const char* const Columns[6] = {"fajr", "sunrise", "dhuhr", "asr", "maghrib", "isha"};
 
-// Absolute differences per prayer, with the worst one's row.
-struct Differences {
-    std::vector<double> seconds[6];
-    double worst[6] = {};
-    std::string worstWhere[6];
+// Absolute differences per prayer in seconds, each with its row.
+using Differences = std::array<std::vector<std::pair<double, std::string>>, 6>;
 
-    void Add(int prayer, double difference, const std::string& where) {
-        seconds[prayer].push_back(std::fabs(difference));
-        if (std::fabs(difference) > worst[prayer]) {
-            worst[prayer] = std::fabs(difference);
-            worstWhere[prayer] = where;
-        }
-    }
-};
-
-double Quantile(std::vector<double> values, double q) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[static_cast<std::size_t>(q * (values.size() - 1))];
+double Quantile(const std::vector<std::pair<double, std::string>>& sorted, double q) {
+    return sorted.empty() ? 0 : sorted[static_cast<std::size_t>(q * (sorted.size() - 1))].first;
 }
 
 // adhan takes the noon shadow from the sun's declination at 0h UT; the program takes it from the
@@ -176,22 +160,21 @@ void ExpectCloseToAdhan(const std::string& file, const std::string& variant) {
                 continue;
             }
 
-            diffs.Add(i, times[i] * 3600 - SecondsAfter(date, r.at(Columns[i])),
-                      r.at("place") + " " + r.at("date") + " " + r.at("method") + " " +
-                          r.at("madhab") + " " + Columns[i]);
+            diffs[i].emplace_back(
+                std::fabs(times[i] * 3600 - SecondsAfter(date, r.at(Columns[i]))),
+                r.at("place") + " " + r.at("date") + " " + r.at("method") + " " + r.at("madhab"));
         }
     }
     for (int i = 0; i < 6; ++i) {
-        const double median = Quantile(diffs.seconds[i], 0.5);
-        const double p99 = Quantile(diffs.seconds[i], 0.99);
+        std::sort(diffs[i].begin(), diffs[i].end());
+        ASSERT_GT(diffs[i].size(), 1000u) << Columns[i];
+        const auto& [worst, where] = diffs[i].back();
+        const double median = Quantile(diffs[i], 0.5);
+        const double p99 = Quantile(diffs[i], 0.99);
         std::printf("%s %-8s n=%zu median %.2f s, p99 %.2f s, worst %.1f s (%s)\n", file.c_str(),
-                    Columns[i], diffs.seconds[i].size(), median, p99, diffs.worst[i],
-                    diffs.worstWhere[i].c_str());
-        EXPECT_GT(diffs.seconds[i].size(), 1000u) << Columns[i];
-        EXPECT_LT(median, 2.0) << Columns[i] << ", worst " << diffs.worst[i] << " s at "
-                               << diffs.worstWhere[i];
-        EXPECT_LT(p99, 30.0) << Columns[i] << ", worst " << diffs.worst[i] << " s at "
-                             << diffs.worstWhere[i];
+                    Columns[i], diffs[i].size(), median, p99, worst, where.c_str());
+        EXPECT_LT(median, 2.0) << Columns[i] << ", worst " << worst << " s at " << where;
+        EXPECT_LT(p99, 30.0) << Columns[i] << ", worst " << worst << " s at " << where;
     }
 }
 
