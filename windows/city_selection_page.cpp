@@ -388,6 +388,7 @@ void CCitySelectionPage::OnCountryChanged() {
         typedPlace_ = false;
         // The search looks in the new country.
         OnSearchEdited();
+        emit countryPicked(currentCountryName_);
     }
     ShowChoiceInBox();
 }

@@ -97,6 +97,10 @@ class CCitySelectionPage final : public CPropertyPage {
     // The most cities the search shows at once.
     static constexpr std::size_t MaxSearchResults = 200;
 
+  signals:
+    // The user picked another country (its name as the database gives it).
+    void countryPicked(const std::string& country);
+
   protected:
     void OnInitPage() override;
     bool eventFilter(QObject* watched, QEvent* event) override;

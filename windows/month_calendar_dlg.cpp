@@ -63,12 +63,13 @@ constexpr QSize DefaultSize(780, 680);
 
 CMonthCalendarDlg::CMonthCalendarDlg(QWidget* parent, MessageBoxes& boxes, const Clock& clock,
                                      PageDialogs& dialogs, std::string installationFolder,
-                                     const ShownMonth& opening)
+                                     const ShownMonth& opening, int hijriAdjustDays)
     : QDialog(parent),
       boxes_(boxes),
       clock_(clock),
       dialogs_(dialogs),
       installationFolder_(std::move(installationFolder)),
+      hijriAdjustDays_(hijriAdjustDays),
       shown_(opening) {
     setWindowTitle(Text(texts::MonthCalendarTitle));
     setSizeGripEnabled(true);
@@ -250,7 +251,8 @@ void CMonthCalendarDlg::connectSignals() {
 }
 
 void CMonthCalendarDlg::refresh() {
-    BuildMonthPage(shown_.kind, shown_.year, shown_.month, installationFolder_, boxes_);
+    BuildMonthPage(shown_.kind, shown_.year, shown_.month, installationFolder_, boxes_,
+                   hijriAdjustDays_);
     showPage();
     monthList_->setCurrentIndex(shown_.month - 1);
     emit pageShown();
@@ -367,7 +369,7 @@ void CMonthCalendarDlg::monthTextEdited(const QString& text) {
 // Both buttons jump to the current month of their calendar; the month shown is not converted.
 void CMonthCalendarDlg::calendarClicked(CalendarKind kind) {
     const CalendarFields today = BreakLocal(clock_.now());
-    shown_ = CurrentMonth(kind, today.day, today.month, today.year);
+    shown_ = CurrentMonth(kind, today.day, today.month, today.year, hijriAdjustDays_);
     showRangeNote(false);
     fillMonthList();
     showFields();
@@ -452,11 +454,13 @@ void CMonthCalendarDlg::chooseFont() {
 }
 
 void OpenMonthCalendar(QWidget* parent, MessageBoxes& boxes, const Clock& clock,
-                       const std::string& installationFolder) {
+                       const std::string& installationFolder, int hijriAdjustDays) {
     const CalendarFields today = BreakLocal(clock.now());
     QtPageDialogs dialogs;
-    CMonthCalendarDlg window(parent, boxes, clock, dialogs, installationFolder,
-                             CurrentMonth(CalendarKind::Hijri, today.day, today.month, today.year));
+    CMonthCalendarDlg window(
+        parent, boxes, clock, dialogs, installationFolder,
+        CurrentMonth(CalendarKind::Hijri, today.day, today.month, today.year, hijriAdjustDays),
+        hijriAdjustDays);
     window.exec();
 }
 

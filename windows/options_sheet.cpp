@@ -49,7 +49,7 @@ COptionsSheet::COptionsSheet(CConfigFile& config, MessageBoxes& boxes, SoundPlay
     connect(putBarInCorner_, &QPushButton::clicked, this, &COptionsSheet::barCornerRequested);
     athan_->setSwitches({config.showAthanAlert, config.barOnTopReminder, config.muteAllSounds});
     athan_->setStartAtLogin(AutostartEnabled());
-    dateAdj_->setDay(HijriDayOfMonth(clock.now()));
+    dateAdj_->setDay(HijriDayOfMonth(clock.now(), config.calculationOptions.hijriAdjustDays));
 }
 
 OptionsSheetResult RunOptionsSheet(QWidget* parent, CConfigFile& config, MessageBoxes& boxes,

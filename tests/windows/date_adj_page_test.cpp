@@ -9,6 +9,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -53,6 +54,17 @@ TEST_P(HijriDayOfMonthTest, TakesTheLeadingNumberOfTheDateText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Days, HijriDayOfMonthTest, ::testing::Values(1, 7, 10, 29, 30));
+
+// The date page's day follows the Hijri day adjustment across a month's end: 24 October 2006 is
+// 1 Shawwal and the day before 30 Ramadan.
+TEST(HijriDayOfMonthAdjustedTest, FollowsTheDayAdjustment) {
+    const testing::ScopedTimeZone zone{"EET-2"};
+    const ClockTime firstOfShawwal = MakeLocal(2006, 10, 24, 12, 0, 0);
+    const std::pair<int, std::uint32_t> cases[] = {{0, 1}, {1, 2}, {2, 3}, {-1, 30}, {-2, 29}};
+    for (const auto& [shift, day] : cases) {
+        EXPECT_EQ(HijriDayOfMonth(firstOfShawwal, shift), day) << shift;
+    }
+}
 
 class DateAdjTest : public ::testing::Test {
   protected:

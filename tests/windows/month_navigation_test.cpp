@@ -94,5 +94,20 @@ TEST(MonthNavigationTest, CurrentMonthOfEachCalendar) {
     EXPECT_EQ(CurrentMonth(G, 15, 3, 2007), (ShownMonth{G, 2007, 3}));
 }
 
+// 20 January 2007 is 1 Muharram 1428, the day before 30 Thw al-Hijjah 1427: the Hijri day
+// adjustment moves the opening month across the year's end; the Gregorian month stays.
+TEST(MonthNavigationTest, CurrentHijriMonthFollowsTheDayAdjustment) {
+    struct Case {
+        int day, shift;
+        ShownMonth month;
+    };
+    for (const Case& c :
+         {Case{20, 0, {H, 1428, 1}}, Case{20, -1, {H, 1427, 12}}, Case{19, 1, {H, 1428, 1}},
+          Case{18, 2, {H, 1428, 1}}, Case{18, 1, {H, 1427, 12}}, Case{21, -2, {H, 1427, 12}}}) {
+        EXPECT_EQ(CurrentMonth(H, c.day, 1, 2007, c.shift), c.month) << c.day << " " << c.shift;
+    }
+    EXPECT_EQ(CurrentMonth(G, 31, 12, 2006, 2), (ShownMonth{G, 2006, 12}));
+}
+
 }  // namespace
 }  // namespace salvenor
