@@ -489,9 +489,14 @@ std::array<DecimalHours, 6> TimesWithOptions(const CalendarFields& date,
 
 // Whether the options leave every time as the built-in way computes it.
 bool TimesAsBuiltIn(const CalculationOptions& options) {
+    // The minutes or'ed together rather than compared as an array, which calls memcmp.
+    int minutes = 0;
+    for (const int m : options.adjustMinutes) {
+        minutes |= m;
+    }
     return options.convention.empty() && options.asr == AsrShadow::Standard &&
            options.highLatitude == HighLatitudeRule::SeventhOfNight &&
-           options.sun == SunModel::Table && options.adjustMinutes == std::array<int, 6>{};
+           options.sun == SunModel::Table && minutes == 0;
 }
 
 std::array<DecimalHours, 6> TimesOf(const CalendarFields& date, const PrayerSettings& settings) {
