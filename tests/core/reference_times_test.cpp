@@ -89,7 +89,8 @@ const std::map<std::string, std::string> ConventionOfMethod = {
 const char* const Columns[6] = {"fajr", "sunrise", "dhuhr", "asr", "maghrib", "isha"};
 
 // Absolute differences per prayer in seconds, each with its row.
-using Differences = std::array<std::vector<std::pair<double, std::string>>, 6>;
+// A seventh entry holds the program's own Asr (its noon shadow from the declination at noon).
+using Differences = std::array<std::vector<std::pair<double, std::string>>, 7>;
 
 double Quantile(const std::vector<std::pair<double, std::string>>& sorted, double q) {
     return sorted.empty() ? 0 : sorted[static_cast<std::size_t>(q * (sorted.size() - 1))].first;
@@ -149,6 +150,7 @@ void ExpectCloseToAdhan(const std::string& file, const std::string& variant) {
         const bool ramadanWindow =
             date.month == 2 ? date.day >= 15 : date.month == 3 && date.day <= 22;
         auto times = ComputePrayerTimesOnDate(date.year, date.month, date.day, s);
+        const double programAsr = times[Asr];
         times[Asr] =
             AsrWithAdhansShadow(date, s.latitude, s.longitude, r.at("madhab") == "hanafi" ? 2 : 1) +
             minutes[Asr] / 60.0;
@@ -164,17 +166,25 @@ void ExpectCloseToAdhan(const std::string& file, const std::string& variant) {
                 std::fabs(times[i] * 3600 - SecondsAfter(date, r.at(Columns[i]))),
                 r.at("place") + " " + r.at("date") + " " + r.at("method") + " " + r.at("madhab"));
         }
+        diffs[6].emplace_back(
+            std::fabs(programAsr * 3600 - SecondsAfter(date, r.at("asr"))),
+            r.at("place") + " " + r.at("date") + " " + r.at("method") + " " + r.at("madhab"));
     }
-    for (int i = 0; i < 6; ++i) {
+    // The program's Asr differs from adhan's by the declination's change between 0h UT and noon
+    // (most at London's latitude); it is held to that difference and no more.
+    const double medianBound[7] = {2, 2, 2, 2, 2, 2, 10};
+    const double p99Bound[7] = {30, 30, 30, 30, 30, 30, 60};
+    for (int i = 0; i < 7; ++i) {
         std::sort(diffs[i].begin(), diffs[i].end());
-        ASSERT_GT(diffs[i].size(), 1000u) << Columns[i];
+        ASSERT_GT(diffs[i].size(), 1000u) << i;
         const auto& [worst, where] = diffs[i].back();
         const double median = Quantile(diffs[i], 0.5);
         const double p99 = Quantile(diffs[i], 0.99);
+        const char* const column = i < 6 ? Columns[i] : "asr (program)";
         std::printf("%s %-8s n=%zu median %.2f s, p99 %.2f s, worst %.1f s (%s)\n", file.c_str(),
-                    Columns[i], diffs[i].size(), median, p99, worst, where.c_str());
-        EXPECT_LT(median, 2.0) << Columns[i] << ", worst " << worst << " s at " << where;
-        EXPECT_LT(p99, 30.0) << Columns[i] << ", worst " << worst << " s at " << where;
+                    column, diffs[i].size(), median, p99, worst, where.c_str());
+        EXPECT_LT(median, medianBound[i]) << column << ", worst " << worst << " s at " << where;
+        EXPECT_LT(p99, p99Bound[i]) << column << ", worst " << worst << " s at " << where;
     }
 }
 
