@@ -11,6 +11,7 @@
 #include "pages/today_page.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
+#include "platform/qt/ui_text.h"
 
 namespace salvenor {
 
@@ -41,13 +42,13 @@ class DialogUnits {
 CDaySalaTimeDlg::CDaySalaTimeDlg(QWidget* parent, const CConfigFile& config, MessageBoxes& boxes,
                                  const Clock& clock, const std::string& workingDirectory)
     : QDialog(parent), browser_(new QTextBrowser(this)), ok_(new QPushButton(this)) {
-    setWindowTitle(QString::fromUtf8(texts::TodayWindowTitle));
+    setWindowTitle(UiText(texts::TodayWindowTitle));
     const DialogUnits du(fontMetrics());
     setFixedSize(du.x(389), du.y(334));
     browser_->setGeometry(du.rect(7, 7, 375, 302));
     browser_->setOpenLinks(false);
-    browser_->setAccessibleName(QString::fromUtf8(texts::TodayPageName));
-    ok_->setText(QString::fromUtf8(texts::TodayWindowOk));
+    browser_->setAccessibleName(UiText(texts::TodayPageName));
+    ok_->setText(UiText(texts::TodayWindowOk));
     ok_->setGeometry(du.rect(154, 313, 50, 14));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);

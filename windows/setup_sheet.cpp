@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "core/texts.h"
+#include "platform/qt/ui_text.h"
 #include "windows/advanced_setup_page.h"
 #include "windows/city_selection_page.h"
 
@@ -15,9 +16,9 @@ CSetupSheet::CSetupSheet(CConfigFile& config, MessageBoxes& boxes, const Clock& 
       selection_(new CCitySelectionPage(config, boxes, databaseDirectory)),
       advanced_(new CAdvancedSetupPage(config, boxes, clock)) {
     // The caption is empty; assistive tools still learn which sheet this is.
-    setAccessibleName(QString::fromUtf8(texts::SetupSheetName));
-    AddPage(selection_, QString::fromUtf8(texts::CitySelectionTitle));
-    AddPage(advanced_, QString::fromUtf8(texts::AdvancedSetupTitle));
+    setAccessibleName(UiText(texts::SetupSheetName));
+    AddPage(selection_, UiText(texts::CitySelectionTitle));
+    AddPage(advanced_, UiText(texts::AdvancedSetupTitle));
     if (mode == SetupSheetMode::Setup) {
         selection_->SelectedCity.coordinates = {config.latitude, config.longitude, config.altitude};
         selection_->countryDisplayText = config.countryName;
