@@ -67,9 +67,7 @@ int LineColumns(std::uint32_t p) {
 }
 
 std::string ScheduleTitle(int prayerIndex, DecimalHours time, const WordsOf& words) {
-    const auto word = [&words](const char* english) {
-        return words ? words(english) : std::string(english);
-    };
+    const auto word = [&words](const char* english) { return WordOf(words, english); };
     const int index = WrapPrayerIndex(prayerIndex);
     const ClockTimeParts clock = ClockTimeOf(index, time, AmPmLetters::Upper);
     return StrPrintf(word(texts::NextPrayerTitle).c_str(),
@@ -120,9 +118,8 @@ ScheduleRestart PrayerSchedule::Restart(const PrayerInterval& interval, ClockTim
     awaited_ = interval.next.event;
     nextTime_ = interval.nextTime;
     // Without a place the times are of no one's place: the title asks for one instead.
-    title_ = HasNoPlace(config_)
-                 ? (words_ ? words_(texts::NoPlaceTitle) : std::string(texts::NoPlaceTitle))
-                 : ScheduleTitle(awaited_.index, awaited_.time, words_);
+    title_ = HasNoPlace(config_) ? WordOf(words_, texts::NoPlaceTitle)
+                                 : ScheduleTitle(awaited_.index, awaited_.time, words_);
 
     ScheduleRestart restart;
     restart.title = title_;

@@ -10,6 +10,7 @@
 
 #include "config/config_file.h"
 #include "core/next_prayer.h"
+#include "core/words.h"
 #include "platform/clock.h"
 
 namespace salvenor {
@@ -71,12 +72,9 @@ ProgressPlan PlanProgress(std::int64_t intervalLength, std::uint32_t elapsed);
 // none below 5, then p - 4, never past the stripe's end.
 int LineColumns(std::uint32_t p);
 
-// Turns one of the program's English texts (the pattern, a prayer name, "AM") into the words
-// shown: the text itself when empty; the bar's window passes the user's language.
-using WordsOf = std::function<std::string(const char* english)>;
-
 // "Next: %s at: %d:%02d %s" for a prayer at a decimal hour, its clock time as every window
-// writes it (FormatDecimalTime) with "AM" or "PM", each text through `words`.
+// writes it (FormatDecimalTime) with "AM" or "PM", each text through `words` (the bar's window
+// passes the user's language).
 std::string ScheduleTitle(int prayerIndex, DecimalHours time, const WordsOf& words = {});
 
 // The bring-to-front rule's two zones of r = 146 - topReminderOffset (an unsigned 32-bit

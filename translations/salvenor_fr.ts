@@ -1009,5 +1009,9 @@ Les listes des pays et des villes ne sont pas fiables ; il faudra peut-être ré
         <source>A new language is used the next time Salvenor starts.</source>
         <translation>La nouvelle langue sera utilisée au prochain démarrage de Salvenor.</translation>
     </message>
+    <message>
+        <source>%d of %s, %d</source>
+        <translation>%d %s %d</translation>
+    </message>
 </context>
 </TS>

@@ -1009,5 +1009,9 @@ Daftar negara dan kota tidak dapat dipercaya; Anda mungkin perlu memasang ulang 
         <source>A new language is used the next time Salvenor starts.</source>
         <translation>Bahasa baru dipakai saat Salvenor dijalankan berikutnya.</translation>
     </message>
+    <message>
+        <source>%d of %s, %d</source>
+        <translation>%d %s %d</translation>
+    </message>
 </context>
 </TS>

@@ -1009,5 +1009,9 @@ Senarai negara dan bandar tidak boleh dipercayai; anda mungkin perlu memasang se
         <source>A new language is used the next time Salvenor starts.</source>
         <translation>Bahasa baharu digunakan apabila Salvenor dimulakan seterusnya.</translation>
     </message>
+    <message>
+        <source>%d of %s, %d</source>
+        <translation>%d %s %d</translation>
+    </message>
 </context>
 </TS>

@@ -1009,5 +1009,9 @@ The country and city lists cannot be trusted; you might need to re-install ZAV a
         <source>A new language is used the next time Salvenor starts.</source>
         <translation>نئی زبان اگلی بار Salvenor شروع ہونے پر استعمال ہوگی۔</translation>
     </message>
+    <message>
+        <source>%d of %s, %d</source>
+        <translation>%d %s %d</translation>
+    </message>
 </context>
 </TS>

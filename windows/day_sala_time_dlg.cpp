@@ -11,6 +11,7 @@
 #include "pages/today_page.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
+#include "platform/qt/language.h"
 #include "platform/qt/ui_text.h"
 
 namespace salvenor {
@@ -53,9 +54,15 @@ CDaySalaTimeDlg::CDaySalaTimeDlg(QWidget* parent, const CConfigFile& config, Mes
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
-    // One reading of the clock gives every text of the page.
-    const TodayPageTexts pageTexts = GatherTodayTexts(clock.now(), config, config.prayerSettings());
-    if (BuildTodayPage(pageTexts, workingDirectory, boxes)) {
+    // One reading of the clock gives every text of the page, in the user's language and its
+    // template when a translation is installed.
+    const std::string language = InstalledLanguage();
+    const WordsOf words = language.empty()
+                              ? WordsOf()
+                              : WordsOf([](const char* english) { return UiString(english); });
+    const TodayPageTexts pageTexts =
+        GatherTodayTexts(clock.now(), config, config.prayerSettings(), words);
+    if (BuildTodayPage(pageTexts, workingDirectory, boxes, language)) {
         browser_->setSource(
             QUrl::fromLocalFile(QString::fromStdString(TodayPagePath(workingDirectory))));
     }

@@ -25,6 +25,7 @@ bool Shipped(std::string_view code) {
 // What is installed now: the translators (owned by the application) and the language's locale.
 struct Installed {
     std::vector<QPointer<QTranslator>> translators;
+    std::string code;
     QLocale locale{QLocale::English, QLocale::UnitedStates};
 };
 
@@ -84,6 +85,7 @@ std::string InstallLanguage(const std::string& installationFolder, const std::st
     }
     installed.translators.clear();
     installed.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    installed.code.clear();
 
     const QString name = QString::fromStdString(code);
     const bool loaded =
@@ -91,11 +93,16 @@ std::string InstallLanguage(const std::string& installationFolder, const std::st
         Load(QStringLiteral("salvenor_") + name, TranslationsFolder(installationFolder));
     if (loaded) {
         installed.locale = QLocale(name);
+        installed.code = code;
         // Qt's own texts (the standard buttons), where the system has them.
         Load(QStringLiteral("qtbase_") + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     }
     QGuiApplication::setLayoutDirection(installed.locale.textDirection());
     return loaded ? code : std::string();
+}
+
+std::string InstalledLanguage() {
+    return Current().code;
 }
 
 QLocale UiLocale() {

@@ -49,6 +49,9 @@ QString TranslationsFolder(const std::string& installationFolder);
 // goes back to English, left to right. Returns the code installed, "" for English.
 std::string InstallLanguage(const std::string& installationFolder, const std::string& code);
 
+// The code of the language installed, "" for English.
+std::string InstalledLanguage();
+
 // The locale of the language installed: English (C digits) unless a translation is.
 QLocale UiLocale();
 
