@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 # the registered suites and the skipped tests (.ci/ctest-census.py).
 TEST_RUNNER ?=
 
-.PHONY: all deps configure build run test package bench bench-app screenshots clean
+.PHONY: all deps configure build run test package bench bench-app screenshots translations clean
 
 all: build
 
@@ -37,6 +37,10 @@ bench: build
 # The README's pictures of the program's windows, taken afresh into docs/screenshots/.
 screenshots:
 	@bash tools/tour/refresh-docs.sh $(BUILD)
+
+# Refreshes translations/*.ts from the sources after texts were added or changed.
+translations: configure
+	@cmake --build $(BUILD) --target update_translations
 
 clean:
 	@rm -rf $(BUILD)

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build ccache make
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 fonts-dejavu-core fonts-hosny-amiri
+    qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
     libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
     xvfb xauth x11-utils python3
     libitl-dev iso-codes

@@ -4,6 +4,7 @@
 #include "config/config_file.h"
 #include "core/str_printf.h"
 #include "core/texts.h"
+#include "platform/qt/ui_text.h"
 #include "platform/sound_player.h"
 #include "windows/setup_sheet.h"
 #include "windows/small_windows.h"
@@ -18,7 +19,8 @@ bool RunFirstRunSetup(CConfigFile& config, MessageBoxes& boxes, SoundPlayer& sou
     // A damaged file of the user's is kept aside rather than overwritten by the new one.
     bool notKept = false;
     if (const auto aside = config.SetAsideForFirstRun(&notKept)) {
-        boxes.show(StrPrintf(texts::DamagedConfigKept, aside->c_str()), MessageIcon::Information);
+        boxes.show(StrPrintf(UiString(texts::DamagedConfigKept).c_str(), aside->c_str()),
+                   MessageIcon::Information);
     } else if (notKept) {
         boxes.show(texts::DamagedConfigNotKept, MessageIcon::Exclamation);
         return false;

@@ -8,6 +8,7 @@
 #include "app/prayer_app.h"
 #include "core/texts.h"
 #include "platform/clock.h"
+#include "platform/qt/language.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_sound_player.h"
 
@@ -16,6 +17,14 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(salvenor::texts::AppTitle);
     // The bar is a tool window and others come and go; the program ends by its own commands.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The windows' language: the one chosen on the Options sheet, or the system's.
+    const std::optional<std::string> folder = salvenor::CurrentDirectory();
+    if (folder.has_value()) {
+        const salvenor::SettingsFile settings(*folder + "/" + salvenor::SettingsFileName);
+        salvenor::InstallLanguage(
+            *folder,
+            salvenor::LanguageOf(salvenor::SavedLanguageChoice(settings), QLocale::system()));
+    }
 
     const salvenor::SystemClock clock;
     salvenor::QtMessageBoxes boxes;
@@ -29,7 +38,7 @@ int main(int argc, char** argv) {
          }});
     QObject::connect(&app, &salvenor::CPrayerApp::quitRequested, &application,
                      &QCoreApplication::exit);
-    if (const std::optional<int> status = app.Start(salvenor::CurrentDirectory())) {
+    if (const std::optional<int> status = app.Start(folder)) {
         return *status;
     }
     return QApplication::exec();

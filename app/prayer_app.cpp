@@ -23,6 +23,7 @@
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
 #include "platform/qt/first_shown_reporter.h"
+#include "platform/qt/ui_text.h"
 #include "platform/settings_file.h"
 #include "platform/sound_player.h"
 #include "windows/day_sala_time_dlg.h"
@@ -168,9 +169,9 @@ void CPrayerApp::createBar() {
 
 void CPrayerApp::createTrayIcon() {
     trayMenu_ = BuildMenu(TrayMenuEntries(), nullptr);
-    trayMenu_->setTitle(QString::fromUtf8(texts::TrayMenuTitle));
+    trayMenu_->setTitle(UiText(texts::TrayMenuTitle));
     trayIcon_ = new QSystemTrayIcon(QIcon(QPixmap::fromImage(CPrayerBarDlg::BarIcon())), this);
-    trayIcon_->setToolTip(QString::fromUtf8(texts::TrayTip));
+    trayIcon_->setToolTip(UiText(texts::TrayTip));
     trayIcon_->setContextMenu(trayMenu_.get());
     connect(trayIcon_, &QSystemTrayIcon::activated, this, &CPrayerApp::OnTrayActivated);
     trayIcon_->show();

@@ -12,18 +12,19 @@
 
 #include "bar/schedule.h"
 #include "core/texts.h"
+#include "platform/qt/ui_text.h"
 #include "windows/field_exchange.h"
 
 namespace salvenor {
 
 RemindAgainRow::RemindAgainRow(bool remindAgain, int minutes, QWidget* parent)
     : QWidget(parent), remindAgain_(remindAgain ? 1 : 0), remindMinutes_(minutes) {
-    box_ = new QCheckBox(QString::fromUtf8(texts::RemindAgainMeIn), this);
+    box_ = new QCheckBox(UiText(texts::RemindAgainMeIn), this);
     box_->setObjectName(QStringLiteral("remindAgain"));
     box_->setChecked(remindAgain);
     edit_ = new QLineEdit(this);
     edit_->setObjectName(QStringLiteral("remindMinutes"));
-    edit_->setAccessibleName(QString::fromUtf8(texts::RemindMinutesName));
+    edit_->setAccessibleName(UiText(texts::RemindMinutesName));
     // Digits only, as typed: no sign, so no negative number can arise.
     edit_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit_));
@@ -31,7 +32,7 @@ RemindAgainRow::RemindAgainRow(bool remindAgain, int minutes, QWidget* parent)
         std::max(26, edit_->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 10));
     edit_->setEnabled(remindAgain);
     fx::ShowInteger(edit_, minutes);
-    auto* unit = new QLabel(QString::fromUtf8(texts::RemindMinutes), this);
+    auto* unit = new QLabel(UiText(texts::RemindMinutes), this);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -54,7 +55,7 @@ void RemindAgainRow::followCheckBox(MessageBoxes& boxes) {
 CAlertDlg::CAlertDlg(AlertContext& context, const char* caption, bool onTop, bool remindAgain,
                      QWidget* parent)
     : QDialog(parent), context_(context) {
-    setWindowTitle(QString::fromUtf8(caption));
+    setWindowTitle(UiText(caption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    (onTop ? Qt::WindowStaysOnTopHint : Qt::WindowFlags()));
     QFont small = font();

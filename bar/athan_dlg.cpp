@@ -15,6 +15,8 @@
 #include "core/prayer_times.h"
 #include "core/str_printf.h"
 #include "core/texts.h"
+#include "platform/qt/language.h"
+#include "platform/qt/ui_text.h"
 #include "windows/screen_fit.h"
 
 namespace salvenor {
@@ -27,6 +29,14 @@ constexpr QSize MosquePictureSize(321, 246);
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// A prayer's clock time as every window writes it, in the user's language and digits.
+std::string UiTime(int index, DecimalHours time) {
+    const ClockTimeParts clock = ClockTimeOf(index, time);
+    return UiDigits(QString::fromStdString(StrPrintf("%d:%02d ", clock.hour, clock.minute)) +
+                    UiText(clock.suffix))
+        .toStdString();
 }
 
 }  // namespace
@@ -42,10 +52,11 @@ void CAthanDlg::createControls() {
     const int index = WrapPrayerIndex(request_.prayerIndex);
     const int next = WrapPrayerIndex(request_.nextIndex);
 
-    headline_ = new QLabel(
-        Q(StrPrintf(texts::AthanHeadline, FormatDecimalTime(index, request_.prayerTime).c_str(),
-                    PrayerNames[static_cast<std::size_t>(index)])),
-        this);
+    headline_ =
+        new QLabel(Q(StrPrintf(UiString(texts::AthanHeadline).c_str(),
+                               UiTime(index, request_.prayerTime).c_str(),
+                               UiString(PrayerNames[static_cast<std::size_t>(index)]).c_str())),
+                   this);
     headline_->setObjectName(QStringLiteral("headline"));
     headline_->setAlignment(Qt::AlignCenter);
     headline_->setWordWrap(true);
@@ -57,13 +68,14 @@ void CAthanDlg::createControls() {
     picture_->setPixmap(QPixmap(QStringLiteral(":/alerts/mosque_sunset.png")));
     picture_->setFixedSize(MosquePictureSize);
 
-    nextLabel_ = new QLabel(QString::fromUtf8(texts::AthanNextSalaLabel), this);
+    nextLabel_ = new QLabel(UiText(texts::AthanNextSalaLabel), this);
     nextFrame_ = new QFrame(this);
     nextFrame_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     nextFrame_->setMinimumSize(200, 28);
     auto* nextPrayer =
-        new QLabel(Q(StrPrintf(texts::AthanNextPrayer, PrayerNames[static_cast<std::size_t>(next)],
-                               FormatDecimalTime(next, request_.nextTime).c_str())),
+        new QLabel(Q(StrPrintf(UiString(texts::AthanNextPrayer).c_str(),
+                               UiString(PrayerNames[static_cast<std::size_t>(next)]).c_str(),
+                               UiTime(next, request_.nextTime).c_str())),
                    nextFrame_);
     nextPrayer->setObjectName(QStringLiteral("nextPrayer"));
     nextPrayer->setAlignment(Qt::AlignCenter);
@@ -71,9 +83,9 @@ void CAthanDlg::createControls() {
     frameLayout->setContentsMargins(4, 2, 4, 2);
     frameLayout->addWidget(nextPrayer);
 
-    closeButton_ = new QPushButton(QString::fromUtf8(texts::AthanCloseWindow), this);
+    closeButton_ = new QPushButton(UiText(texts::AthanCloseWindow), this);
     closeButton_->setObjectName(QStringLiteral("closeWindow"));
-    stopButton_ = new QPushButton(QString::fromUtf8(texts::AthanStop), this);
+    stopButton_ = new QPushButton(UiText(texts::AthanStop), this);
     stopButton_->setObjectName(QStringLiteral("stopAthan"));
     stopButton_->setDefault(true);
     for (QPushButton* button : {closeButton_, stopButton_}) {

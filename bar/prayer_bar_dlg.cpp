@@ -22,6 +22,7 @@
 #include "bar/reminder_dlg.h"
 #include "core/paths.h"
 #include "core/texts.h"
+#include "platform/qt/language.h"
 #include "platform/qt/ui_text.h"
 #include "windows/bar_palette.h"
 #include "windows/screen_fit.h"
@@ -190,16 +191,18 @@ CPrayerBarDlg::CPrayerBarDlg(CConfigFile& config, const Clock& clock, SoundPlaye
     setFocusPolicy(Qt::ClickFocus);
     setFixedSize(BarWidth, BarHeight);
     setWindowIcon(QPixmap::fromImage(BarIcon()));
+    // The title in the user's language (and its digits, below).
+    schedule_.setWords([](const char* english) { return UiString(english); });
 
     menuButton_ = new PictureButton(MenuButtonImage(false), MenuButtonImage(true), this);
     menuButton_->setObjectName("menuButton");
-    menuButton_->setAccessibleName(QString::fromUtf8(texts::CommandMenuButtonName));
+    menuButton_->setAccessibleName(UiText(texts::CommandMenuButtonName));
     menuButton_->move(4, TitleHeight + 1);
     connect(menuButton_, &QAbstractButton::clicked, this, &CPrayerBarDlg::menuButtonClicked);
 
     auto* about = new FlatTextButton("0", this);
     about->setObjectName("aboutButton");
-    about->setAccessibleName(QString::fromUtf8(texts::AboutButtonName));
+    about->setAccessibleName(UiText(texts::AboutButtonName));
     QFont small = about->font();
     small.setPixelSize(8);
     about->setFont(small);
@@ -345,7 +348,7 @@ void CPrayerBarDlg::setAlwaysOnTop(bool on) {
 }
 
 void CPrayerBarDlg::Apply(const ScheduleRestart& restart) {
-    const QString title = QString::fromStdString(restart.title);
+    const QString title = UiDigits(QString::fromStdString(restart.title));
     if (title != windowTitle()) {
         setWindowTitle(title);
         // The title is the bar's name for screen readers too, so the next prayer is announced.

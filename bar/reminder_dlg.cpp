@@ -11,6 +11,7 @@
 #include "bar/schedule.h"
 #include "core/paths.h"
 #include "core/texts.h"
+#include "platform/qt/ui_text.h"
 #include "windows/screen_fit.h"
 
 namespace salvenor {
@@ -43,10 +44,10 @@ void CReminderDlg::createControls() {
     verses_ = Picture(QStringLiteral(":/alerts/reminder_verses.png"), this);
     verses_->setFixedSize(185, 57);
 
-    laterButton_ = new QPushButton(QString::fromUtf8(texts::ReminderLater), this);
+    laterButton_ = new QPushButton(UiText(texts::ReminderLater), this);
     laterButton_->setObjectName(QStringLiteral("later"));
     laterButton_->setMinimumSize(80, 23);
-    prayedButton_ = new QPushButton(QString::fromUtf8(texts::ReminderAlreadyPrayed), this);
+    prayedButton_ = new QPushButton(UiText(texts::ReminderAlreadyPrayed), this);
     prayedButton_->setObjectName(QStringLiteral("alreadyPrayed"));
     prayedButton_->setMinimumSize(112, 23);
     prayedButton_->setDefault(true);

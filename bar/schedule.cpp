@@ -66,11 +66,13 @@ int LineColumns(std::uint32_t p) {
     return static_cast<int>(std::min<std::uint32_t>(p - 4, StripeColumns));
 }
 
-std::string ScheduleTitle(int prayerIndex, DecimalHours time) {
+std::string ScheduleTitle(int prayerIndex, DecimalHours time, const WordsOf& words) {
+    const auto word = [&words](const char* english) { return WordOf(words, english); };
     const int index = WrapPrayerIndex(prayerIndex);
     const ClockTimeParts clock = ClockTimeOf(index, time, AmPmLetters::Upper);
-    return StrPrintf(texts::NextPrayerTitle, PrayerNames[static_cast<std::size_t>(index)],
-                     clock.hour, clock.minute, clock.suffix);
+    return StrPrintf(word(texts::NextPrayerTitle).c_str(),
+                     word(PrayerNames[static_cast<std::size_t>(index)]).c_str(), clock.hour,
+                     clock.minute, word(clock.suffix).c_str());
 }
 
 TopReminderZone TopReminderZoneOf(std::uint32_t r) {
@@ -116,8 +118,8 @@ ScheduleRestart PrayerSchedule::Restart(const PrayerInterval& interval, ClockTim
     awaited_ = interval.next.event;
     nextTime_ = interval.nextTime;
     // Without a place the times are of no one's place: the title asks for one instead.
-    title_ = HasNoPlace(config_) ? std::string(texts::NoPlaceTitle)
-                                 : ScheduleTitle(awaited_.index, awaited_.time);
+    title_ = HasNoPlace(config_) ? WordOf(words_, texts::NoPlaceTitle)
+                                 : ScheduleTitle(awaited_.index, awaited_.time, words_);
 
     ScheduleRestart restart;
     restart.title = title_;

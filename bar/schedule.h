@@ -4,11 +4,14 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "config/config_file.h"
 #include "core/next_prayer.h"
+#include "core/words.h"
 #include "platform/clock.h"
 
 namespace salvenor {
@@ -71,8 +74,9 @@ ProgressPlan PlanProgress(std::int64_t intervalLength, std::uint32_t elapsed);
 int LineColumns(std::uint32_t p);
 
 // "Next: %s at: %d:%02d %s" for a prayer at a decimal hour, its clock time as every window
-// writes it (FormatDecimalTime) with "AM" or "PM".
-std::string ScheduleTitle(int prayerIndex, DecimalHours time);
+// writes it (FormatDecimalTime) with "AM" or "PM", each text through `words` (the bar's window
+// passes the user's language).
+std::string ScheduleTitle(int prayerIndex, DecimalHours time, const WordsOf& words = {});
 
 // The bring-to-front rule's two zones of r = 146 - topReminderOffset (an unsigned 32-bit
 // difference, so an offset above 146 wraps round to a very large r).
@@ -182,6 +186,8 @@ class PrayerSchedule {
 
     // Whether the bar is kept above all windows; decides whether bringing it to front raises it.
     bool alwaysOnTop() const { return alwaysOnTop_; }
+    // The words of the title from the next restart on.
+    void setWords(WordsOf words) { words_ = std::move(words); }
     void setAlwaysOnTop(bool on) { alwaysOnTop_ = on; }
 
     int nextIndex() const { return awaited_.index; }
@@ -207,6 +213,7 @@ class PrayerSchedule {
     CConfigFile& config_;
     const Clock& clock_;
     bool alwaysOnTop_ = true;
+    WordsOf words_;
 
     PrayerEvent awaited_;
     std::string title_;

@@ -8,6 +8,7 @@
 
 #include "core/local_time.h"
 #include "core/month_days.h"
+#include "core/texts.h"  // QT_TRANSLATE_NOOP
 
 namespace salvenor {
 
@@ -153,22 +154,38 @@ OccasionKind ListFeastOnce(const char* text, bool& listed) {
 }  // namespace
 
 const std::array<const char*, 12> HijriMonthNames = {
-    "Muharram",          "Safar",        "Raby` al-awal", "Raby` al-Thaany", "Jumaada al-awal",
-    "Jumaada al-Thaany", "Rajab",        "Sha`baan",      "Ramadan",         "Shawwal",
-    "Thw al-Qi`dah",     "Thw al-Hijjah"};
+    QT_TRANSLATE_NOOP("salvenor", "Muharram"),
+    QT_TRANSLATE_NOOP("salvenor", "Safar"),
+    QT_TRANSLATE_NOOP("salvenor", "Raby` al-awal"),
+    QT_TRANSLATE_NOOP("salvenor", "Raby` al-Thaany"),
+    QT_TRANSLATE_NOOP("salvenor", "Jumaada al-awal"),
+    QT_TRANSLATE_NOOP("salvenor", "Jumaada al-Thaany"),
+    QT_TRANSLATE_NOOP("salvenor", "Rajab"),
+    QT_TRANSLATE_NOOP("salvenor", "Sha`baan"),
+    QT_TRANSLATE_NOOP("salvenor", "Ramadan"),
+    QT_TRANSLATE_NOOP("salvenor", "Shawwal"),
+    QT_TRANSLATE_NOOP("salvenor", "Thw al-Qi`dah"),
+    QT_TRANSLATE_NOOP("salvenor", "Thw al-Hijjah")};
 
 const std::array<const char*, 12> HijriMonthAbbrevs = {
     "Muhr", "Safr", "Rab1", "Rab2", "Jmd1", "Jmd2", "Rajb", "Shbn", "Rmdn", "Shwl", "Qidh", "Hjah"};
 
 const std::array<const char*, 12> GregorianMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+    QT_TRANSLATE_NOOP("salvenor", "January"),   QT_TRANSLATE_NOOP("salvenor", "February"),
+    QT_TRANSLATE_NOOP("salvenor", "March"),     QT_TRANSLATE_NOOP("salvenor", "April"),
+    QT_TRANSLATE_NOOP("salvenor", "May"),       QT_TRANSLATE_NOOP("salvenor", "June"),
+    QT_TRANSLATE_NOOP("salvenor", "July"),      QT_TRANSLATE_NOOP("salvenor", "August"),
+    QT_TRANSLATE_NOOP("salvenor", "September"), QT_TRANSLATE_NOOP("salvenor", "October"),
+    QT_TRANSLATE_NOOP("salvenor", "November"),  QT_TRANSLATE_NOOP("salvenor", "December")};
 
 const std::array<const char*, 12> GregorianMonthAbbrevs = {
     "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 
-const std::array<const char*, 7> WeekdayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                 "Thursday", "Friday", "Saturday"};
+const std::array<const char*, 7> WeekdayNames = {
+    QT_TRANSLATE_NOOP("salvenor", "Sunday"),   QT_TRANSLATE_NOOP("salvenor", "Monday"),
+    QT_TRANSLATE_NOOP("salvenor", "Tuesday"),  QT_TRANSLATE_NOOP("salvenor", "Wednesday"),
+    QT_TRANSLATE_NOOP("salvenor", "Thursday"), QT_TRANSLATE_NOOP("salvenor", "Friday"),
+    QT_TRANSLATE_NOOP("salvenor", "Saturday")};
 
 OccasionList occasionList;
 

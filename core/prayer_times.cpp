@@ -576,8 +576,10 @@ ClockTimeParts ClockTimeOf(int index, DecimalHours time, AmPmLetters letters) {
     const ClockMinute hm = CutToClockMinute(time);
     const bool pm = hm.hour > 12 || (hm.hour == 12 && WrapPrayerIndex(index) >= Thuhr);
     const bool upper = letters == AmPmLetters::Upper;
-    return {hm.hour > 12 ? hm.hour - 12 : hm.hour, hm.minute,
-            pm ? (upper ? "PM" : "pm") : (upper ? "AM" : "am")};
+    return {
+        hm.hour > 12 ? hm.hour - 12 : hm.hour, hm.minute,
+        pm ? (upper ? QT_TRANSLATE_NOOP("salvenor", "PM") : QT_TRANSLATE_NOOP("salvenor", "pm"))
+           : (upper ? QT_TRANSLATE_NOOP("salvenor", "AM") : QT_TRANSLATE_NOOP("salvenor", "am"))};
 }
 
 std::string FormatDecimalTime(int index, DecimalHours time, AmPmLetters letters) {

@@ -8,13 +8,16 @@
 #include <string>
 
 #include "core/calculation_options.h"
+#include "core/texts.h"  // QT_TRANSLATE_NOOP
 
 namespace salvenor {
 
 enum PrayerIndex : int { Fajr = 0, Shrook = 1, Thuhr = 2, Asr = 3, Maghrib = 4, Isha = 5 };
 
-inline constexpr std::array<const char*, 6> PrayerNames = {"Fajr", "Shrook",  "Thuhr",
-                                                           "Asr",  "Maghrib", "Isha"};
+inline constexpr std::array<const char*, 6> PrayerNames = {
+    QT_TRANSLATE_NOOP("salvenor", "Fajr"),    QT_TRANSLATE_NOOP("salvenor", "Shrook"),
+    QT_TRANSLATE_NOOP("salvenor", "Thuhr"),   QT_TRANSLATE_NOOP("salvenor", "Asr"),
+    QT_TRANSLATE_NOOP("salvenor", "Maghrib"), QT_TRANSLATE_NOOP("salvenor", "Isha")};
 
 // A local clock time in hours since local midnight of the day computed (13.5 = 13:30); not
 // wrapped into 0..24.
@@ -30,8 +33,10 @@ enum CalculationWay : int {
 
 // The labels of the conventions, as the settings page lists them.
 inline constexpr std::array<const char*, 4> CalculationWayNames = {
-    "Egyptian General Organisation of Surveying", "Um Ul-Qura, Makkah",
-    "Islamic Society of North America (ISNA)", "World Islamic League"};
+    QT_TRANSLATE_NOOP("salvenor", "Egyptian General Organisation of Surveying"),
+    QT_TRANSLATE_NOOP("salvenor", "Um Ul-Qura, Makkah"),
+    QT_TRANSLATE_NOOP("salvenor", "Islamic Society of North America (ISNA)"),
+    QT_TRANSLATE_NOOP("salvenor", "World Islamic League")};
 
 // What one computation reads of the settings.
 struct PrayerSettings {

@@ -12,38 +12,64 @@
 
 namespace salvenor {
 
-std::string ConventionInForce(const CalculationOptions& options, int calculationWay) {
+std::string ConventionInForce(const CalculationOptions& options, int calculationWay,
+                              const WordsOf& words) {
     if (options.convention == CustomConventionName) {
-        return texts::CustomConventionLabel;
+        return WordOf(words, texts::CustomConventionLabel);
     }
     if (const Convention* row = FindConvention(options.convention)) {
-        return std::string(row->label);
+        return WordOf(words, std::string(row->label).c_str());
     }
-    return texts::TodayPageWayNames[ValidCalculationWay(calculationWay)];
+    return WordOf(words, texts::TodayPageWayNames[ValidCalculationWay(calculationWay)]);
 }
 
+namespace {
+
+// "15 of Ramadan, 1446": the form of both of the page's dates.
+constexpr const char* DateForm = QT_TRANSLATE_NOOP("salvenor", "%d of %s, %d");
+
+std::string DateText(int day, const char* monthName, int year, const WordsOf& words) {
+    return StrPrintf(WordOf(words, DateForm).c_str(), day, WordOf(words, monthName).c_str(), year);
+}
+
+std::string TimeText(int index, DecimalHours time, const WordsOf& words) {
+    const ClockTimeParts clock = ClockTimeOf(index, time);
+    return StrPrintf("%d:%02d %s", clock.hour, clock.minute, WordOf(words, clock.suffix).c_str());
+}
+
+}  // namespace
+
 TodayPageTexts GatherTodayTexts(std::int64_t now, const ConfigRecord& record,
-                                const PrayerSettings& settings) {
+                                const PrayerSettings& settings, const WordsOf& words) {
     const CalendarFields local = BreakLocal(now);
     TodayPageTexts t;
     // The names come from the configuration and the city database; the page shows them as text.
-    t.countryCity = HasNoPlace(record) ? std::string(texts::NoPlacePageName)
+    t.countryCity = HasNoPlace(record) ? WordOf(words, texts::NoPlacePageName)
                                        : pages::HtmlEscape(record.countryName) + "-" +
                                              pages::HtmlEscape(record.cityName);
-    t.weekday = WeekdayNames[static_cast<std::size_t>(local.weekday)];
-    t.hijriDate = FormatHijriDate(now, settings.calculation.hijriAdjustDays);
+    t.weekday = WordOf(words, WeekdayNames[static_cast<std::size_t>(local.weekday)]);
+    if (words) {
+        const HijriDate hijri = GregorianToHijriShifted(local.day, local.month, local.year,
+                                                        settings.calculation.hijriAdjustDays);
+        const bool named = hijri.month >= 1 && hijri.month <= 12;
+        t.hijriDate = DateText(
+            hijri.day, named ? HijriMonthNames[static_cast<std::size_t>(hijri.month - 1)] : "",
+            hijri.year, words);
+    } else {
+        t.hijriDate = FormatHijriDate(now, settings.calculation.hijriAdjustDays);
+    }
     t.gregorianDate =
-        StrPrintf("%d of %s, %d", local.day,
-                  GregorianMonthNames[static_cast<std::size_t>(local.month - 1)], local.year);
+        DateText(local.day, GregorianMonthNames[static_cast<std::size_t>(local.month - 1)],
+                 local.year, words);
     const std::array<DecimalHours, 6> times = ComputePrayerTimes(now, settings);
     for (int i = Fajr; i <= Isha; ++i) {
         t.times[static_cast<std::size_t>(i)] =
-            FormatDecimalTime(i, times[static_cast<std::size_t>(i)]);
+            TimeText(i, times[static_cast<std::size_t>(i)], words);
     }
     const NextPrayer next = FindNextPrayer(now, settings);
-    t.nextPrayer = PrayerNames[static_cast<std::size_t>(next.event.index)];
-    t.nextPrayerTime = FormatDecimalTime(next.event.index, next.event.time);
-    t.calculationWay = ConventionInForce(settings.calculation, record.calculationWay);
+    t.nextPrayer = WordOf(words, PrayerNames[static_cast<std::size_t>(next.event.index)]);
+    t.nextPrayerTime = TimeText(next.event.index, next.event.time, words);
+    t.calculationWay = ConventionInForce(settings.calculation, record.calculationWay, words);
     return t;
 }
 
@@ -65,7 +91,14 @@ std::string FillTodayLine(std::string line, const TodayPageTexts& t) {
     return line;
 }
 
-std::string TodayTemplatePath(const std::string& workingDirectory) {
+std::string TodayTemplatePath(const std::string& workingDirectory, const std::string& language) {
+    if (!language.empty()) {
+        const std::string translated = pages::UnderDirectory(
+            workingDirectory, StrPrintf(TodayTranslatedTemplateFile, language.c_str()));
+        if (pages::LineReader(translated).isOpen()) {
+            return translated;
+        }
+    }
     return pages::UnderDirectory(workingDirectory, TodayTemplateFile);
 }
 
@@ -74,8 +107,8 @@ std::string TodayPagePath(const std::string& workingDirectory) {
 }
 
 bool BuildTodayPage(const TodayPageTexts& texts, const std::string& workingDirectory,
-                    MessageBoxes& boxes) {
-    const std::string templatePath = TodayTemplatePath(workingDirectory);
+                    MessageBoxes& boxes, const std::string& language) {
+    const std::string templatePath = TodayTemplatePath(workingDirectory, language);
     const std::string outputPath = TodayPagePath(workingDirectory);
 
     std::string error;

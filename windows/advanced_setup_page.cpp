@@ -26,24 +26,24 @@ CAdvancedSetupPage::CAdvancedSetupPage(CConfigFile& config, MessageBoxes& boxes,
 }
 
 void CAdvancedSetupPage::createControls() {
-    follow_ = new QRadioButton(QString::fromUtf8(texts::FollowWindows), this);
-    custom_ = new QRadioButton(QString::fromUtf8(texts::CustomOffset), this);
+    follow_ = new QRadioButton(UiText(texts::FollowWindows), this);
+    custom_ = new QRadioButton(UiText(texts::CustomOffset), this);
     offsetEdit_ = new QLineEdit(this);
     // Zones west of Greenwich have negative offsets.
     fx::RestrictTyping(offsetEdit_, fx::TypedNumber::SignedInteger);
-    offsetEdit_->setAccessibleName(QString::fromUtf8(texts::CustomOffsetName));
+    offsetEdit_->setAccessibleName(UiText(texts::CustomOffsetName));
     offsetEdit_->setMaximumWidth(
         offsetEdit_->fontMetrics().horizontalAdvance(QStringLiteral("-000")) + 16);
 
-    zoneGroup_ = new QGroupBox(QString::fromUtf8(texts::TimeZoneGroup), this);
+    zoneGroup_ = new QGroupBox(UiText(texts::TimeZoneGroup), this);
     auto* zoneButtons = new QButtonGroup(zoneGroup_);
     zoneButtons->addButton(follow_);
     zoneButtons->addButton(custom_);
 
-    wayGroup_ = new QGroupBox(QString::fromUtf8(texts::CalculationWayGroup), this);
+    wayGroup_ = new QGroupBox(UiText(texts::CalculationWayGroup), this);
     wayButtons_ = new QButtonGroup(wayGroup_);
     for (std::size_t i = 0; i < ways_.size(); ++i) {
-        ways_[i] = new QRadioButton(QString::fromUtf8(CalculationWayNames.at(i)), wayGroup_);
+        ways_[i] = new QRadioButton(UiText(CalculationWayNames.at(i)), wayGroup_);
         wayButtons_->addButton(ways_[i], static_cast<int>(i));
     }
     conventionLine_ = new QLabel(wayGroup_);
@@ -55,7 +55,7 @@ void CAdvancedSetupPage::createLayout() {
     auto* customRow = new QHBoxLayout;
     customRow->addWidget(custom_);
     customRow->addWidget(offsetEdit_);
-    customRow->addWidget(new QLabel(QString::fromUtf8(texts::GmtUnit), zoneGroup_));
+    customRow->addWidget(new QLabel(UiText(texts::GmtUnit), zoneGroup_));
     customRow->addStretch(1);
     auto* zoneLayout = new QVBoxLayout(zoneGroup_);
     zoneLayout->addWidget(follow_);

@@ -12,6 +12,7 @@
 
 #include "core/paths.h"
 #include "core/texts.h"
+#include "platform/qt/ui_text.h"
 #include "windows/play_button.h"
 
 namespace salvenor {
@@ -19,7 +20,7 @@ namespace salvenor {
 namespace {
 
 QString Text(const char* text) {
-    return QString::fromUtf8(text);
+    return UiText(text);
 }
 
 QCheckBox* NewCheck(const char* text, QWidget* parent) {

@@ -37,7 +37,7 @@ QString FromBytes(std::string_view text) {
 }
 
 QLabel* Label(const char* text, QWidget* parent) {
-    return new QLabel(QString::fromUtf8(text), parent);
+    return new QLabel(UiText(text), parent);
 }
 
 // The first entry whose text begins with `name` (case ignored), searched from position 1 to the
@@ -157,7 +157,7 @@ void CCitySelectionPage::createControls() {
     countryList_ = new CDropDownCombo(this);
     cityList_ = new CDropDownCombo(this);
     letters_ = new QButtonGroup(this);
-    notFound_ = new QPushButton(QString::fromUtf8(texts::NotFoundButton), this);
+    notFound_ = new QPushButton(UiText(texts::NotFoundButton), this);
     countryDisplay_ = Label(texts::CountryDisplayInitial, this);
     cityDisplay_ = Label(texts::CityDisplayInitial, this);
     sink_ = std::make_unique<ListSink>(cityList_);
@@ -167,7 +167,7 @@ void CCitySelectionPage::createControls() {
     countryList_->setMinimumContentsLength(24);
     cityList_->setMinimumContentsLength(24);
 
-    cityGroup_ = new QGroupBox(QString::fromUtf8(texts::CityNameGroup), this);
+    cityGroup_ = new QGroupBox(UiText(texts::CityNameGroup), this);
     for (int k = 0; k < LetterCount; ++k) {
         auto* button = new QPushButton(QString(QChar('A' + k)), cityGroup_);
         button->setCheckable(true);
@@ -266,8 +266,8 @@ QAbstractButton* CCitySelectionPage::letterButton(int index) const {
 }
 
 void CCitySelectionPage::OnInitPage() {
-    countryList_->addItem(QString::fromUtf8(texts::ChoseCountry));
-    cityList_->addItem(QString::fromUtf8(texts::ChoseCity));
+    countryList_->addItem(UiText(texts::ChoseCountry));
+    cityList_->addItem(UiText(texts::ChoseCity));
     countryDisplay_->setText(FromBytes(countryDisplayText));
     cityDisplay_->setText(FromBytes(cityDisplayText));
 

@@ -13,6 +13,7 @@
 #include "core/hijri.h"
 #include "core/number_text.h"
 #include "core/texts.h"
+#include "platform/qt/ui_text.h"
 #include "windows/field_exchange.h"
 
 namespace salvenor {
@@ -20,8 +21,8 @@ namespace salvenor {
 namespace {
 
 QLabel* NewLabel(const char* text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setAccessibleName(QString::fromUtf8(text));
+    auto* label = new QLabel(UiText(text), parent);
+    label->setAccessibleName(UiText(text));
     return label;
 }
 
@@ -47,17 +48,17 @@ void CDateAdj::createControls() {
     of_ = NewLabel(texts::DateAdjOf, this);
 
     dayEdit_ = new QLineEdit(this);
-    dayEdit_->setAccessibleName(QString::fromUtf8(texts::DateAdjDayName));
+    dayEdit_->setAccessibleName(UiText(texts::DateAdjDayName));
     fx::RestrictTyping(dayEdit_, fx::TypedNumber::Digits);
     dayEdit_->setMaximumWidth(dayEdit_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) +
                               16);
     today_->setBuddy(dayEdit_);
 
     monthList_ = new QComboBox(this);
-    monthList_->setAccessibleName(QString::fromUtf8(texts::DateAdjMonthName));
-    monthList_->addItem(QString::fromUtf8(texts::ChoseHijriMonth));
+    monthList_->setAccessibleName(UiText(texts::DateAdjMonthName));
+    monthList_->addItem(UiText(texts::ChoseHijriMonth));
     for (std::size_t i = 0; i < HijriMonthNames.size(); ++i) {
-        QString name = QString::fromUtf8(HijriMonthNames[i]);
+        QString name = UiText(HijriMonthNames[i]);
         if (i == 2) {
             name.chop(1);  // the list has always shown the third month one letter short
         }

@@ -11,6 +11,8 @@
 #include "pages/today_page.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
+#include "platform/qt/language.h"
+#include "platform/qt/ui_text.h"
 
 namespace salvenor {
 
@@ -41,20 +43,26 @@ class DialogUnits {
 CDaySalaTimeDlg::CDaySalaTimeDlg(QWidget* parent, const CConfigFile& config, MessageBoxes& boxes,
                                  const Clock& clock, const std::string& workingDirectory)
     : QDialog(parent), browser_(new QTextBrowser(this)), ok_(new QPushButton(this)) {
-    setWindowTitle(QString::fromUtf8(texts::TodayWindowTitle));
+    setWindowTitle(UiText(texts::TodayWindowTitle));
     const DialogUnits du(fontMetrics());
     setFixedSize(du.x(389), du.y(334));
     browser_->setGeometry(du.rect(7, 7, 375, 302));
     browser_->setOpenLinks(false);
-    browser_->setAccessibleName(QString::fromUtf8(texts::TodayPageName));
-    ok_->setText(QString::fromUtf8(texts::TodayWindowOk));
+    browser_->setAccessibleName(UiText(texts::TodayPageName));
+    ok_->setText(UiText(texts::TodayWindowOk));
     ok_->setGeometry(du.rect(154, 313, 50, 14));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
-    // One reading of the clock gives every text of the page.
-    const TodayPageTexts pageTexts = GatherTodayTexts(clock.now(), config, config.prayerSettings());
-    if (BuildTodayPage(pageTexts, workingDirectory, boxes)) {
+    // One reading of the clock gives every text of the page, in the user's language and its
+    // template when a translation is installed.
+    const std::string language = InstalledLanguage();
+    const WordsOf words = language.empty()
+                              ? WordsOf()
+                              : WordsOf([](const char* english) { return UiString(english); });
+    const TodayPageTexts pageTexts =
+        GatherTodayTexts(clock.now(), config, config.prayerSettings(), words);
+    if (BuildTodayPage(pageTexts, workingDirectory, boxes, language)) {
         browser_->setSource(
             QUrl::fromLocalFile(QString::fromStdString(TodayPagePath(workingDirectory))));
     }

@@ -9,6 +9,7 @@
 
 #include "core/number_text.h"
 #include "core/texts.h"
+#include "platform/qt/ui_text.h"
 
 namespace salvenor::fx {
 
@@ -23,7 +24,7 @@ bool Refuse(QLineEdit* edit, const std::string& message, MessageBoxes& boxes) {
 
 template <typename N>
 bool RefuseRange(QLineEdit* edit, N min, N max, MessageBoxes& boxes) {
-    const QString message = QString::fromUtf8(texts::EnterIntegerBetween).arg(min).arg(max);
+    const QString message = UiText(texts::EnterIntegerBetween).arg(min).arg(max);
     return Refuse(edit, message.toStdString(), boxes);
 }
 
@@ -111,7 +112,7 @@ bool ReadDoubleInRange(QLineEdit* edit, double& value, double min, double max,
         return false;
     }
     if (read < min || read > max) {
-        const QString message = QString::fromUtf8(texts::EnterNumberBetween).arg(min).arg(max);
+        const QString message = UiText(texts::EnterNumberBetween).arg(min).arg(max);
         return Refuse(edit, message.toStdString(), boxes);
     }
     value = read;

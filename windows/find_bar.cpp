@@ -13,13 +13,14 @@
 #include <QToolButton>
 
 #include "core/texts.h"
+#include "platform/qt/ui_text.h"
 
 namespace salvenor {
 
 namespace {
 
 QString Text(const char* text) {
-    return QString::fromUtf8(text);
+    return UiText(text);
 }
 
 // A pale red behind black text: readable, and plain to see without relying on colour alone (the

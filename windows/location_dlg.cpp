@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/texts.h"
+#include "platform/qt/ui_text.h"
 #include "windows/field_exchange.h"
 
 namespace salvenor {
@@ -17,13 +18,13 @@ namespace salvenor {
 namespace {
 
 QLabel* Label(const char* text, QWidget* parent) {
-    return new QLabel(QString::fromUtf8(text), parent);
+    return new QLabel(UiText(text), parent);
 }
 
 }  // namespace
 
 CLocationDlg::CLocationDlg(MessageBoxes& boxes, QWidget* parent) : QDialog(parent), boxes_(boxes) {
-    setWindowTitle(QString::fromUtf8(texts::LocationTitle));
+    setWindowTitle(UiText(texts::LocationTitle));
     createControls();
     createLayout();
     connectSignals();
@@ -41,13 +42,13 @@ void CLocationDlg::createControls() {
     }
 
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    okButton()->setText(QString::fromUtf8(texts::OkButton));
+    okButton()->setText(UiText(texts::OkButton));
     okButton()->setDefault(true);
-    cancelButton()->setText(QString::fromUtf8(texts::CancelButton));
+    cancelButton()->setText(UiText(texts::CancelButton));
 }
 
 void CLocationDlg::createLayout() {
-    auto* group = new QGroupBox(QString::fromUtf8(texts::CityCoordinatesGroup), this);
+    auto* group = new QGroupBox(UiText(texts::CityCoordinatesGroup), this);
     auto* grid = new QGridLayout(group);
     const struct {
         const char* label;

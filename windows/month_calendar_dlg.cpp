@@ -35,6 +35,7 @@
 #include "pages/month_page.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
+#include "platform/qt/ui_text.h"
 #include "windows/arrow_spin.h"
 #include "windows/busy_cursor.h"
 #include "windows/field_exchange.h"
@@ -49,7 +50,7 @@ namespace {
 constexpr std::size_t MaxSavedPageBytes = 4 * 1024 * 1024;
 
 QString Text(const char* text) {
-    return QString::fromUtf8(text);
+    return UiText(text);
 }
 
 const std::array<const char*, 12>& MonthNames(CalendarKind kind) {

@@ -2,6 +2,7 @@
 #include "windows/options_sheet.h"
 
 #include <QGroupBox>
+#include <QLayout>
 #include <QPushButton>
 #include <QString>
 #include <QVBoxLayout>
@@ -12,6 +13,7 @@
 #include "platform/qt/ui_text.h"
 #include "windows/athan_settings_page.h"
 #include "windows/date_adj_page.h"
+#include "windows/language_group.h"
 
 namespace salvenor {
 
@@ -19,7 +21,7 @@ namespace {
 
 // A tab's title shown as written: "&" would otherwise mark a mnemonic.
 QString TabTitle(const char* text) {
-    return QString::fromUtf8(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return UiText(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 std::uint8_t Flag(int value) {
@@ -34,9 +36,10 @@ COptionsSheet::COptionsSheet(CConfigFile& config, MessageBoxes& boxes, SoundPlay
     : CPropertySheet(QString(), parent),
       athan_(new CAthanSettingsPage(config, sound, installationFolder, std::move(chooseFile))),
       dateAdj_(new CDateAdj(boxes)),
-      putBarInCorner_(new QPushButton(UiText(texts::PutBarInCornerButton))) {
+      putBarInCorner_(new QPushButton(UiText(texts::PutBarInCornerButton))),
+      language_(new CLanguageGroup(athan_)) {
     // The caption is empty; assistive tools still learn which sheet this is.
-    setAccessibleName(QString::fromUtf8(texts::OptionsSheetName));
+    setAccessibleName(UiText(texts::OptionsSheetName));
     AddPage(athan_, TabTitle(texts::AthanSettingsTitle));
     AddPage(dateAdj_, TabTitle(texts::DateAdjTitle));
     // The bar's place: a small group of its own at the bottom of the first page.
@@ -50,6 +53,9 @@ COptionsSheet::COptionsSheet(CConfigFile& config, MessageBoxes& boxes, SoundPlay
     athan_->setSwitches({config.showAthanAlert, config.barOnTopReminder, config.muteAllSounds});
     athan_->setStartAtLogin(AutostartEnabled());
     dateAdj_->setDay(HijriDayOfMonth(clock.now(), config.calculationOptions.hijriAdjustDays));
+    // The language sits in a small group at the bottom of the first page, under the bar's.
+    athan_->layout()->addWidget(language_);
+    language_->setChoice(SavedLanguageChoiceIn(installationFolder));
 }
 
 OptionsSheetResult RunOptionsSheet(QWidget* parent, CConfigFile& config, MessageBoxes& boxes,
@@ -71,9 +77,10 @@ OptionsSheetResult RunOptionsSheet(QWidget* parent, CConfigFile& config, Message
         result.barOnTopReminder = switches.barOnTopReminder;
         result.muteAllSounds = switches.muteAllSounds;
         // The login start is the desktop's own file, written here rather than in the record.
+        SaveLanguageChoiceIn(installationFolder, sheet.languageGroup()->choice());
         const bool login = sheet.athanPage()->startAtLogin();
         if (login != AutostartEnabled() && !SetAutostart(login)) {
-            boxes.show(QString::fromUtf8(texts::StartAtLoginFailed)
+            boxes.show(UiText(texts::StartAtLoginFailed)
                            .arg(QString::fromStdString(AutostartEntryPath()))
                            .toStdString(),
                        MessageIcon::Exclamation);

@@ -19,9 +19,11 @@ namespace salvenor {
 
 class CAthanSettingsPage;
 class CDateAdj;
+class CLanguageGroup;
 
 // The sheet with its two pages and an empty caption. The athan page starts with the record's
-// three switches, the date page with today's Hijri day of the clock.
+// three switches and, at its bottom, the language saved in salvenor.ini; the date page with
+// today's Hijri day of the clock.
 class COptionsSheet final : public CPropertySheet {
     Q_OBJECT
 
@@ -33,6 +35,7 @@ class COptionsSheet final : public CPropertySheet {
     CAthanSettingsPage* athanPage() const { return athan_; }
     CDateAdj* dateAdjPage() const { return dateAdj_; }
     QPushButton* putBarInCornerButton() const { return putBarInCorner_; }
+    CLanguageGroup* languageGroup() const { return language_; }
 
   signals:
     // "Put the bar back in the corner": at once, whatever the sheet's end.
@@ -42,6 +45,7 @@ class COptionsSheet final : public CPropertySheet {
     CAthanSettingsPage* athan_;
     CDateAdj* dateAdj_;
     QPushButton* putBarInCorner_;
+    CLanguageGroup* language_;
 };
 
 struct OptionsSheetResult {
@@ -62,6 +66,8 @@ OptionsSheetResult RunOptionsSheet(QWidget* parent, CConfigFile& config, Message
                                    SoundFileChooser chooseFile = {},
                                    std::function<void()> putBarInCorner = {});
 
+// At OK a changed language choice is saved in salvenor.ini at once (the record is not involved);
+// it is used from the next start.
 // After OK: the record takes the three switches (each on when non-zero) and the file is saved,
 // the sheet's one save (the paths and the switches together). After Cancel nothing changes.
 // The schedule reads the switches at the next prayer.

@@ -8,12 +8,13 @@
 #include <QPrinter>
 
 #include "core/texts.h"
+#include "platform/qt/ui_text.h"
 
 namespace salvenor {
 
 QString QtPageDialogs::saveFileName(QWidget* parent, const QString& suggested) {
-    QFileDialog dialog(parent, QString::fromUtf8(texts::SavePageTitle), suggested,
-                       QString::fromUtf8(texts::SavePageFilter));
+    QFileDialog dialog(parent, UiText(texts::SavePageTitle), suggested,
+                       UiText(texts::SavePageFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("html"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

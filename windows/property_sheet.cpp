@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/texts.h"
+#include "platform/qt/ui_text.h"
 
 namespace salvenor {
 
@@ -31,10 +32,10 @@ void CPropertySheet::createControls() {
     tabs_ = new QTabWidget(this);
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons_->button(QDialogButtonBox::Ok);
-    ok_->setText(QString::fromUtf8(texts::OkButton));
+    ok_->setText(UiText(texts::OkButton));
     ok_->setDefault(true);
     cancel_ = buttons_->button(QDialogButtonBox::Cancel);
-    cancel_->setText(QString::fromUtf8(texts::CancelButton));
+    cancel_->setText(UiText(texts::CancelButton));
 }
 
 void CPropertySheet::createLayout() {

@@ -20,9 +20,9 @@ CSetupSheet::CSetupSheet(CConfigFile& config, MessageBoxes& boxes, const Clock& 
       advanced_(new CAdvancedSetupPage(config, boxes, clock)),
       calculation_(new CCalculationPage(config, clock)) {
     // The caption is empty; assistive tools still learn which sheet this is.
-    setAccessibleName(QString::fromUtf8(texts::SetupSheetName));
-    AddPage(selection_, QString::fromUtf8(texts::CitySelectionTitle));
-    AddPage(advanced_, QString::fromUtf8(texts::AdvancedSetupTitle));
+    setAccessibleName(UiText(texts::SetupSheetName));
+    AddPage(selection_, UiText(texts::CitySelectionTitle));
+    AddPage(advanced_, UiText(texts::AdvancedSetupTitle));
     AddPage(calculation_, UiText(texts::CalculationTitle));
     // The times on the Calculation page are those of the place chosen on the first page.
     calculation_->setPlaceSource([this] { return selection_->SelectedCity.coordinates; });

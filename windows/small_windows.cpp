@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "core/texts.h"
+#include "platform/qt/ui_text.h"
 #include "platform/sound_player.h"
 #include "windows/bar_palette.h"
 
@@ -33,7 +34,7 @@ const QColor DuskBlue(38, 82, 150);
 const QColor Paper(250, 246, 232);
 
 QString Utf8(const char* text) {
-    return QString::fromUtf8(text);
+    return UiText(text);
 }
 
 QFont PictureFont(int pixels, bool bold = false) {

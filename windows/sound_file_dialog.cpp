@@ -1,5 +1,6 @@
 // The open-file dialog for call-to-prayer files.
 #include "windows/sound_file_dialog.h"
+#include "platform/qt/ui_text.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -8,7 +9,7 @@
 namespace salvenor {
 
 QString QtNameFilter(const FileTypeFilter& filter) {
-    const QString shown = QString::fromUtf8(filter.shown).trimmed();
+    const QString shown = UiText(filter.shown).trimmed();
     const QString pattern = QString::fromUtf8(filter.pattern).trimmed();
     const QString bracketed = QStringLiteral("(") + pattern + QStringLiteral(")");
     if (shown.endsWith(bracketed)) {

@@ -7,18 +7,19 @@
 #include <QVBoxLayout>
 
 #include "core/texts.h"
+#include "platform/qt/ui_text.h"
 #include "windows/screen_fit.h"
 
 namespace salvenor {
 
 CWaitDlg::CWaitDlg(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
-    setWindowTitle(QString::fromUtf8(texts::WaitTitle));
+    setWindowTitle(UiText(texts::WaitTitle));
     setModal(false);
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::Box);
     frame->setFrameShadow(QFrame::Sunken);
-    auto* text = new QLabel(QString::fromUtf8(texts::WaitText), frame);
+    auto* text = new QLabel(UiText(texts::WaitText), frame);
     text->setAlignment(Qt::AlignCenter);
     auto* inner = new QVBoxLayout(frame);
     inner->addWidget(text);

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "core/texts.h"
+#include "platform/qt/ui_text.h"
 
 namespace salvenor {
 
@@ -32,9 +33,10 @@ int RunBox(std::string_view text, MessageIcon icon, QMessageBox::StandardButtons
     if (parent == nullptr) {
         parent = QApplication::activeWindow();
     }
-    QMessageBox box(QtIcon(icon), QString::fromUtf8(texts::AppTitle),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), buttons,
-                    parent);
+    // A text of core/texts.h as it is, in the user's language; a text already formatted has been
+    // translated where it was made.
+    QMessageBox box(QtIcon(icon), UiText(texts::AppTitle), UiText(std::string(text).c_str()),
+                    buttons, parent);
     box.setTextFormat(Qt::PlainText);
     return box.exec();
 }

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <string>
 
 namespace salvenor {
 
@@ -13,6 +14,11 @@ inline constexpr const char* UiTextContext = "salvenor";
 
 inline QString UiText(const char* english) {
     return QCoreApplication::translate(UiTextContext, english);
+}
+
+// The same as UTF-8 bytes, for the printf patterns and the message boxes' std::string texts.
+inline std::string UiString(const char* english) {
+    return UiText(english).toStdString();
 }
 
 }  // namespace salvenor

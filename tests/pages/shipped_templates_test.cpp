@@ -209,12 +209,20 @@ TEST_F(ShippedTemplatesTest, MonthHeadingsNameTheMonthAndTheYears) {
 }
 
 TEST_F(ShippedTemplatesTest, TodayTemplateCarriesEveryPlaceholder) {
-    const std::string templ = ReadText(TodayTemplatePath(folder.path()));
-    for (const char* placeholder :
-         {"COUNTRY1-CITY1", "DATEDAY1", "HIJRI_DATE", "MELADI_DATE", "FJRTM", "SHRTM", "THRTM",
-          "ASRTM", "MGRTM", "ISHTM", "NXTPRYR", "NEXTPTM", "CALCULATION_WAY_1"}) {
-        EXPECT_THAT(templ, HasSubstr(placeholder));
+    // The English template and each translated one.
+    for (const char* language : {"", "ar", "ur", "id", "tr", "fr", "ms"}) {
+        SCOPED_TRACE(language);
+        const std::string path = TodayTemplatePath(folder.path(), language);
+        EXPECT_EQ(path == TodayTemplatePath(folder.path()), *language == '\0') << path;
+        const std::string templ = ReadText(path);
+        for (const char* placeholder :
+             {"COUNTRY1-CITY1", "DATEDAY1", "HIJRI_DATE", "MELADI_DATE", "FJRTM", "SHRTM", "THRTM",
+              "ASRTM", "MGRTM", "ISHTM", "NXTPRYR", "NEXTPTM", "CALCULATION_WAY_1"}) {
+            EXPECT_THAT(templ, HasSubstr(placeholder));
+        }
     }
+    // A language the installation has no template for keeps the English one.
+    EXPECT_EQ(TodayTemplatePath(folder.path(), "xx"), TodayTemplatePath(folder.path()));
     TodayPageTexts t;
     t.countryCity = "country-city";
     t.times = {"a", "b", "c", "d", "e", "f"};

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <map>
 #include <string>
 
 #include "core/hijri.h"
@@ -56,6 +57,33 @@ TEST_F(TodayPageTest, GathersTheTextsOfTheDay) {
     EXPECT_THAT(t.times,
                 ElementsAre("4:31 am", "5:58 am", "12:02 pm", "3:29 pm", "6:06 pm", "7:21 pm"));
     EXPECT_EQ(t.calculationWay, "Egyptian General Organisation of Surveying");
+}
+
+// In another language every word of the page comes from the words given; numbers stay as written.
+TEST_F(TodayPageTest, TakesItsWordsFromTheLanguageGiven) {
+    const std::map<std::string, std::string> turkish = {
+        {"%d of %s, %d", "%d %s %d"},
+        {"Wednesday", "Çarşamba"},
+        {"March", "Mart"},
+        {"am", "öö"},
+        {"pm", "ös"},
+        {"Maghrib", "Akşam"},
+        {"Egyptian General Organisation of Surveying", "Mısır"}};
+    const WordsOf words = [&turkish](const char* english) {
+        const auto it = turkish.find(english);
+        return it != turkish.end() ? it->second : "[" + std::string(english) + "]";
+    };
+    const TodayPageTexts t =
+        GatherTodayTexts(MakeLocal(2007, 3, 21, 13, 0, 0), config, config.prayerSettings(), words);
+    EXPECT_EQ(t.countryCity, "Egypt-Cairo");  // names from the database stay as they are
+    EXPECT_EQ(t.weekday, "Çarşamba");
+    EXPECT_EQ(t.gregorianDate, "21 Mart 2007");
+    const HijriDate h = GregorianToHijri(21, 3, 2007);
+    EXPECT_EQ(t.hijriDate, StrPrintf("%d [%s] %d", h.day, HijriMonthNames[h.month - 1], h.year));
+    EXPECT_THAT(t.times,
+                ElementsAre("4:31 öö", "5:58 öö", "12:02 ös", "3:29 ös", "6:06 ös", "7:21 ös"));
+    EXPECT_EQ(t.calculationWay, "Mısır");
+    EXPECT_EQ(t.nextPrayer, "[Asr]");
 }
 
 // The next prayer is the one the bar names, written as the times are.

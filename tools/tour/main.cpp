@@ -1,11 +1,12 @@
 // salvenor-tour: opens every window of the program in turn, at a fixed moment in a fixed place,
 // and saves a PNG picture of each.
 //
-//   salvenor-tour [--out FOLDER] [--stage FOLDER]
+//   salvenor-tour [--out FOLDER] [--stage FOLDER] [--language CODE]
 //
 // FOLDER for the pictures defaults to the build folder's tour/, the staged installation folder
-// to the build's stage/. Run it on a display (Xvfb will do); the exit status is 0 when every
-// window opened and every picture was saved.
+// to the build's stage/; CODE is a shipped translation ("ar") the windows are shown in. Run it on a
+// display (Xvfb will do); the exit status is 0 when every window opened and every picture was
+// saved.
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -19,6 +20,7 @@
 #include "core/local_time.h"
 #include "core/texts.h"
 #include "platform/clock.h"
+#include "platform/qt/language.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/sound_player.h"
 #include "tests/support/time_zone.h"
@@ -39,7 +41,8 @@ class SilentSoundPlayer final : public salvenor::SoundPlayer {
 };
 
 int Usage() {
-    std::fprintf(stderr, "usage: salvenor-tour [--out FOLDER] [--stage FOLDER]\n");
+    std::fprintf(stderr,
+                 "usage: salvenor-tour [--out FOLDER] [--stage FOLDER] [--language CODE]\n");
     return 2;
 }
 
@@ -48,10 +51,13 @@ int Usage() {
 int main(int argc, char** argv) {
     std::string out = SALVENOR_TOUR_OUT_DIR;
     std::string stage = SALVENOR_STAGE_DIR;
+    std::string language;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if ((arg == "--out" || arg == "--stage") && i + 1 < argc) {
             (arg == "--out" ? out : stage) = argv[++i];
+        } else if (arg == "--language" && i + 1 < argc) {
+            language = argv[++i];
         } else {
             return Usage();
         }
@@ -62,6 +68,11 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(salvenor::texts::AppTitle);
     QApplication::setQuitOnLastWindowClosed(false);
+    if (!language.empty() && salvenor::InstallLanguage(stage, language) != language) {
+        std::fprintf(stderr, "salvenor-tour: no translation %s in %s\n", language.c_str(),
+                     stage.c_str());
+        return 1;
+    }
 
     const QTemporaryDir installation;
     if (!installation.isValid() || !QDir().mkpath(QString::fromStdString(out))) {

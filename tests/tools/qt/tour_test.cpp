@@ -296,6 +296,30 @@ TEST(TourTest, EveryWindowOfTheProgramIsPhotographed) {
     EXPECT_EQ(QImage(QString::fromStdString((out / "bar.png").string())).size(), QSize(176, 42));
 }
 
+// The main windows again in Arabic, laid out right to left (the README shows them from
+// docs/arabic/).
+TEST(TourTest, TheMainWindowsArePhotographedInArabic) {
+    if (!HaveXvfb()) {
+        GTEST_SKIP() << "xvfb-run is not installed";
+    }
+    if (!fs::exists(fs::path(SALVENOR_STAGE_DIR) / "world.sum")) {
+        GTEST_SKIP() << "built without the world city database";
+    }
+    const fs::path out = std::string(SALVENOR_TOUR_OUT_DIR) + "-ar";
+    fs::remove_all(out);
+    const testing::CommandResult run = testing::RunCommand(
+        "xvfb-run -a env QT_QPA_PLATFORM=xcb " + testing::ShellQuoted(SALVENOR_TOUR) + " --out " +
+        testing::ShellQuoted(out.string()) + " --language ar");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    for (const char* name : {"bar", "today", "options_athan", "athan"}) {
+        SCOPED_TRACE(name);
+        const QImage image(QString::fromStdString((out / (std::string(name) + ".png")).string()));
+        ASSERT_FALSE(image.isNull());
+        EXPECT_GE(DistinctColours(image, 12), 12);
+    }
+    EXPECT_EQ(QImage(QString::fromStdString((out / "bar.png").string())).size(), QSize(176, 42));
+}
+
 // The README shows pictures from docs/screenshots/: each is there, each is one the tour takes,
 // and none lies there unshown.
 TEST(TourTest, TheReadmeShowsEveryCommittedPicture) {

@@ -1,0 +1,1017 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ms">
+<context>
+    <name>salvenor</name>
+    <message>
+        <source>Muharram</source>
+        <translation>Muharam</translation>
+    </message>
+    <message>
+        <source>Safar</source>
+        <translation>Safar</translation>
+    </message>
+    <message>
+        <source>Raby` al-awal</source>
+        <translation>Rabiulawal</translation>
+    </message>
+    <message>
+        <source>Raby` al-Thaany</source>
+        <translation>Rabiulakhir</translation>
+    </message>
+    <message>
+        <source>Jumaada al-awal</source>
+        <translation>Jamadilawal</translation>
+    </message>
+    <message>
+        <source>Jumaada al-Thaany</source>
+        <translation>Jamadilakhir</translation>
+    </message>
+    <message>
+        <source>Rajab</source>
+        <translation>Rejab</translation>
+    </message>
+    <message>
+        <source>Sha`baan</source>
+        <translation>Syaaban</translation>
+    </message>
+    <message>
+        <source>Ramadan</source>
+        <translation>Ramadan</translation>
+    </message>
+    <message>
+        <source>Shawwal</source>
+        <translation>Syawal</translation>
+    </message>
+    <message>
+        <source>Thw al-Qi`dah</source>
+        <translation>Zulkaedah</translation>
+    </message>
+    <message>
+        <source>Thw al-Hijjah</source>
+        <translation>Zulhijah</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Januari</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februari</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mei</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Julai</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Ogos</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Disember</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Ahad</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Isnin</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Selasa</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Rabu</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Khamis</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Jumaat</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sabtu</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PTG</translation>
+    </message>
+    <message>
+        <source>pm</source>
+        <translation>ptg</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>PG</translation>
+    </message>
+    <message>
+        <source>am</source>
+        <translation>pg</translation>
+    </message>
+    <message>
+        <source>Fajr</source>
+        <translation>Subuh</translation>
+    </message>
+    <message>
+        <source>Shrook</source>
+        <translation>Syuruk</translation>
+    </message>
+    <message>
+        <source>Thuhr</source>
+        <translation>Zohor</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>Asar</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>Maghrib</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>Isyak</translation>
+    </message>
+    <message>
+        <source>Egyptian General Organisation of Surveying</source>
+        <translation>Pertubuhan Ukur Am Mesir</translation>
+    </message>
+    <message>
+        <source>Um Ul-Qura, Makkah</source>
+        <translation>Ummul Qura, Makkah</translation>
+    </message>
+    <message>
+        <source>Islamic Society of North America (ISNA)</source>
+        <translation>Islamic Society of North America (ISNA)</translation>
+    </message>
+    <message>
+        <source>World Islamic League</source>
+        <translation>Liga Dunia Islam</translation>
+    </message>
+    <message>
+        <source>
+   ERROR READING READING DISK.
+
+ZAV installation might have been corrupted, try last operation again!
+If the problem still exists, you might need to re-install ZAV again</source>
+        <translation>
+   RALAT MEMBACA CAKERA.
+
+Pemasangan ZAV mungkin telah rosak, cuba operasi terakhir sekali lagi!
+Jika masalah berterusan, anda mungkin perlu memasang semula ZAV</translation>
+    </message>
+    <message>
+        <source>Error Reading initialization file...
+Program needs re-installation!!! </source>
+        <translation>Ralat Membaca fail tetapan...
+Program perlu dipasang semula!!! </translation>
+    </message>
+    <message>
+        <source>Error Reading initialization file...
+Program needs re-installation!!!</source>
+        <translation>Ralat Membaca fail tetapan...
+Program perlu dipasang semula!!!</translation>
+    </message>
+    <message>
+        <source>
+   ERROR SAVING LATEST CONFIGURATION TO THE DISK.
+
+The disk could be full.Try setting the same configuration again.
+If the problem still exists, you might want to restart ZAV or restart windows!
+</source>
+        <translation>
+   RALAT MENYIMPAN TETAPAN TERKINI KE CAKERA.
+
+Cakera mungkin penuh. Cuba buat tetapan yang sama sekali lagi.
+Jika masalah berterusan, mulakan semula ZAV atau komputer!
+</translation>
+    </message>
+    <message>
+        <source>The configuration file zav.cfg was damaged. It has been kept as
+%s
+and setup now makes a new one.</source>
+        <translation>Fail tetapan zav.cfg telah rosak. Ia disimpan sebagai
+%s
+dan persediaan kini membuat fail baharu.</translation>
+    </message>
+    <message>
+        <source>The configuration file zav.cfg is damaged and could not be set aside, so setup has changed nothing. Move the file away and start Salvenor again.</source>
+        <translation>Fail tetapan zav.cfg rosak dan tidak dapat diketepikan, jadi persediaan tidak mengubah apa-apa. Alihkan fail itu dan mulakan Salvenor sekali lagi.</translation>
+    </message>
+    <message>
+        <source>The configuration file zav.cfg is damaged: its %s cannot be right.
+Salvenor uses the value of a new installation in its place for now; choose &amp;Setup... from the bar&apos;s menu to set it again.</source>
+        <translation>Fail tetapan zav.cfg rosak: %s di dalamnya tidak mungkin betul.
+Buat masa ini Salvenor menggunakan nilai pemasangan baharu; pilih &amp;Persediaan... daripada menu bar untuk menetapkannya semula.</translation>
+    </message>
+    <message>
+        <source>  -- ERROR  --
+Your application path is too long   
+please re-install the application and select a shorter path
+for your installation diretory!!</source>
+        <translation>  -- RALAT --
+Laluan aplikasi anda terlalu panjang   
+sila pasang semula aplikasi dan pilih laluan yang lebih pendek
+untuk direktori pemasangan anda!!</translation>
+    </message>
+    <message>
+        <source>Next: %s at: %d:%02d %s</source>
+        <translation>Seterusnya: %s pada: %d:%02d %s</translation>
+    </message>
+    <message>
+        <source>&amp;About ZAV...</source>
+        <translation>&amp;Perihal ZAV...</translation>
+    </message>
+    <message>
+        <source>&amp;Setup...</source>
+        <translation>&amp;Persediaan...</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Pilihan...</translation>
+    </message>
+    <message>
+        <source>&amp;Month Calendar...</source>
+        <translation>Kalendar &amp;Bulanan...</translation>
+    </message>
+    <message>
+        <source>&amp;Year Calendars...</source>
+        <translation>Kalendar &amp;Tahunan...</translation>
+    </message>
+    <message>
+        <source>Always On &amp;Top</source>
+        <translation>Sentiasa Di &amp;Atas</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Perihal...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Keluar</translation>
+    </message>
+    <message>
+        <source>Salvenor (ZAV)
+[Double Click for Prayer Times]</source>
+        <translation>Salvenor (ZAV)
+[Klik Dua Kali untuk Waktu Solat]</translation>
+    </message>
+    <message>
+        <source>Hidden Area</source>
+        <translation>Kawasan Tersembunyi</translation>
+    </message>
+    <message>
+        <source>Today Prayer Times</source>
+        <translation>Waktu Solat Hari Ini</translation>
+    </message>
+    <message>
+        <source>Show Prayer Bar</source>
+        <translation>Tunjukkan Bar Solat</translation>
+    </message>
+    <message>
+        <source>         Close Prayer Bar?         
+(You can display it again from the task-bar icon)    </source>
+        <translation>         Tutup Bar Solat?         
+(Anda boleh memaparkannya semula daripada ikon bar tugas)    </translation>
+    </message>
+    <message>
+        <source>Do you really want to Exit Salvenor?</source>
+        <translation>Adakah anda benar-benar mahu keluar daripada Salvenor?</translation>
+    </message>
+    <message>
+        <source>Your desktop has no notification area, so Salvenor cannot show its tray icon.
+
+Right-click the prayer bar for &quot;Today Prayer Times&quot;, &quot;Show Prayer Bar&quot; and &quot;Exit&quot;. The bar&apos;s menu button holds every other command.</source>
+        <translation>Desktop anda tiada kawasan pemberitahuan, jadi Salvenor tidak dapat menunjukkan ikonnya.
+
+Klik kanan bar solat untuk &quot;Waktu Solat Hari Ini&quot;, &quot;Tunjukkan Bar Solat&quot; dan &quot;Keluar&quot;. Butang menu bar memuatkan semua arahan lain.</translation>
+    </message>
+    <message>
+        <source>The prayer bar stays shown: your desktop has no notification area from which it could be shown again.
+
+To let other windows cover it, switch &quot;Always On Top&quot; off in the bar&apos;s menu.</source>
+        <translation>Bar solat terus dipaparkan: desktop anda tiada kawasan pemberitahuan untuk memaparkannya semula.
+
+Untuk membenarkan tetingkap lain menutupnya, matikan &quot;Sentiasa Di Atas&quot; dalam menu bar.</translation>
+    </message>
+    <message>
+        <source>Athan Time - ZAV</source>
+        <translation>Waktu Azan - ZAV</translation>
+    </message>
+    <message>
+        <source>Its %s -- Time for &quot; %s &quot; Prayer </source>
+        <translation>Pukul %s -- Waktu Solat &quot; %s &quot; </translation>
+    </message>
+    <message>
+        <source>%s at %s</source>
+        <translation>%s pada %s</translation>
+    </message>
+    <message>
+        <source>Next Sala Tme:</source>
+        <translation>Waktu Solat Seterusnya:</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Tutup Tetingkap</translation>
+    </message>
+    <message>
+        <source>Stop Athan !</source>
+        <translation>Hentikan Azan !</translation>
+    </message>
+    <message>
+        <source>Sala Time Reminder</source>
+        <translation>Peringatan Waktu Solat</translation>
+    </message>
+    <message>
+        <source>Later (!!)</source>
+        <translation>Nanti (!!)</translation>
+    </message>
+    <message>
+        <source>I have already Prayed</source>
+        <translation>Saya sudah solat</translation>
+    </message>
+    <message>
+        <source>Remind again me in:</source>
+        <translation>Ingatkan saya semula dalam:</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minit</translation>
+    </message>
+    <message>
+        <source>Minutes until the reminder</source>
+        <translation>Minit sehingga peringatan</translation>
+    </message>
+    <message>
+        <source>Command menu</source>
+        <translation>Menu arahan</translation>
+    </message>
+    <message>
+        <source>About Salvenor</source>
+        <translation>Perihal Salvenor</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Persediaan</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Pilihan</translation>
+    </message>
+    <message>
+        <source>Custom offset from GMT in hours</source>
+        <translation>Beza tersuai daripada GMT dalam jam</translation>
+    </message>
+    <message>
+        <source>Today&apos;s prayer times</source>
+        <translation>Waktu solat hari ini</translation>
+    </message>
+    <message>
+        <source>Too Much Cities...not all cities are displayed!!</source>
+        <translation>Terlalu Banyak Bandar...tidak semua bandar dipaparkan!!</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 tidak ditemui.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Akses kepada %1 ditolak.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while opening %1.</source>
+        <translation>Ralat yang tidak dijangka berlaku semasa membuka %1.</translation>
+    </message>
+    <message>
+        <source>The world city database is damaged: %s.
+The country and city lists cannot be trusted; you might need to re-install ZAV again.</source>
+        <translation>Pangkalan data bandar dunia rosak: %s.
+Senarai negara dan bandar tidak boleh dipercayai; anda mungkin perlu memasang semula ZAV.</translation>
+    </message>
+    <message>
+        <source>world.sum lists a country without a name</source>
+        <translation>world.sum menyenaraikan negara tanpa nama</translation>
+    </message>
+    <message>
+        <source>the countries of world.sum do not point to their cities in order</source>
+        <translation>negara dalam world.sum tidak menunjuk kepada bandarnya mengikut urutan</translation>
+    </message>
+    <message>
+        <source>world.sum points past the end of IndexWorld.zav</source>
+        <translation>world.sum menunjuk melepasi hujung IndexWorld.zav</translation>
+    </message>
+    <message>
+        <source>IndexWorld.zav holds cities whose coordinates no place can have; they are left out</source>
+        <translation>IndexWorld.zav mengandungi bandar dengan koordinat yang mustahil; bandar itu ditinggalkan</translation>
+    </message>
+    <message>
+        <source>The world city database is built from GeoNames (https://www.geonames.org/), licensed under CC BY 4.0 (https://creativecommons.org/licenses/by/4.0/).</source>
+        <translation>Pangkalan data bandar dunia dibina daripada GeoNames (https://www.geonames.org/), dilesenkan di bawah CC BY 4.0 (https://creativecommons.org/licenses/by/4.0/).</translation>
+    </message>
+    <message>
+        <source>Country And city selection</source>
+        <translation>Pilihan Negara dan Bandar</translation>
+    </message>
+    <message>
+        <source>Chose Country</source>
+        <translation>Pilih Negara</translation>
+    </message>
+    <message>
+        <source>Chose City</source>
+        <translation>Pilih Bandar</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Negara</translation>
+    </message>
+    <message>
+        <source>Current Country: </source>
+        <translation>Negara Semasa: </translation>
+    </message>
+    <message>
+        <source>COUNTRY NAME</source>
+        <translation>NAMA NEGARA</translation>
+    </message>
+    <message>
+        <source>City Name</source>
+        <translation>Nama Bandar</translation>
+    </message>
+    <message>
+        <source>City First Character:</source>
+        <translation>Huruf Pertama Bandar:</translation>
+    </message>
+    <message>
+        <source>Current City:</source>
+        <translation>Bandar Semasa:</translation>
+    </message>
+    <message>
+        <source>CURRENT CITY</source>
+        <translation>BANDAR SEMASA</translation>
+    </message>
+    <message>
+        <source>&amp;Not Found? Press Here...</source>
+        <translation>&amp;Tidak Jumpa? Tekan Di Sini...</translation>
+    </message>
+    <message>
+        <source>Country was not yet selected - Please select country first!</source>
+        <translation>Negara belum dipilih - Sila pilih negara dahulu!</translation>
+    </message>
+    <message>
+        <source>Error Occurred while building the city list!!</source>
+        <translation>Ralat berlaku semasa membina senarai bandar!!</translation>
+    </message>
+    <message>
+        <source>No Enough memory to list all of the Cities !!</source>
+        <translation>Memori tidak mencukupi untuk menyenaraikan semua Bandar !!</translation>
+    </message>
+    <message>
+        <source>No City with that letter, please choose another one</source>
+        <translation>Tiada bandar dengan huruf itu, sila pilih huruf lain</translation>
+    </message>
+    <message>
+        <source>The database lists no city for that country</source>
+        <translation>Pangkalan data tidak menyenaraikan bandar bagi negara itu</translation>
+    </message>
+    <message>
+        <source>Invalid Country..please select a valid country from the country list</source>
+        <translation>Negara Tidak Sah..sila pilih negara yang sah daripada senarai negara</translation>
+    </message>
+    <message>
+        <source>Please choose a city of the new country from the city list, or press &quot;Not Found? Press Here...&quot; to type its coordinates.</source>
+        <translation>Sila pilih bandar negara baharu daripada senarai bandar, atau tekan &quot;Tidak Jumpa? Tekan Di Sini...&quot; untuk menaip koordinatnya.</translation>
+    </message>
+    <message>
+        <source>Choose your city: menu, Setup...</source>
+        <translation>Pilih bandar anda: menu, Persediaan...</translation>
+    </message>
+    <message>
+        <source>no city chosen yet (menu, Setup...)</source>
+        <translation>belum ada bandar dipilih (menu, Persediaan...)</translation>
+    </message>
+    <message>
+        <source>Salvenor (ZAV)</source>
+        <translation>Salvenor (ZAV)</translation>
+    </message>
+    <message>
+        <source>Reading configurations.... Please wait!</source>
+        <translation>Membaca tetapan.... Sila tunggu!</translation>
+    </message>
+    <message>
+        <source>File Error...you may need to re-install ZAV again!!!</source>
+        <translation>Ralat Fail...anda mungkin perlu memasang semula ZAV!!!</translation>
+    </message>
+    <message>
+        <source>File Error...you may need to re-install ZAV again!!!
+
+%s</source>
+        <translation>Ralat Fail...anda mungkin perlu memasang semula ZAV!!!
+
+%s</translation>
+    </message>
+    <message>
+        <source>Cannot open file %s</source>
+        <translation>Tidak dapat membuka fail %s</translation>
+    </message>
+    <message>
+        <source>Today Pryer Times</source>
+        <translation>Waktu Solat Hari Ini</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Makkah Um Ul-Qura</source>
+        <translation>Ummul Qura, Makkah</translation>
+    </message>
+    <message>
+        <source>IslamicSocietyofNorthAmerica (ISNA)</source>
+        <translation>Islamic Society of North America (ISNA)</translation>
+    </message>
+    <message>
+        <source>About Salvenor Version 2.0</source>
+        <translation>Perihal Salvenor Versi 2.0</translation>
+    </message>
+    <message>
+        <source>Version 2.0</source>
+        <translation>Versi 2.0</translation>
+    </message>
+    <message>
+        <source>Released December 2026</source>
+        <translation>Dikeluarkan Disember 2026</translation>
+    </message>
+    <message>
+        <source>Prayer times for your desktop</source>
+        <translation>Waktu solat untuk desktop anda</translation>
+    </message>
+    <message>
+        <source>Package version %1</source>
+        <translation>Versi pakej %1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Salvenor developers</source>
+        <translation>Hak Cipta (C) 2026 Pembangun Salvenor</translation>
+    </message>
+    <message>
+        <source>Salvenor is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</source>
+        <translation>Salvenor ialah perisian bebas: anda boleh mengedarkan semula dan/atau mengubahnya di bawah terma GNU General Public License, versi 3 atau (mengikut pilihan anda) mana-mana versi kemudian (GPL-3.0-or-later). Ia disediakan tanpa sebarang jaminan.</translation>
+    </message>
+    <message>
+        <source>Salvenor (ZAV) New Installation Setup</source>
+        <translation>Persediaan Pemasangan Baharu Salvenor (ZAV)</translation>
+    </message>
+    <message>
+        <source>ZAV INITIAL SETUP</source>
+        <translation>PERSEDIAAN AWAL ZAV</translation>
+    </message>
+    <message>
+        <source>You will need to enter the COUNTRY NAME and the CITY NAME so that the ZAV can adjust prayer times to your location. </source>
+        <translation>Anda perlu memasukkan NAMA NEGARA dan NAMA BANDAR supaya ZAV dapat melaraskan waktu solat mengikut lokasi anda. </translation>
+    </message>
+    <message>
+        <source>In the coming dialog, please select those settings carefuly. You can change that at any time from the &quot;Setup&quot; menu. </source>
+        <translation>Dalam dialog seterusnya, sila pilih tetapan itu dengan teliti. Anda boleh mengubahnya pada bila-bila masa daripada menu &quot;Persediaan&quot;. </translation>
+    </message>
+    <message>
+        <source>Press &quot;Continue&quot; to begin the setings or Exit if you wish to cancel Setup (Note if you cancel, a default setup will be put for you which might not be correct</source>
+        <translation>Tekan &quot;Teruskan&quot; untuk memulakan tetapan atau Keluar jika anda mahu membatalkan Persediaan (Nota: jika anda membatalkan, persediaan lalai yang mungkin tidak tepat akan dibuat untuk anda</translation>
+    </message>
+    <message>
+        <source>Continue...</source>
+        <translation>Teruskan...</translation>
+    </message>
+    <message>
+        <source>Exit !</source>
+        <translation>Keluar !</translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Peringatan</translation>
+    </message>
+    <message>
+        <source>Please visit our website at:</source>
+        <translation>Sila lawati laman web kami di:</translation>
+    </message>
+    <message>
+        <source>For support, questions, suggestions or comments please send us an email on</source>
+        <translation>Untuk sokongan, soalan, cadangan atau komen sila hantar e-mel kepada kami di</translation>
+    </message>
+    <message>
+        <source>Not Supported !!</source>
+        <translation>Tidak Disokong !!</translation>
+    </message>
+    <message>
+        <source>Not supported yet</source>
+        <translation>Belum disokong</translation>
+    </message>
+    <message>
+        <source>This feature is not part of this release.</source>
+        <translation>Ciri ini bukan sebahagian daripada keluaran ini.</translation>
+    </message>
+    <message>
+        <source>News of future releases:</source>
+        <translation>Berita keluaran akan datang:</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Sila masukkan nombor.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Sila masukkan integer.</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Sila masukkan integer positif.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Sila masukkan integer antara %1 dan %2.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Sila masukkan nombor antara %1 dan %2.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Location Positioning</source>
+        <translation>Kedudukan Lokasi</translation>
+    </message>
+    <message>
+        <source>CityName</source>
+        <translation>NamaBandar</translation>
+    </message>
+    <message>
+        <source>City Coordinates</source>
+        <translation>Koordinat Bandar</translation>
+    </message>
+    <message>
+        <source>Enter  Longitude:</source>
+        <translation>Masukkan  Longitud:</translation>
+    </message>
+    <message>
+        <source>Enter  Latitude:</source>
+        <translation>Masukkan  Latitud:</translation>
+    </message>
+    <message>
+        <source>Enter  Altitude</source>
+        <translation>Masukkan  Ketinggian</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Perpuluhan</translation>
+    </message>
+    <message>
+        <source>No sound device: the athan cannot be heard.</source>
+        <translation>Tiada peranti bunyi: azan tidak dapat didengar.</translation>
+    </message>
+    <message>
+        <source>North and east are positive, south and west negative (73.95 W is -73.95).</source>
+        <translation>Utara dan timur positif, selatan dan barat negatif (73.95 B ialah -73.95).</translation>
+    </message>
+    <message>
+        <source>(Meters)</source>
+        <translation>(Meter)</translation>
+    </message>
+    <message>
+        <source>Advanced Setup</source>
+        <translation>Persediaan Lanjutan</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>Zon Waktu</translation>
+    </message>
+    <message>
+        <source>&amp;Follow Windows</source>
+        <translation>&amp;Ikut Sistem</translation>
+    </message>
+    <message>
+        <source>Custom:</source>
+        <translation>Tersuai:</translation>
+    </message>
+    <message>
+        <source>GMT</source>
+        <translation>GMT</translation>
+    </message>
+    <message>
+        <source>Calculation Way</source>
+        <translation>Kaedah Pengiraan</translation>
+    </message>
+    <message>
+        <source>Month Calendar</source>
+        <translation>Kalendar Bulanan</translation>
+    </message>
+    <message>
+        <source>Select Month:</source>
+        <translation>Pilih Bulan:</translation>
+    </message>
+    <message>
+        <source>Select Year:</source>
+        <translation>Pilih Tahun:</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hijrah</translation>
+    </message>
+    <message>
+        <source>Georgian</source>
+        <translation>Masihi</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Cetak...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fail</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Simpan Sebagai...</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Cetak</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Pratonton Cetak</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Tutup</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Copy               Ctrl+C</source>
+        <translation>&amp;Salin               Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Select &amp;All        Ctrl+A</source>
+        <translation>Pilih &amp;Semua        Ctrl+A</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Cari</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Fon...</translation>
+    </message>
+    <message>
+        <source>The Hijri calendar here runs from Muharram of the year 1 to the year 9999.</source>
+        <translation>Kalendar Hijrah di sini bermula dari Muharam tahun 1 hingga tahun 9999.</translation>
+    </message>
+    <message>
+        <source>The Gregorian calendar here runs from August 622 to the year 9999.</source>
+        <translation>Kalendar Masihi di sini bermula dari Ogos 622 hingga tahun 9999.</translation>
+    </message>
+    <message>
+        <source>Save Page As</source>
+        <translation>Simpan Halaman Sebagai</translation>
+    </message>
+    <message>
+        <source>HTML page (*.html *.htm)</source>
+        <translation>Halaman HTML (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>The page could not be saved as %1.</source>
+        <translation>Halaman tidak dapat disimpan sebagai %1.</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Bulan</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Tahun</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Tahun seterusnya</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Tahun sebelumnya</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Bulan seterusnya</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Bulan sebelumnya</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalendar</translation>
+    </message>
+    <message>
+        <source>Calendar page</source>
+        <translation>Halaman kalendar</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Bar menu</translation>
+    </message>
+    <message>
+        <source>Year range</source>
+        <translation>Julat tahun</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>&amp;Cari:</translation>
+    </message>
+    <message>
+        <source>Text to find</source>
+        <translation>Teks untuk dicari</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt</source>
+        <translation>&amp;Seterusnya</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>Se&amp;belumnya</translation>
+    </message>
+    <message>
+        <source>Close find bar</source>
+        <translation>Tutup bar carian</translation>
+    </message>
+    <message>
+        <source>Find result</source>
+        <translation>Hasil carian</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Tidak ditemui</translation>
+    </message>
+    <message>
+        <source>Reached the end of the page, continued from the top</source>
+        <translation>Sampai ke hujung halaman, diteruskan dari atas</translation>
+    </message>
+    <message>
+        <source>Reached the start of the page, continued from the bottom</source>
+        <translation>Sampai ke awal halaman, diteruskan dari bawah</translation>
+    </message>
+    <message>
+        <source>Athan &amp; Reminder Settings</source>
+        <translation>Tetapan Azan &amp; Peringatan</translation>
+    </message>
+    <message>
+        <source>All Prayer Athan File (WAV)</source>
+        <translation>Fail Azan Semua Solat (WAV)</translation>
+    </message>
+    <message>
+        <source>Fajr Prayer Athan File (WAV):</source>
+        <translation>Fail Azan Solat Subuh (WAV):</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Layari...</translation>
+    </message>
+    <message>
+        <source>Display Athan Dialog and Play Athan Sound When Prayer Time Comes</source>
+        <translation>Paparkan Dialog Azan dan Mainkan Bunyi Azan Apabila Masuk Waktu Solat</translation>
+    </message>
+    <message>
+        <source>Bring Time Bar on Top to Remind of Prayer Time</source>
+        <translation>Bawa Bar Waktu ke Atas untuk Mengingatkan Waktu Solat</translation>
+    </message>
+    <message>
+        <source>Mute All Sounds</source>
+        <translation>Senyapkan Semua Bunyi</translation>
+    </message>
+    <message>
+        <source>Start Salvenor when I &amp;log in</source>
+        <translation>Mulakan Salvenor apabila saya &amp;log masuk</translation>
+    </message>
+    <message>
+        <source>Salvenor could not change its login start entry:
+%1</source>
+        <translation>Salvenor tidak dapat mengubah entri mula semasa log masuk:
+%1</translation>
+    </message>
+    <message>
+        <source>Play or stop the All Prayer Athan</source>
+        <translation>Mainkan atau hentikan Azan Semua Solat</translation>
+    </message>
+    <message>
+        <source>Play or stop the Fajr Prayer Athan</source>
+        <translation>Mainkan atau hentikan Azan Solat Subuh</translation>
+    </message>
+    <message>
+        <source>Browse for the All Prayer Athan File</source>
+        <translation>Layari Fail Azan Semua Solat</translation>
+    </message>
+    <message>
+        <source>Browse for the Fajr Prayer Athan File</source>
+        <translation>Layari Fail Azan Solat Subuh</translation>
+    </message>
+    <message>
+        <source>Wave Files (*.wav) </source>
+        <translation>Fail Wave (*.wav) </translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Semua Fail (*.*)</translation>
+    </message>
+    <message>
+        <source>Date Adjustments</source>
+        <translation>Pelarasan Tarikh</translation>
+    </message>
+    <message>
+        <source>Not Supported In this version</source>
+        <translation>Tidak Disokong dalam versi ini</translation>
+    </message>
+    <message>
+        <source>Overwrite the current Hijri date</source>
+        <translation>Tulis ganti tarikh Hijrah semasa</translation>
+    </message>
+    <message>
+        <source>Today is:</source>
+        <translation>Hari ini:</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation>bulan</translation>
+    </message>
+    <message>
+        <source>Chose Hijri Month</source>
+        <translation>Pilih Bulan Hijrah</translation>
+    </message>
+    <message>
+        <source>Hijri day of month</source>
+        <translation>Hari dalam bulan Hijrah</translation>
+    </message>
+    <message>
+        <source>Hijri month</source>
+        <translation>Bulan Hijrah</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Bahasa</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistem</translation>
+    </message>
+    <message>
+        <source>A new language is used the next time Salvenor starts.</source>
+        <translation>Bahasa baharu digunakan apabila Salvenor dimulakan seterusnya.</translation>
+    </message>
+    <message>
+        <source>%d of %s, %d</source>
+        <translation>%d %s %d</translation>
+    </message>
+</context>
+</TS>
