@@ -342,4 +342,47 @@ inline constexpr const char* ChoseHijriMonth = "Chose Hijri Month";
 inline constexpr const char* DateAdjDayName = "Hijri day of month";
 inline constexpr const char* DateAdjMonthName = "Hijri month";
 
+// Desktop notifications (the freedesktop notification service, or the tray icon's balloon).
+// %1 is the prayer's name, %2 its clock time, %3 the minutes before it.
+inline constexpr const char* PrayerNoticeSummary = "Time for %1";
+inline constexpr const char* PrayerNoticeBody = "%1 at %2";
+inline constexpr const char* PrayerWarningSummary = "%1 in %3 minutes";
+inline constexpr const char* PrayerWarningBody = "%1 at %2";
+// The athan page's second group: the notifications.
+inline constexpr const char* NotificationsGroup = "Desktop notifications";
+inline constexpr const char* NotifyAtPrayerCheck = "Notify me at each prayer time";
+inline constexpr const char* WarnBeforeCheck = "Warn me before each prayer";
+inline constexpr const char* WarnMinutesSuffix = " minutes before";
+inline constexpr const char* WarnMinutesName = "Minutes of the warning before each prayer";
+
+// The month calendar window's export of the shown month to an iCalendar file.
+inline constexpr const char* ExportPrayerTimesItem = "&Export Prayer Times...";
+// %1 is the file's path.
+inline constexpr const char* ExportPrayerTimesFailed =
+    "Salvenor could not write the prayer times to:\n%1";
+inline constexpr const char* CalendarFilesFilter = "iCalendar Files (*.ics)";
+// An exported event's description and its alarm's text (printf: the prayer's name, then its
+// clock time, or the minutes before it).
+inline constexpr const char* IcsEventDescription = "%s at %s";
+inline constexpr const char* IcsAlarmDescription = "%s in %d minutes";
+
+// The Qibla: the bearing in whole degrees and the compass word.
+inline constexpr const char* QiblaBearingText = "%ld degrees, %s";
+inline constexpr const char* CompassN = "north";
+inline constexpr const char* CompassNNE = "north-north-east";
+inline constexpr const char* CompassNE = "north-east";
+inline constexpr const char* CompassENE = "east-north-east";
+inline constexpr const char* CompassE = "east";
+inline constexpr const char* CompassESE = "east-south-east";
+inline constexpr const char* CompassSE = "south-east";
+inline constexpr const char* CompassSSE = "south-south-east";
+inline constexpr const char* CompassS = "south";
+inline constexpr const char* CompassSSW = "south-south-west";
+inline constexpr const char* CompassSW = "south-west";
+inline constexpr const char* CompassWSW = "west-south-west";
+inline constexpr const char* CompassW = "west";
+inline constexpr const char* CompassWNW = "west-north-west";
+inline constexpr const char* CompassNW = "north-west";
+inline constexpr const char* CompassNNW = "north-north-west";
+
 }  // namespace salvenor::texts
