@@ -7,7 +7,7 @@ packages=(
     g++ cmake ninja-build ccache make
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 fonts-dejavu-core fonts-hosny-amiri
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth x11-utils python3
+    xvfb xauth x11-utils python3 python3-icalendar dbus
     libitl-dev iso-codes
     clang libclang-rt-14-dev
     librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
