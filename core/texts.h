@@ -343,10 +343,11 @@ inline constexpr const char* DateAdjDayName = "Hijri day of month";
 inline constexpr const char* DateAdjMonthName = "Hijri month";
 
 // Desktop notifications (the freedesktop notification service, or the tray icon's balloon).
-// %1 is the prayer's name, %2 its clock time, %3 the minutes before it.
+// %1 is the prayer's name; %2 its clock time in the bodies, the minutes before it in the
+// warning's summary.
 inline constexpr const char* PrayerNoticeSummary = "Time for %1";
 inline constexpr const char* PrayerNoticeBody = "%1 at %2";
-inline constexpr const char* PrayerWarningSummary = "%1 in %3 minutes";
+inline constexpr const char* PrayerWarningSummary = "%1 in %2 minutes";
 inline constexpr const char* PrayerWarningBody = "%1 at %2";
 // The athan page's second group: the notifications.
 inline constexpr const char* NotificationsGroup = "Desktop notifications";
