@@ -8,14 +8,18 @@
 #include <QPrinter>
 
 #include "core/texts.h"
+#include "platform/qt/ui_text.h"
 
 namespace salvenor {
 
 QString QtPageDialogs::saveFileName(QWidget* parent, const QString& suggested) {
-    QFileDialog dialog(parent, QString::fromUtf8(texts::SavePageTitle), suggested,
-                       QString::fromUtf8(texts::SavePageFilter));
+    // The suggested name's kind decides the filter: a calendar file, or a page.
+    const bool calendar = suggested.endsWith(QStringLiteral(".ics"), Qt::CaseInsensitive);
+    QFileDialog dialog(
+        parent, QString::fromUtf8(texts::SavePageTitle), suggested,
+        calendar ? UiText(texts::CalendarFilesFilter) : QString::fromUtf8(texts::SavePageFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("html"));
+    dialog.setDefaultSuffix(calendar ? QStringLiteral("ics") : QStringLiteral("html"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
