@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build ccache make
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 fonts-dejavu-core fonts-hosny-amiri
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
     xvfb xauth x11-utils python3 python3-icalendar dbus
     libitl-dev iso-codes
     clang libclang-rt-14-dev

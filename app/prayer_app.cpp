@@ -19,6 +19,7 @@
 #include "bar/prayer_bar_dlg.h"
 #include "base/fatal_exit.h"
 #include "core/texts.h"
+#include "platform/calculation_settings.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
 #include "platform/notification_settings.h"
@@ -79,6 +80,9 @@ std::optional<int> CPrayerApp::Start(const std::optional<std::string>& workingDi
             &CPrayerApp::OnActivationRequested);
 
     config_.configPath = folder_ + "/" + ConfigFileName;
+    // The calculation choices of salvenor.ini, for every computation from the first on.
+    config_.calculationOptions =
+        ReadCalculationOptions(SettingsFile(SettingsPathBeside(config_.configPath)));
     const CConfigFile::OpenResult opened = config_.OpenConfig();
     if (opened == CConfigFile::OpenResult::NeedsFirstRun &&
         !RunFirstRunSetup(config_, services_.boxes, services_.sound, services_.clock, folder_)) {
@@ -286,7 +290,8 @@ void CPrayerApp::ShowOptions() {
 }
 
 void CPrayerApp::ShowMonthCalendar() {
-    OpenMonthCalendar(bar_.get(), services_.boxes, services_.clock, folder_, &config_);
+    OpenMonthCalendar(bar_.get(), services_.boxes, services_.clock, folder_,
+                      config_.calculationOptions.hijriAdjustDays, &config_);
 }
 
 void CPrayerApp::OnTrayActivated(QSystemTrayIcon::ActivationReason reason) {

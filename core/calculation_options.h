@@ -38,8 +38,10 @@ struct Convention {
     int ishaMinutes = 0;         // Isha this many minutes after Maghrib (0: by angle)
     int ramadanIshaMinutes = 0;  // in Ramadan, when the convention says so (0: as ishaMinutes)
     double maghribAngle = 0;     // Maghrib when the sun is this far below the horizon (0: sunset)
-    bool seasonalTwilight = false;       // Fajr/Isha bounded by the seasonal twilight of the
-                                         // Moonsighting Committee (shafaq general)
+    bool seasonalTwilight = false;  // Fajr/Isha bounded by the seasonal twilight of the
+                                    // Moonsighting Committee (shafaq general)
+    bool nightEndsAtFajr = false;   // the night the high-latitude rule divides ends at Fajr, not
+                                    // at sunrise (Tehran's midnight: halfway from sunset to Fajr)
     std::array<int, 6> minuteOffsets{};  // the convention's own published minutes, by PrayerIndex
     std::string_view source;             // who publishes it, and where
 };
@@ -56,13 +58,19 @@ inline constexpr int MaxAdjustMinutes = 30;
 inline constexpr int MinHijriAdjustDays = -2;
 inline constexpr int MaxHijriAdjustDays = 2;
 
+// The custom convention's twilight angles, in degrees below the horizon (the published
+// conventions lie between 12 and 20), and its Isha interval after Maghrib in minutes.
+inline constexpr double MinCustomAngle = 10;
+inline constexpr double MaxCustomAngle = 25;
+inline constexpr int MaxCustomIshaMinutes = 180;
+
 // The convention name that means "the angles below" rather than a row of the table.
 inline constexpr std::string_view CustomConventionName = "custom";
 
 struct CalculationOptions {
     // Empty: the built-in way stored in zav.cfg (PrayerSettings::calculationWay), as always.
     // Otherwise the name of a row of the table, or CustomConventionName.
-    std::string convention;
+    std::string convention{};
     // The custom convention's angles; Isha by minutes after Maghrib when customIshaMinutes > 0.
     double customFajrAngle = 18;
     double customIshaAngle = 17;

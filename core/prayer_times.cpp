@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
+#include "core/hijri.h"
 #include "core/local_time.h"
 #include "core/month_days.h"
+#include "core/solar_position.h"
 #include "core/solar_table.h"
 #include "core/str_printf.h"
 
@@ -26,6 +29,12 @@ constexpr double HorizonDipPerRootMetre = 0.0347;
 
 // Um Ul-Qura's Isha: a fixed interval after Maghrib (the convention has no Isha angle).
 constexpr double UmmAlQuraIshaDelay = 1.5;
+
+// Ramadan, the Hijri month in which Umm al-Qura's Isha comes later.
+constexpr int RamadanMonth = 9;
+
+// From this latitude the Moonsighting Committee starts Fajr and Isha from a seventh of the night.
+constexpr double SeasonalHighLatitude = 55;
 
 // Where the sun neither rises nor sets, the times are those of the nearest latitude toward the
 // equator at which it does, found to within this many degrees.
@@ -120,6 +129,23 @@ int RowFor(const CalendarFields& date) {
     return std::min(row, 365);
 }
 
+// The nearest latitude toward the equator from `latitude`, where the sun neither rises nor sets,
+// at which it does (the equator must be such a latitude). Between the two there is one boundary;
+// bisect to it and keep the side on which the sun still rises.
+double RisingLatitude(double latitude, double sinSunrise, double sinDec, double cosDec) {
+    double inside = 0.0;
+    double outside = latitude;
+    while (std::fabs(outside - inside) > LatitudeSearchStep) {
+        const double middle = (inside + outside) / 2;
+        if (InRange(CosHourAngle(sinSunrise, PathAt(middle, sinDec, cosDec)))) {
+            inside = middle;
+        } else {
+            outside = middle;
+        }
+    }
+    return inside;
+}
+
 std::array<DecimalHours, 6> TimesOfDay(const CalendarFields& date, const PrayerSettings& settings) {
     const FixedSines& sines = Sines();
     const int row = RowFor(date);
@@ -153,21 +179,9 @@ std::array<DecimalHours, 6> TimesOfDay(const CalendarFields& date, const PrayerS
     double cosSunrise = CosHourAngle(sinSunrise, path);
     if (!InRange(cosSunrise)) {
         // Midnight sun or polar night: take the nearest latitude toward the equator at which the
-        // sun rises and sets, and compute every time there. Between the equator (where it always
-        // does) and the given latitude there is one boundary; bisect to it and keep the side on
-        // which the sun still rises.
-        double inside = 0.0;
-        double outside = latitude;
-        if (InRange(CosHourAngle(sinSunrise, PathAt(inside, sinDec, cosDec)))) {
-            while (std::fabs(outside - inside) > LatitudeSearchStep) {
-                const double middle = (inside + outside) / 2;
-                if (InRange(CosHourAngle(sinSunrise, PathAt(middle, sinDec, cosDec)))) {
-                    inside = middle;
-                } else {
-                    outside = middle;
-                }
-            }
-            latitude = inside;
+        // sun rises and sets, and compute every time there.
+        if (InRange(CosHourAngle(sinSunrise, PathAt(0.0, sinDec, cosDec)))) {
+            latitude = RisingLatitude(latitude, sinSunrise, sinDec, cosDec);
             path = PathAt(latitude, sinDec, cosDec);
             cosSunrise = CosHourAngle(sinSunrise, path);
         }
@@ -214,10 +228,281 @@ std::array<DecimalHours, 6> TimesOfDay(const CalendarFields& date, const PrayerS
     return {fajr, shrook, thuhr, asr, maghrib, isha};
 }
 
+// What a computation with options follows, resolved from the convention, the custom angles or the
+// built-in way.
+struct Method {
+    double fajrAngle = 0;
+    double ishaAngle = 0;
+    double ishaHours = 0;  // Isha this long after Maghrib; 0: by the Isha angle
+    double maghribAngle = 0;
+    bool seasonalTwilight = false;
+    bool nightEndsAtFajr = false;
+    std::array<int, 6> minutes{};  // the convention's own minutes plus the user's
+};
+
+// `value` taken into low..high; `otherwise` for a value that is not a number.
+double InRangeOr(double value, double low, double high, double otherwise) {
+    return std::isnan(value) ? otherwise : std::clamp(value, low, high);
+}
+
+Method MethodFor(const CalendarFields& date, const PrayerSettings& settings) {
+    const CalculationOptions& options = settings.calculation;
+    Method m;
+    const Convention* row = FindConvention(options.convention);
+    if (row != nullptr) {
+        int ishaMinutes = row->ishaMinutes;
+        if (row->ramadanIshaMinutes > 0 &&
+            GregorianToHijriShifted(date.day, date.month, date.year, options.hijriAdjustDays)
+                    .month == RamadanMonth) {
+            ishaMinutes = row->ramadanIshaMinutes;
+        }
+        m = {row->fajrAngle,    row->ishaAngle,        ishaMinutes * MinutesToHours,
+             row->maghribAngle, row->seasonalTwilight, row->nightEndsAtFajr,
+             row->minuteOffsets};
+    } else if (options.convention == CustomConventionName) {
+        // Values out of range (a damaged settings file) are taken to the nearest in range.
+        m.fajrAngle = InRangeOr(options.customFajrAngle, MinCustomAngle, MaxCustomAngle, 18);
+        m.ishaAngle = InRangeOr(options.customIshaAngle, MinCustomAngle, MaxCustomAngle, 17);
+        m.ishaHours =
+            std::clamp(options.customIshaMinutes, 0, MaxCustomIshaMinutes) * MinutesToHours;
+    } else {
+        // No convention (or a name no row has): the built-in way.
+        const int way = ValidCalculationWay(settings.calculationWay);
+        m.fajrAngle = Angles[way].fajr;
+        m.ishaAngle = Angles[way].isha;
+        m.ishaHours = way == UmmAlQura ? UmmAlQuraIshaDelay : 0;
+    }
+    for (std::size_t i = 0; i < m.minutes.size(); ++i) {
+        m.minutes[i] += std::clamp(options.adjustMinutes[i], MinAdjustMinutes, MaxAdjustMinutes);
+    }
+    return m;
+}
+
+// Khalid Shaukat's season-adjusted twilight for the Moonsighting Committee, as moonsighting.com
+// publishes it: minutes before sunrise (Fajr) or after sunset (Isha,
+// shafaq general) that run through four values a, b, c, d over the days since the winter
+// solstice (21 December in the north, 21 June in the south).
+double SeasonalTwilightMinutes(bool fajr, double latitude, const CalendarFields& date) {
+    const double l = std::fabs(latitude) / 55;
+    const std::array<double, 4> v =
+        fajr
+            ? std::array<double, 4>{75 + 28.65 * l, 75 + 19.44 * l, 75 + 32.74 * l, 75 + 48.10 * l}
+            : std::array<double, 4>{75 + 25.60 * l, 75 + 2.050 * l, 75 - 9.210 * l, 75 + 6.140 * l};
+    const int solsticeMonth = latitude >= 0 ? 12 : 6;
+    const double day = JulianDay(date.year, date.month, date.day);
+    double solstice = JulianDay(date.year, solsticeMonth, 21);
+    if (solstice > day) {
+        solstice = JulianDay(date.year - 1, solsticeMonth, 21);
+    }
+    const double d = day - solstice;
+    const auto [a, b, c, dd] = v;
+    if (d < 91) {
+        return a + (b - a) / 91 * d;
+    }
+    if (d < 137) {
+        return b + (c - b) / 46 * (d - 91);
+    }
+    if (d < 183) {
+        return c + (dd - c) / 46 * (d - 137);
+    }
+    if (d < 229) {
+        return dd + (c - dd) / 46 * (d - 183);
+    }
+    if (d < 275) {
+        return c + (b - c) / 46 * (d - 229);
+    }
+    return b + (a - b) / 91 * (d - 275);
+}
+
+// The share of the night a high-latitude rule gives the twilight of `angle` degrees.
+double NightShare(HighLatitudeRule rule, double angle) {
+    switch (rule) {
+        case HighLatitudeRule::MiddleOfNight:
+            return 0.5;
+        case HighLatitudeRule::AngleBased:
+            return angle / 60;
+        case HighLatitudeRule::SeventhOfNight:
+            break;
+    }
+    return 1.0 / 7;
+}
+
+// One day's sun in the computation's local hours: from the built-in table (the declination and
+// the equation of time of the day's row) or computed for the moment of each event.
+class DaySun {
+  public:
+    DaySun(const CalendarFields& date, const PrayerSettings& settings, double latitude,
+           double longitude, double sinSunrise) {
+        const double zoneHours =
+            settings.gmtOffsetMinutes * MinutesToHours + (settings.daylightSavingActive ? 1 : 0);
+        if (settings.calculation.sun == SunModel::Computed) {
+            // The declination of the day is the sun's at its transit: the noon shadow is the
+            // shadow at noon.
+            const double jd0 = JulianDay(date.year, date.month, date.day);
+            computed_.emplace(jd0, latitude, longitude);
+            const double transit = computed_->Transit();
+            declination_ = computed_->DeclinationAtTransit();
+            ChooseLatitude(latitude, sinSunrise);
+            if (latitude_ != latitude) {
+                computed_.emplace(jd0, latitude_, longitude);
+            }
+            zoneHours_ = zoneHours;
+            noon_ = transit + zoneHours;
+        } else {
+            const int row = RowFor(date);
+            const SolarDay& day = SolarDayTable[row];
+            declination_ = day.declination;
+            const double e = day.equationOfTime * day.sign;
+            noon_ = e * MinutesToHours +
+                    (settings.gmtOffsetMinutes / 4.0 - longitude) * DegreesToHours +
+                    (settings.daylightSavingActive ? 13 : 12);
+            ChooseLatitude(latitude, sinSunrise);
+        }
+    }
+
+    double Noon() const { return noon_; }
+    double Latitude() const { return latitude_; }
+    double Declination() const { return declination_; }  // degrees, at noon
+
+    // When the sun stands at `altitude` degrees before (side -1) or after (+1) noon; nullopt
+    // where it never does.
+    std::optional<double> At(double altitude, int side) const {
+        if (computed_) {
+            const std::optional<double> t = computed_->AtAltitude(altitude, side);
+            return t ? std::optional<double>(*t + zoneHours_) : std::nullopt;
+        }
+        const double cosine = CosHourAngle(std::sin(altitude * Rad), path_);
+        return InRange(cosine) ? std::optional<double>(noon_ + side * Hours(cosine)) : std::nullopt;
+    }
+
+    // At, or where the altitude is never reached the nearest the sun comes to it: noon where it
+    // stays below, midnight where it stays above.
+    double Nearest(double altitude, int side) const {
+        const std::optional<double> t = At(altitude, side);
+        if (t) {
+            return *t;
+        }
+        const double cosine = std::clamp(CosHourAngle(std::sin(altitude * Rad), path_), -1.0, 1.0);
+        return noon_ + side * Hours(cosine);
+    }
+
+  private:
+    // The place's latitude, or where the sun neither rises nor sets the nearest latitude toward
+    // the equator at which it does (as for the built-in way), and the sun's path there.
+    void ChooseLatitude(double latitude, double sinSunrise) {
+        const double sinDec = std::sin(declination_ * Rad);
+        const double cosDec = std::cos(declination_ * Rad);
+        latitude_ = latitude;
+        path_ = PathAtPlace(latitude, sinDec, cosDec);
+        if (!InRange(CosHourAngle(sinSunrise, path_)) &&
+            InRange(CosHourAngle(sinSunrise, PathAt(0.0, sinDec, cosDec)))) {
+            latitude_ = RisingLatitude(latitude, sinSunrise, sinDec, cosDec);
+            path_ = PathAt(latitude_, sinDec, cosDec);
+        }
+    }
+
+    std::optional<SolarEvents> computed_;
+    double zoneHours_ = 0;
+    double noon_ = 0;
+    double declination_ = 0;
+    double latitude_ = 0;
+    SunPath path_{};
+};
+
+// The six times with calculation options: the convention's (or custom or built-in) angles, the
+// Asr shadow, the high-latitude rule, the sun model and the minutes added to each time.
+std::array<DecimalHours, 6> TimesWithOptions(const CalendarFields& date,
+                                             const PrayerSettings& settings) {
+    const CalculationOptions& options = settings.calculation;
+    const Method method = MethodFor(date, settings);
+
+    const double longitude = std::isfinite(settings.longitude) ? settings.longitude : 0.0;
+    const double altitude =
+        std::isfinite(settings.altitude) ? std::max(settings.altitude, 0.0) : 0.0;
+    const double sunriseAltitude = SunriseAltitude - HorizonDipPerRootMetre * std::sqrt(altitude);
+    const double placeLatitude = std::isfinite(settings.latitude)
+                                     ? std::clamp(settings.latitude, MinLatitude, MaxLatitude)
+                                     : 0.0;
+    const DaySun sun(date, settings, placeLatitude, longitude, std::sin(sunriseAltitude * Rad));
+    // The table's row lookup sets February for the date's year; the computed sun keeps that
+    // side effect too (the Hijri conversion above may have set another year's).
+    SetFebruaryFor(date.year);
+
+    const double thuhr = sun.Noon();
+    const double shrook = sun.Nearest(sunriseAltitude, -1);
+    const double sunset = sun.Nearest(sunriseAltitude, +1);
+    const double night = 24 - (sunset - shrook);
+
+    double fajr = 0;
+    double isha = 0;
+    const std::optional<double> fajrByAngle = sun.At(-method.fajrAngle, -1);
+    const std::optional<double> ishaByAngle = sun.At(-method.ishaAngle, +1);
+    if (method.seasonalTwilight) {
+        // From 55 degrees a seventh of the night, below it the angle; never earlier (Fajr) or
+        // later (Isha) than the seasonal twilight.
+        const bool high = std::fabs(placeLatitude) >= SeasonalHighLatitude;
+        const double seasonalFajr =
+            shrook - SeasonalTwilightMinutes(true, placeLatitude, date) * MinutesToHours;
+        const double seasonalIsha =
+            sunset + SeasonalTwilightMinutes(false, placeLatitude, date) * MinutesToHours;
+        fajr =
+            std::max(high ? shrook - night / 7 : fajrByAngle.value_or(seasonalFajr), seasonalFajr);
+        isha =
+            std::min(high ? sunset + night / 7 : ishaByAngle.value_or(seasonalIsha), seasonalIsha);
+    } else {
+        fajr = fajrByAngle ? *fajrByAngle
+                           : shrook - night * NightShare(options.highLatitude, method.fajrAngle);
+        // Tehran's night, which its high-latitude share divides, ends at Fajr.
+        const double ishaNight = method.nightEndsAtFajr && fajrByAngle ? fajr + 24 - sunset : night;
+        isha = ishaByAngle
+                   ? *ishaByAngle
+                   : sunset + ishaNight * NightShare(options.highLatitude, method.ishaAngle);
+    }
+    fajr = std::min(fajr, shrook);
+    isha = std::max(isha, sunset);
+
+    double maghrib = sunset;
+    if (method.maghribAngle > 0) {
+        maghrib = std::max(sun.At(-method.maghribAngle, +1).value_or(sunset), sunset);
+    }
+    if (method.ishaHours > 0) {
+        // Where the night is shorter than twice the interval, Isha comes at the middle of it.
+        isha = maghrib + std::min(method.ishaHours, night / 2);
+    }
+    maghrib = std::min(maghrib, isha);
+
+    // Asr: the shadow is `shadow` object lengths beyond the noon shadow.
+    const double shadow = options.asr == AsrShadow::Hanafi ? 2 : 1;
+    const double x = shadow + std::tan(std::fabs(sun.Latitude() - sun.Declination()) * Rad);
+    const double asr = std::min(sun.Nearest(std::atan(1 / x) / Rad, +1), sunset);
+
+    std::array<DecimalHours, 6> times = {fajr, shrook, thuhr, asr, maghrib, isha};
+    for (std::size_t i = 0; i < times.size(); ++i) {
+        times[i] += method.minutes[i] * MinutesToHours;
+        // Minutes added to one time never take it before the time ahead of it.
+        if (i > 0) {
+            times[i] = std::max(times[i], times[i - 1]);
+        }
+    }
+    return times;
+}
+
+// Whether the options leave every time as the built-in way computes it.
+bool TimesAsBuiltIn(const CalculationOptions& options) {
+    return options.convention.empty() && options.asr == AsrShadow::Standard &&
+           options.highLatitude == HighLatitudeRule::SeventhOfNight &&
+           options.sun == SunModel::Table && options.adjustMinutes == std::array<int, 6>{};
+}
+
+std::array<DecimalHours, 6> TimesOf(const CalendarFields& date, const PrayerSettings& settings) {
+    return TimesAsBuiltIn(settings.calculation) ? TimesOfDay(date, settings)
+                                                : TimesWithOptions(date, settings);
+}
+
 }  // namespace
 
 std::array<DecimalHours, 6> ComputePrayerTimes(std::int64_t when, const PrayerSettings& settings) {
-    return TimesOfDay(BreakLocal(when), settings);
+    return TimesOf(BreakLocal(when), settings);
 }
 
 std::array<DecimalHours, 6> ComputePrayerTimesOnDate(int year, int month, int day,
@@ -226,7 +511,7 @@ std::array<DecimalHours, 6> ComputePrayerTimesOnDate(int year, int month, int da
     date.year = year;
     date.month = month;
     date.day = day;
-    return TimesOfDay(date, settings);
+    return TimesOf(date, settings);
 }
 
 DecimalHours ComputePrayerTime(int index, std::int64_t when, const PrayerSettings& settings) {

@@ -1,5 +1,6 @@
 // The six daily times (Fajr, sunrise, Thuhr, Asr, Maghrib, Isha) for one local day and place,
-// computed from the built-in solar table, and the rules for writing them and for the zone offset.
+// computed from the built-in solar table or the computed sun with the calculation options, and
+// the rules for writing them and for the zone offset.
 #pragma once
 
 #include <array>
@@ -50,9 +51,11 @@ struct PrayerSettings {
 // above 5 gives Fajr, one below 0 gives Isha, both of the same day. Side effect: the February
 // entry of GregorianMonthDays is set for the year of that day.
 // Every time is finite and Fajr <= Shrook <= Thuhr <= Asr <= Maghrib <= Isha at every latitude
-// on every day: where the sun never sinks to the Fajr or Isha angle, that time lies a seventh of
-// the night before sunrise or after sunset; where the sun neither rises nor sets, all six are
-// those of the nearest latitude toward the equator at which it does.
+// on every day: where the sun never sinks to the Fajr or Isha angle, that time lies the share of
+// the night the high-latitude rule gives (a seventh by default) before sunrise or after sunset;
+// where the sun neither rises nor sets, all six are those of the nearest latitude toward the
+// equator at which it does. With every calculation option at its default the times are those
+// the built-in way has always given, bit for bit.
 DecimalHours ComputePrayerTime(int index, std::int64_t when, const PrayerSettings& settings);
 
 // All six times of the local day of `when`, indexed by PrayerIndex (one pass instead of six).

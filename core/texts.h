@@ -248,6 +248,20 @@ inline constexpr const char* FollowWindows = "&Follow Windows";
 inline constexpr const char* CustomOffset = "Custom:";
 inline constexpr const char* GmtUnit = "GMT";
 inline constexpr const char* CalculationWayGroup = "Calculation Way";
+// The conventions of the world's authorities as the Calculation page lists them (the rows of
+// Conventions() in core/calculation_options.cpp).
+inline constexpr const char* ConventionKarachi = "University of Islamic Sciences, Karachi";
+inline constexpr const char* ConventionKuwait = "Kuwait";
+inline constexpr const char* ConventionQatar = "Qatar";
+inline constexpr const char* ConventionDubai = "Dubai (United Arab Emirates)";
+inline constexpr const char* ConventionSingapore = "Singapore (MUIS)";
+inline constexpr const char* ConventionTehran = "Institute of Geophysics, University of Tehran";
+inline constexpr const char* ConventionTurkey = "Diyanet, Turkey";
+inline constexpr const char* ConventionMoonsighting = "Moonsighting Committee Worldwide";
+inline constexpr const char* ConventionUmmAlQura = "Umm al-Qura, Makkah";
+inline constexpr const char* ConventionMwl = "Muslim World League";
+inline constexpr const char* ConventionIsna = "Islamic Society of North America (ISNA)";
+inline constexpr const char* ConventionEgypt = "Egyptian General Authority of Survey";
 
 // The month calendar window. The blanks in the Edit menu's labels are part of them: the key names
 // are text, not shortcuts.
@@ -385,5 +399,51 @@ inline constexpr const char* CompassW = "west";
 inline constexpr const char* CompassWNW = "west-north-west";
 inline constexpr const char* CompassNW = "north-west";
 inline constexpr const char* CompassNNW = "north-north-west";
+
+// --- The Calculation page of the Setup sheet -----------------------------------------------------
+inline constexpr const char* CalculationTitle = "Calculation";
+// What the today page and the Calculation page call the custom convention.
+inline constexpr const char* CustomConventionLabel = "Custom angles";
+inline constexpr const char* CalcConventionLabel = "&Convention:";
+inline constexpr const char* CalcBuiltInWay = "The built-in way of Advanced Setup";
+inline constexpr const char* CalcConventionHelp =
+    "Whose angles give Fajr and Isha: the built-in way, a published convention, or your own.";
+inline constexpr const char* CalcFajrAngleLabel = "&Fajr angle:";
+inline constexpr const char* CalcIshaAngleLabel = "&Isha angle:";
+inline constexpr const char* CalcIshaMinutesLabel = "or Isha &minutes after Maghrib:";
+inline constexpr const char* CalcCustomHelp =
+    "Custom: the sun's depression at Fajr and Isha, or Isha a fixed time after Maghrib "
+    "(0: by angle).";
+inline constexpr const char* CalcAsrLabel = "&Asr:";
+inline constexpr const char* CalcAsrStandard = "Standard (Shafi'i, Maliki, Hanbali)";
+inline constexpr const char* CalcAsrHanafi = "Hanafi";
+inline constexpr const char* CalcAsrHelp =
+    "Asr begins when a shadow is one object length longer than at noon, or two (Hanafi).";
+inline constexpr const char* CalcMinutesLabel = "Minutes added:";
+inline constexpr const char* CalcMinutesHelp =
+    "Minutes (-30 to 30) added to each time, as your mosque's timetable does.";
+// The accessible name of each minutes field; %1 is the prayer's name.
+inline constexpr const char* CalcMinutesName = "Minutes added to %1";
+inline constexpr const char* CalcHighLatitudeLabel = "&High latitudes:";
+inline constexpr const char* CalcHighLatitudeSeventh = "A seventh of the night";
+inline constexpr const char* CalcHighLatitudeMiddle = "The middle of the night";
+inline constexpr const char* CalcHighLatitudeAngle = "The angle's share of the night";
+inline constexpr const char* CalcHighLatitudeHelp =
+    "Fajr and Isha where the sun does not sink to their angle (summer nights far north).";
+inline constexpr const char* CalcSunLabel = "&Sun:";
+inline constexpr const char* CalcSunTable = "The built-in table";
+inline constexpr const char* CalcSunComputed = "Computed for the date";
+inline constexpr const char* CalcSunHelp =
+    "The sun's place from the built-in table of one year, or computed for each date.";
+inline constexpr const char* CalcHijriLabel = "Hijri &day adjustment:";
+inline constexpr const char* CalcHijriHelp =
+    "Days (-2 to 2) added to the Hijri date, to follow the local moon sighting.";
+inline constexpr const char* CalcPreviewLabel = "Today's times with these choices:";
+// The proposal after a country is picked: %1 the country, %2 the convention.
+inline constexpr const char* CalcProposal =
+    "Proposed for %1: %2. OK confirms it; Cancel keeps your choice.";
+// The Advanced Setup page, when a convention of the Calculation page is in force; %1 names it.
+inline constexpr const char* AdvancedConventionInForce =
+    "In force: %1 (chosen on the Calculation page).";
 
 }  // namespace salvenor::texts

@@ -126,16 +126,16 @@ GregorianDate NextDay(GregorianDate d) {
 // Pass 2 of a Hijri page. The page starts at the first Gregorian day of the Gregorian year of the
 // month's 1st that converts into the month, and lasts as long as consecutive days do; the Hijri
 // days are counted from 1. Returns false (reported) when no day of that year converts into it.
-bool FillHijriMonth(pages::LineReader& in, std::ostream& out, int year, int month,
+bool FillHijriMonth(pages::LineReader& in, std::ostream& out, int year, int month, int shift,
                     std::string& otherYears, MessageBoxes& boxes) {
-    const GregorianDate first = HijriToGregorian({1, month, year});
+    const GregorianDate first = HijriToGregorianShifted({1, month, year}, shift);
     otherYears = std::to_string(first.year);
 
     // Each conversion sets February of the year walked before its length is read.
     GregorianDate current{0, 0, first.year};
     for (int m = 1; m <= 12 && current.day == 0; ++m) {
         for (int d = 1; d <= GregorianMonthDays[static_cast<std::size_t>(m - 1)]; ++d) {
-            const HijriDate h = GregorianToHijri(d, m, first.year);
+            const HijriDate h = GregorianToHijriShifted(d, m, first.year, shift);
             if (h.year == year && h.month == month) {
                 current.day = d;
                 current.month = m;
@@ -165,7 +165,8 @@ bool FillHijriMonth(pages::LineReader& in, std::ostream& out, int year, int mont
         ReplaceAll(line, "HIJ_YEAR", yearText);
         ReplaceAll(line, "YEAR", yearText);
 
-        if (GregorianToHijri(current.day, current.month, current.year).month != month) {
+        if (GregorianToHijriShifted(current.day, current.month, current.year, shift).month !=
+            month) {
             finished = true;
             out << "</tr>\n";
             continue;
@@ -208,9 +209,9 @@ bool FillHijriMonth(pages::LineReader& in, std::ostream& out, int year, int mont
 
 // Pass 2 of a Gregorian page. Ends after the line of the month's last day with "</tr>"; the lines
 // after it are dropped, up to "</table>", which is written (except after December).
-void FillGregorianMonth(pages::LineReader& in, std::ostream& out, int year, int month,
+void FillGregorianMonth(pages::LineReader& in, std::ostream& out, int year, int month, int shift,
                         std::string& otherYears) {
-    int trackedHijriYear = GregorianToHijri(1, month, year).year;
+    int trackedHijriYear = GregorianToHijriShifted(1, month, year, shift).year;
     otherYears = std::to_string(trackedHijriYear);
 
     const int firstColumn = SaturdayFirstColumn(year, month, 1);
@@ -251,7 +252,7 @@ void FillGregorianMonth(pages::LineReader& in, std::ostream& out, int year, int 
             if (secondaryCell < firstColumn) {
                 ReplaceAll(line, "HH1", TwoBlanks);
             } else {
-                const HijriDate h = GregorianToHijri(day, monthCounter, year);
+                const HijriDate h = GregorianToHijriShifted(day, monthCounter, year, shift);
                 ReplaceAll(line, "HH1", std::to_string(h.day));
                 ColourCell(line, LookupOccasion(h.day, h.month));
                 dayPlaced = true;
@@ -260,7 +261,7 @@ void FillGregorianMonth(pages::LineReader& in, std::ostream& out, int year, int 
             if (Contains(line, "MNT1")) {
                 // A blank cell converts day 0, the last day of the month before: a Hijri year
                 // that begins on the 1st is noted already there.
-                const HijriDate h = GregorianToHijri(day, monthCounter, year);
+                const HijriDate h = GregorianToHijriShifted(day, monthCounter, year, shift);
                 if (h.year != trackedHijriYear) {
                     otherYears += StrPrintf(" - %d", h.year);
                     trackedHijriYear = h.year;
@@ -365,7 +366,7 @@ std::string MonthPagePath(const std::string& workingDirectory) {
 }
 
 bool BuildMonthPage(CalendarKind kind, int year, int month, const std::string& workingDirectory,
-                    MessageBoxes& boxes) {
+                    MessageBoxes& boxes, int hijriAdjustDays) {
     if (month < 1 || month > 12) {
         return false;
     }
@@ -384,11 +385,11 @@ bool BuildMonthPage(CalendarKind kind, int year, int month, const std::string& w
             return false;
         }
         if (kind == CalendarKind::Hijri) {
-            if (!FillHijriMonth(in, out, year, month, otherYears, boxes)) {
+            if (!FillHijriMonth(in, out, year, month, hijriAdjustDays, otherYears, boxes)) {
                 return false;
             }
         } else {
-            FillGregorianMonth(in, out, year, month, otherYears);
+            FillGregorianMonth(in, out, year, month, hijriAdjustDays, otherYears);
         }
     }
     ok = AppendTrailer(files, otherYears, boxes) && ok;

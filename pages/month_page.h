@@ -29,9 +29,11 @@ std::string MonthPagePath(const std::string& workingDirectory);
 // `workingDirectory`. Every file that cannot be opened is reported with the file error (the
 // trailer excepted: a missing trailer only leaves the page without its end), and so is a Hijri
 // month whose first day cannot be found; then no new page is written. Returns false when a message
-// was shown (or the month is outside 1..12, when nothing is done at all).
+// was shown (or the month is outside 1..12, when nothing is done at all). Every Hijri date of the
+// page, and so every occasion, is the arithmetic one shifted by `hijriAdjustDays` (the user's
+// Hijri day adjustment, CalculationOptions::hijriAdjustDays).
 bool BuildMonthPage(CalendarKind kind, int year, int month, const std::string& workingDirectory,
-                    MessageBoxes& boxes);
+                    MessageBoxes& boxes, int hijriAdjustDays = 0);
 
 // The column of a Gregorian date in a week that runs from Saturday (1) to Friday (7), with 0 for
 // Saturday (which lays out as column 1) and for years before 1 (no blank cells then).

@@ -12,6 +12,16 @@
 
 namespace salvenor {
 
+std::string ConventionInForce(const CalculationOptions& options, int calculationWay) {
+    if (options.convention == CustomConventionName) {
+        return texts::CustomConventionLabel;
+    }
+    if (const Convention* row = FindConvention(options.convention)) {
+        return std::string(row->label);
+    }
+    return texts::TodayPageWayNames[ValidCalculationWay(calculationWay)];
+}
+
 TodayPageTexts GatherTodayTexts(std::int64_t now, const ConfigRecord& record,
                                 const PrayerSettings& settings) {
     const CalendarFields local = BreakLocal(now);
@@ -21,7 +31,7 @@ TodayPageTexts GatherTodayTexts(std::int64_t now, const ConfigRecord& record,
                                        : pages::HtmlEscape(record.countryName) + "-" +
                                              pages::HtmlEscape(record.cityName);
     t.weekday = WeekdayNames[static_cast<std::size_t>(local.weekday)];
-    t.hijriDate = FormatHijriDate(now);
+    t.hijriDate = FormatHijriDate(now, settings.calculation.hijriAdjustDays);
     t.gregorianDate =
         StrPrintf("%d of %s, %d", local.day,
                   GregorianMonthNames[static_cast<std::size_t>(local.month - 1)], local.year);
@@ -33,7 +43,7 @@ TodayPageTexts GatherTodayTexts(std::int64_t now, const ConfigRecord& record,
     const NextPrayer next = FindNextPrayer(now, settings);
     t.nextPrayer = PrayerNames[static_cast<std::size_t>(next.event.index)];
     t.nextPrayerTime = FormatDecimalTime(next.event.index, next.event.time);
-    t.calculationWay = texts::TodayPageWayNames[ValidCalculationWay(record.calculationWay)];
+    t.calculationWay = ConventionInForce(settings.calculation, record.calculationWay);
     return t;
 }
 

@@ -30,8 +30,14 @@ struct TodayPageTexts {
     std::string calculationWay;
 };
 
+// The name of the convention the times are computed with, as the page writes it: the label of
+// the chosen row of the conventions table, the custom convention's, or (with none chosen) the
+// page's name of the built-in way.
+std::string ConventionInForce(const CalculationOptions& options, int calculationWay);
+
 // The texts of the local day of `now` for the place and convention of `record`. `settings` is
-// what the computation reads (CConfigFile::prayerSettings()).
+// what the computation reads (CConfigFile::prayerSettings()); its Hijri day adjustment shifts the
+// Hijri date.
 TodayPageTexts GatherTodayTexts(std::int64_t now, const ConfigRecord& record,
                                 const PrayerSettings& settings);
 

@@ -11,6 +11,8 @@
 
 #include "core/prayer_times.h"
 #include "core/texts.h"
+#include "pages/today_page.h"
+#include "platform/qt/ui_text.h"
 #include "windows/field_exchange.h"
 
 namespace salvenor {
@@ -44,6 +46,9 @@ void CAdvancedSetupPage::createControls() {
         ways_[i] = new QRadioButton(QString::fromUtf8(CalculationWayNames.at(i)), wayGroup_);
         wayButtons_->addButton(ways_[i], static_cast<int>(i));
     }
+    conventionLine_ = new QLabel(wayGroup_);
+    conventionLine_->setWordWrap(true);
+    conventionLine_->hide();
 }
 
 void CAdvancedSetupPage::createLayout() {
@@ -60,6 +65,7 @@ void CAdvancedSetupPage::createLayout() {
     for (QRadioButton* way : ways_) {
         wayLayout->addWidget(way);
     }
+    wayLayout->addWidget(conventionLine_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(zoneGroup_);
@@ -89,6 +95,18 @@ void CAdvancedSetupPage::OnInitPage() {
     calculationWay_ = ValidCalculationWay(config_.calculationWay);
     ways_.at(static_cast<std::size_t>(calculationWay_))->setChecked(true);
     fx::ShowInteger(offsetEdit_, customOffset_);
+    ShowConventionInForce(config_.calculationOptions);
+}
+
+void CAdvancedSetupPage::ShowConventionInForce(const CalculationOptions& options) {
+    if (options.convention.empty()) {
+        conventionLine_->hide();
+        conventionLine_->clear();
+        return;
+    }
+    const std::string name = ConventionInForce(options, config_.calculationWay);
+    conventionLine_->setText(UiText(texts::AdvancedConventionInForce).arg(UiText(name.c_str())));
+    conventionLine_->show();
 }
 
 void CAdvancedSetupPage::ChooseFollow() {

@@ -11,6 +11,7 @@
 
 class QButtonGroup;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -39,6 +40,13 @@ class CAdvancedSetupPage final : public CPropertyPage {
     QRadioButton* customButton() const { return custom_; }
     QLineEdit* offsetEdit() const { return offsetEdit_; }
     QRadioButton* wayButton(int way) const { return ways_.at(static_cast<std::size_t>(way)); }
+    // Under the ways: which convention of the Calculation page is in force instead of them
+    // (hidden while none is).
+    QLabel* conventionLine() const { return conventionLine_; }
+
+    // Shows the line for the options chosen (stored, or on the Calculation page); the four
+    // buttons keep their stored value either way.
+    void ShowConventionInForce(const CalculationOptions& options);
 
   protected:
     void OnInitPage() override;
@@ -68,6 +76,7 @@ class CAdvancedSetupPage final : public CPropertyPage {
     QGroupBox* wayGroup_ = nullptr;
     QButtonGroup* wayButtons_ = nullptr;
     std::array<QRadioButton*, 4> ways_{};
+    QLabel* conventionLine_ = nullptr;
 };
 
 }  // namespace salvenor

@@ -319,6 +319,7 @@ void CCitySelectionPage::OnCountryChanged() {
         }
         cityCleared_ = !stored;
         typedPlace_ = false;
+        emit countryPicked(currentCountryName_);
     }
     ShowChoiceInBox();
 }

@@ -85,6 +85,10 @@ class CCitySelectionPage final : public CPropertyPage {
     QLabel* countryDisplay() const { return countryDisplay_; }
     QLabel* cityDisplay() const { return cityDisplay_; }
 
+  signals:
+    // The user picked another country (its name as the database gives it).
+    void countryPicked(const std::string& country);
+
   protected:
     void OnInitPage() override;
 

@@ -27,8 +27,8 @@ QLabel* NewLabel(const char* text, QWidget* parent) {
 
 }  // namespace
 
-std::uint32_t HijriDayOfMonth(ClockTime now) {
-    const auto day = ScanLeadingInteger(FormatHijriDate(now));
+std::uint32_t HijriDayOfMonth(ClockTime now, int hijriAdjustDays) {
+    const auto day = ScanLeadingInteger(FormatHijriDate(now, hijriAdjustDays));
     if (!day || *day < 0 || *day > std::numeric_limits<std::uint32_t>::max()) {
         return 0;
     }

@@ -59,7 +59,7 @@ class CDateAdj final : public CPropertyPage {
 };
 
 // Today's Hijri day of month: the leading number of the Hijri date text of `now` ("7 of Rajab,
-// 1445" gives 7); 0 when the text has none.
-std::uint32_t HijriDayOfMonth(ClockTime now);
+// 1445" gives 7), with the user's Hijri day adjustment; 0 when the text has none.
+std::uint32_t HijriDayOfMonth(ClockTime now, int hijriAdjustDays = 0);
 
 }  // namespace salvenor

@@ -66,12 +66,13 @@ constexpr QSize DefaultSize(780, 680);
 
 CMonthCalendarDlg::CMonthCalendarDlg(QWidget* parent, MessageBoxes& boxes, const Clock& clock,
                                      PageDialogs& dialogs, std::string installationFolder,
-                                     const ShownMonth& opening)
+                                     const ShownMonth& opening, int hijriAdjustDays)
     : QDialog(parent),
       boxes_(boxes),
       clock_(clock),
       dialogs_(dialogs),
       installationFolder_(std::move(installationFolder)),
+      hijriAdjustDays_(hijriAdjustDays),
       shown_(opening) {
     setWindowTitle(Text(texts::MonthCalendarTitle));
     setSizeGripEnabled(true);
@@ -258,7 +259,8 @@ void CMonthCalendarDlg::connectSignals() {
 }
 
 void CMonthCalendarDlg::refresh() {
-    BuildMonthPage(shown_.kind, shown_.year, shown_.month, installationFolder_, boxes_);
+    BuildMonthPage(shown_.kind, shown_.year, shown_.month, installationFolder_, boxes_,
+                   hijriAdjustDays_);
     showPage();
     monthList_->setCurrentIndex(shown_.month - 1);
     emit pageShown();
@@ -375,7 +377,7 @@ void CMonthCalendarDlg::monthTextEdited(const QString& text) {
 // Both buttons jump to the current month of their calendar; the month shown is not converted.
 void CMonthCalendarDlg::calendarClicked(CalendarKind kind) {
     const CalendarFields today = BreakLocal(clock_.now());
-    shown_ = CurrentMonth(kind, today.day, today.month, today.year);
+    shown_ = CurrentMonth(kind, today.day, today.month, today.year, hijriAdjustDays_);
     showRangeNote(false);
     fillMonthList();
     showFields();
@@ -496,11 +498,14 @@ void CMonthCalendarDlg::chooseFont() {
 }
 
 void OpenMonthCalendar(QWidget* parent, MessageBoxes& boxes, const Clock& clock,
-                       const std::string& installationFolder, const CConfigFile* config) {
+                       const std::string& installationFolder, int hijriAdjustDays,
+                       const CConfigFile* config) {
     const CalendarFields today = BreakLocal(clock.now());
     QtPageDialogs dialogs;
-    CMonthCalendarDlg window(parent, boxes, clock, dialogs, installationFolder,
-                             CurrentMonth(CalendarKind::Hijri, today.day, today.month, today.year));
+    CMonthCalendarDlg window(
+        parent, boxes, clock, dialogs, installationFolder,
+        CurrentMonth(CalendarKind::Hijri, today.day, today.month, today.year, hijriAdjustDays),
+        hijriAdjustDays);
     window.setExportSettings(config);
     window.exec();
 }

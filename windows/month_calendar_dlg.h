@@ -36,7 +36,7 @@ class CMonthCalendarDlg : public QDialog {
     // save, print, preview and font commands.
     CMonthCalendarDlg(QWidget* parent, MessageBoxes& boxes, const Clock& clock,
                       PageDialogs& dialogs, std::string installationFolder,
-                      const ShownMonth& opening);
+                      const ShownMonth& opening, int hijriAdjustDays = 0);
     ~CMonthCalendarDlg() override;
 
     const ShownMonth& shown() const { return shown_; }
@@ -113,6 +113,7 @@ class CMonthCalendarDlg : public QDialog {
     const Clock& clock_;
     PageDialogs& dialogs_;
     const std::string installationFolder_;
+    const int hijriAdjustDays_;  // the user's Hijri day adjustment, for every page built
     ShownMonth shown_;
     std::unique_ptr<QPrinter> printer_;  // made at the first print: looking for printers is slow
 
@@ -144,10 +145,11 @@ class CMonthCalendarDlg : public QDialog {
     const CConfigFile* exportSettings_ = nullptr;
 };
 
-// Opens the window modally on the current Hijri month (today's local date converted) and
-// destroys it when it closes.
-// `config` gives the times that "Export Prayer Times..." writes.
+// Opens the window modally on the current Hijri month (today's local date converted, with the
+// user's Hijri day adjustment, which every page of the window follows) and destroys it when it
+// closes. `config` gives the times that "Export Prayer Times..." writes.
 void OpenMonthCalendar(QWidget* parent, MessageBoxes& boxes, const Clock& clock,
-                       const std::string& installationFolder, const CConfigFile* config = nullptr);
+                       const std::string& installationFolder, int hijriAdjustDays = 0,
+                       const CConfigFile* config = nullptr);
 
 }  // namespace salvenor

@@ -46,11 +46,11 @@ std::optional<ShownMonth> AfterYearStep(const ShownMonth& shown, int step) {
     return IfInCalendar(next);
 }
 
-ShownMonth CurrentMonth(CalendarKind kind, int day, int month, int year) {
+ShownMonth CurrentMonth(CalendarKind kind, int day, int month, int year, int hijriAdjustDays) {
     if (kind == CalendarKind::Gregorian) {
         return {kind, year, month};
     }
-    const HijriDate today = GregorianToHijri(day, month, year);
+    const HijriDate today = GregorianToHijriShifted(day, month, year, hijriAdjustDays);
     return {kind, today.year, today.month};
 }
 

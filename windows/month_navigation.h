@@ -39,7 +39,7 @@ struct GregorianSpan {
 GregorianSpan GregorianDaysOf(const ShownMonth& shown);
 
 // The month of `kind` that holds the local Gregorian date day/month/year (the Hijri one by the
-// arithmetic conversion).
-ShownMonth CurrentMonth(CalendarKind kind, int day, int month, int year);
+// arithmetic conversion, shifted by the user's Hijri day adjustment).
+ShownMonth CurrentMonth(CalendarKind kind, int day, int month, int year, int hijriAdjustDays = 0);
 
 }  // namespace salvenor

@@ -39,7 +39,7 @@ COptionsSheet::COptionsSheet(CConfigFile& config, MessageBoxes& boxes, SoundPlay
     athan_->setStartAtLogin(AutostartEnabled());
     athan_->setNotifications(
         ReadNotificationChoices(SettingsFile(installationFolder + "/" + SettingsFileName)));
-    dateAdj_->setDay(HijriDayOfMonth(clock.now()));
+    dateAdj_->setDay(HijriDayOfMonth(clock.now(), config.calculationOptions.hijriAdjustDays));
 }
 
 OptionsSheetResult RunOptionsSheet(QWidget* parent, CConfigFile& config, MessageBoxes& boxes,

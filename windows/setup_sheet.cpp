@@ -4,7 +4,11 @@
 #include <QString>
 
 #include "core/texts.h"
+#include "platform/calculation_settings.h"
+#include "platform/qt/ui_text.h"
+#include "platform/settings_file.h"
 #include "windows/advanced_setup_page.h"
+#include "windows/calculation_page.h"
 #include "windows/city_selection_page.h"
 
 namespace salvenor {
@@ -13,11 +17,23 @@ CSetupSheet::CSetupSheet(CConfigFile& config, MessageBoxes& boxes, const Clock& 
                          const std::string& databaseDirectory, SetupSheetMode mode, QWidget* parent)
     : CPropertySheet(QString(), parent),
       selection_(new CCitySelectionPage(config, boxes, databaseDirectory)),
-      advanced_(new CAdvancedSetupPage(config, boxes, clock)) {
+      advanced_(new CAdvancedSetupPage(config, boxes, clock)),
+      calculation_(new CCalculationPage(config, clock)) {
     // The caption is empty; assistive tools still learn which sheet this is.
     setAccessibleName(QString::fromUtf8(texts::SetupSheetName));
     AddPage(selection_, QString::fromUtf8(texts::CitySelectionTitle));
     AddPage(advanced_, QString::fromUtf8(texts::AdvancedSetupTitle));
+    AddPage(calculation_, UiText(texts::CalculationTitle));
+    // The times on the Calculation page are those of the place chosen on the first page.
+    calculation_->setPlaceSource([this] { return selection_->SelectedCity.coordinates; });
+    connect(selection_, &CCitySelectionPage::countryPicked, calculation_,
+            &CCalculationPage::ProposeForCountry);
+    connect(calculation_, &CCalculationPage::optionsChanged, this,
+            [this](const CalculationOptions& options) {
+                if (advanced_->created()) {
+                    advanced_->ShowConventionInForce(options);
+                }
+            });
     if (mode == SetupSheetMode::Setup) {
         selection_->SelectedCity.coordinates = {config.latitude, config.longitude, config.altitude};
         selection_->countryDisplayText = config.countryName;
@@ -37,6 +53,7 @@ SetupSheetResult RunSetupSheet(QWidget* parent, CConfigFile& config, MessageBoxe
     result.accepted = sheet.exec() == QDialog::Accepted;
     if (result.accepted) {
         result.chosen = sheet.selectionPage()->SelectedCity.coordinates;
+        result.calculation = sheet.calculationPage()->chosen();
     }
     return result;
 }
@@ -49,6 +66,12 @@ void ApplySetupResult(CConfigFile& config, const SetupSheetResult& result) {
     config.longitude = result.chosen.longitude;
     config.altitude = result.chosen.altitude;
     config.SaveSettings();
+    if (result.calculation) {
+        config.calculationOptions = *result.calculation;
+        SettingsFile settings(SettingsPathBeside(config.configPath));
+        WriteCalculationOptions(settings, *result.calculation);
+        settings.Save();
+    }
 }
 
 }  // namespace salvenor

@@ -40,6 +40,20 @@ PrayerSettings OurSettings() {
     return s;
 }
 
+// Every calculation option in use: a convention with a Maghrib angle and its own minutes, the
+// Hanafi shadow, the user's minutes, the angle-based high-latitude rule, a Hijri shift and the
+// sun computed for the date.
+PrayerSettings AllOptionsSettings() {
+    PrayerSettings s = OurSettings();
+    s.calculation.convention = "tehran";
+    s.calculation.asr = salvenor::AsrShadow::Hanafi;
+    s.calculation.adjustMinutes = {1, -1, 2, -2, 3, -3};
+    s.calculation.highLatitude = salvenor::HighLatitudeRule::AngleBased;
+    s.calculation.sun = salvenor::SunModel::Computed;
+    s.calculation.hijriAdjustDays = 1;
+    return s;
+}
+
 struct ItlSetup {
     Location location{};
     Method method{};
@@ -116,6 +130,16 @@ void BM_OneDay_Ours(benchmark::State& state) {
         benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_OneDay_Ours)->ArgName("cairo_zone")->Arg(0)->Arg(1);
+
+void BM_OneDay_AllOptions(benchmark::State& state) {
+    const PrayerSettings settings = AllOptionsSettings();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(salvenor::ComputePrayerTimesOnDate(2007, 3, 21, settings));
+    }
+    state.counters["days_per_s"] =
+        benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_OneDay_AllOptions);
 
 void BM_OneDay_Libitl(benchmark::State& state) {
     const ItlSetup itl = MakeItlSetup();
@@ -197,5 +221,13 @@ void BM_100kDays_Ratio_ByDate(benchmark::State& state) {
     RunRatio(state, [&] { return OurDaysByDate(settings); });
 }
 BENCHMARK(BM_100kDays_Ratio_ByDate)->Unit(benchmark::kMillisecond);
+
+// Every option and the computed sun against libitl, both by date (the target: a ratio of 5 or
+// more, at most a fifth of libitl's time).
+void BM_100kDays_Ratio_AllOptions(benchmark::State& state) {
+    const PrayerSettings settings = AllOptionsSettings();
+    RunRatio(state, [&] { return OurDaysByDate(settings); });
+}
+BENCHMARK(BM_100kDays_Ratio_AllOptions)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <set>
 #include <string>
@@ -478,6 +479,81 @@ TEST_F(MonthPageTest, MonthOutsideTheYearBuildsNothing) {
 }
 
 // --- First-day column --------------------------------------------------------------------------
+
+// --- The Hijri day adjustment ------------------------------------------------------------------
+
+// Plain conversion: 1 October 2006 is 8 Ramadan 1427, 24 October 1 Shawwal (Eid al-Fitr on the
+// 24th to 26th); 1 January 2007 is 12 Thw al-Hijjah 1427 (the day before is the 10th) and
+// 20 January 1 Muharram 1428. An adjustment of N days moves each month's first day N days earlier
+// on the Gregorian calendar.
+TEST_F(MonthPageTest, TheHijriDayAdjustmentShiftsGregorianPagesAcrossMonthAndYearEnds) {
+    struct Case {
+        int year, month, shift;
+        int firstCellHijriDay;  // of the Gregorian 1st
+        int newMonthDay;        // the Gregorian day that is the 1st of the next Hijri month
+        const char* before;     // the month marks on either side of it
+        const char* after;
+        const char* colour;  // of that day's cell
+        const char* years;   // the Hijri years of the page
+    };
+    const Case cases[] = {
+        {2006, 10, 0, 8, 24, "Rmdn", "Shwl", Green, "1427"},
+        {2006, 10, 1, 9, 23, "Rmdn", "Shwl", Green, "1427"},
+        {2006, 10, 2, 10, 22, "Rmdn", "Shwl", Green, "1427"},
+        {2006, 10, -1, 7, 25, "Rmdn", "Shwl", Green, "1427"},
+        {2006, 10, -2, 6, 26, "Rmdn", "Shwl", Green, "1427"},
+        {2007, 1, 0, 12, 20, "Hjah", "Muhr", Grey, "1427 - 1428"},
+        {2007, 1, 1, 13, 19, "Hjah", "Muhr", Grey, "1427 - 1428"},
+        {2007, 1, -2, 9, 22, "Hjah", "Muhr", Grey, "1427 - 1428"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.year << "-" << c.month << " shift " << c.shift);
+        ASSERT_TRUE(BuildMonthPage(CalendarKind::Gregorian, c.year, c.month, folder.path(), boxes,
+                                   c.shift));
+        const std::string page = Output();
+        std::vector<Cell> cells = CellsOf(page);
+        // Leading blank cells: 1 October 2006 is a Sunday (one blank), 1 January 2007 a Monday.
+        cells.erase(cells.begin(), cells.begin() + (c.year == 2006 ? 1 : 2));
+        ASSERT_GE(cells.size(), static_cast<std::size_t>(c.newMonthDay));
+        EXPECT_EQ(cells[0].secondary, std::to_string(c.firstCellHijriDay));
+        const Cell& first = cells[static_cast<std::size_t>(c.newMonthDay - 1)];
+        const Cell& last = cells[static_cast<std::size_t>(c.newMonthDay - 2)];
+        EXPECT_EQ(first.secondary, "1");
+        EXPECT_EQ(first.mark, c.after);
+        EXPECT_EQ(last.mark, c.before);
+        EXPECT_EQ(first.background, c.colour);
+        EXPECT_EQ(last.background, Orange);
+        EXPECT_THAT(page, HasSubstr(std::string("<h1>") + c.years + "</h1>"));
+    }
+    EXPECT_THAT(boxes.texts(), ::testing::IsEmpty());
+}
+
+TEST_F(MonthPageTest, TheHijriDayAdjustmentMovesTheFirstDayOfHijriPages) {
+    struct Case {
+        int year, month, shift;
+        int firstDay;  // the Gregorian day of the page's 1st
+        const char* gregorianMonth;
+        const char* years;
+    };
+    const Case cases[] = {
+        {1427, 10, 0, 24, "OCT", "2006"},  {1427, 10, 1, 23, "OCT", "2006"},
+        {1427, 10, -1, 25, "OCT", "2006"}, {1428, 1, 0, 20, "JAN", "2007"},
+        {1428, 1, 2, 18, "JAN", "2007"},   {1428, 1, -1, 21, "JAN", "2007"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.year << "-" << c.month << " shift " << c.shift);
+        ASSERT_TRUE(
+            BuildMonthPage(CalendarKind::Hijri, c.year, c.month, folder.path(), boxes, c.shift));
+        const std::string page = Output();
+        const std::vector<Cell> cells = CellsOf(page);
+        const auto first = std::find_if(cells.begin(), cells.end(),
+                                        [](const Cell& cell) { return cell.primary == "1"; });
+        ASSERT_NE(first, cells.end());
+        EXPECT_EQ(first->secondary, std::to_string(c.firstDay));
+        EXPECT_EQ(first->mark, c.gregorianMonth);
+        EXPECT_THAT(page, HasSubstr(std::string("<h1>") + c.years + "</h1>"));
+    }
+}
 
 TEST(SaturdayFirstColumnTest, CountsFromSaturday) {
     struct Case {

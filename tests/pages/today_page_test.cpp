@@ -94,6 +94,33 @@ TEST_F(TodayPageTest, NamesEveryConventionAndTakesTheFirstForAnUnknownOne) {
     }
 }
 
+// 21 March 2007 is 2 Raby` al-awal 1428 by the arithmetic: the adjustment moves the page's Hijri
+// date across the month end both ways.
+TEST_F(TodayPageTest, TheHijriDateFollowsTheDayAdjustment) {
+    const std::pair<int, const char*> cases[] = {
+        {0, "2 of Raby` al-awal, 1428"},  {1, "3 of Raby` al-awal, 1428"},
+        {-1, "1 of Raby` al-awal, 1428"}, {-2, "30 of Safar, 1428"},
+        {2, "4 of Raby` al-awal, 1428"},
+    };
+    for (const auto& [shift, text] : cases) {
+        config.calculationOptions.hijriAdjustDays = shift;
+        EXPECT_EQ(TextsAt(13, 0).hijriDate, text) << shift;
+    }
+}
+
+TEST_F(TodayPageTest, NamesTheConventionInForceOverTheBuiltInWay) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "Egyptian General Organisation of Surveying"},
+        {"isna", "Islamic Society of North America (ISNA)"},
+        {"moonsighting", "Moonsighting Committee Worldwide"},
+        {"custom", "Custom angles"},
+    };
+    for (const auto& [convention, name] : cases) {
+        config.calculationOptions.convention = convention;
+        EXPECT_EQ(TextsAt(13, 0).calculationWay, name) << convention;
+    }
+}
+
 TEST_F(TodayPageTest, EscapesThePlaceNames) {
     config.countryName = "Trinidad & Tobago";
     config.cityName = "<b>\"Port\"</b>";

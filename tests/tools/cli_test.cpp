@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -588,6 +589,172 @@ TEST_F(CliTest, QiblaFromAPlaceOrFromTheConfiguration) {
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, "");
     }
+}
+
+// --- Calculation flags -------------------------------------------------------------------------
+
+constexpr const char* Cairo = "times --date 2007-03-21 --lat 30.05 --lon 31.25 --gmt 2 --way 0";
+
+TEST_F(CliTest, CalculationFlagsRefuseBadValuesWithOneLineNamingTheAllowedOnes) {
+    struct Case {
+        const char* flags;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"--convention mecca",
+         "--convention takes karachi, kuwait, qatar, dubai, singapore, tehran, turkey, "
+         "moonsighting, umm-al-qura, mwl, isna, egypt, custom, not 'mecca'"},
+        {"--convention",
+         "--convention takes karachi, kuwait, qatar, dubai, singapore, tehran, "
+         "turkey, moonsighting, umm-al-qura, mwl, isna, egypt, custom"},
+        {"--fajr-angle 9", "--fajr-angle takes degrees from 10 to 25, not '9'"},
+        {"--isha-angle 25.5", "--isha-angle takes degrees from 10 to 25, not '25.5'"},
+        {"--isha-angle 1e1", "--isha-angle takes degrees from 10 to 25, not '1e1'"},
+        {"--isha-minutes 0", "--isha-minutes takes minutes from 1 to 180, not '0'"},
+        {"--isha-minutes 181", "--isha-minutes takes minutes from 1 to 180, not '181'"},
+        {"--asr shafii", "--asr takes standard or hanafi, not 'shafii'"},
+        {"--asr Hanafi", "--asr takes standard or hanafi, not 'Hanafi'"},
+        {"--adjust 1,2,3",
+         "--adjust takes six minutes F,S,D,A,M,I, each from -30 to 30, not '1,2,3'"},
+        {"--adjust 1,2,3,4,5,31",
+         "--adjust takes six minutes F,S,D,A,M,I, each from -30 to 30, not '1,2,3,4,5,31'"},
+        {"--adjust 1,2,3,4,5,6,",
+         "--adjust takes six minutes F,S,D,A,M,I, each from -30 to 30, not '1,2,3,4,5,6,'"},
+        {"--high-latitude nearest",
+         "--high-latitude takes seventh, middle or angle, not 'nearest'"},
+        {"--sun nasa", "--sun takes table or computed, not 'nasa'"},
+        {"--hijri-adjust 3", "--hijri-adjust takes days from -2 to 2, not '3'"},
+        {"--hijri-adjust x", "--hijri-adjust takes days from -2 to 2, not 'x'"},
+        {"--convention isna --fajr-angle 18",
+         "--fajr-angle, --isha-angle and --isha-minutes make a custom convention; they do not go "
+         "with --convention isna"},
+        {"--isha-angle 18 --isha-minutes 90",
+         "--isha-angle and --isha-minutes do not go together: Isha is by one or the other"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.flags);
+        const CliRun r = RunCli(std::string(Cairo) + " " + c.flags, folder());
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, std::string("salvenor-cli: ") + c.line + "\n");
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+// Decimal times of the Cairo day with the flags, in PrayerIndex order.
+std::vector<double> DecimalTimes(const CliRun& r) {
+    std::istringstream fields(r.out.substr(r.out.find(' ')));
+    std::vector<double> times(6);
+    for (double& t : times) {
+        fields >> t;
+    }
+    return times;
+}
+
+TEST_F(CliTest, CalculationFlagsChangeTheTimesTheyConcern) {
+    const CliRun plain = RunCli(std::string(Cairo) + " --decimal", folder());
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    const std::vector<double> base = DecimalTimes(plain);
+    struct Case {
+        const char* flags;
+        std::array<double, 6> minMinutes;  // the change of each time, in minutes
+        std::array<double, 6> maxMinutes;
+    };
+    const Case cases[] = {
+        // Every default given explicitly changes nothing.
+        {"--asr standard --adjust 0,0,0,0,0,0 --high-latitude seventh --sun table "
+         "--hijri-adjust 0",
+         {0, 0, 0, 0, 0, 0},
+         {0, 0, 0, 0, 0, 0}},
+        {"--adjust -5,1,2,3,4,30", {-5, 1, 2, 3, 4, 30}, {-5, 1, 2, 3, 4, 30}},
+        // ISNA's 15 degrees come 15 to 30 minutes after the Egyptian 19.5 at Fajr, and before
+        // its 17.0 at Isha.
+        {"--convention isna", {15, 0, 0, 0, 0, -15}, {30, 0, 0, 0, 0, -5}},
+        // Two shadow lengths: three quarters of an hour to an hour and a half later.
+        {"--asr hanafi", {0, 0, 0, 45, 0, 0}, {0, 0, 0, 90, 0, 0}},
+        // The built-in way 0 by custom angles.
+        {"--fajr-angle 19.5 --isha-angle 17", {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}},
+        {"--fajr-angle 19.5 --isha-minutes 90", {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 1000}},
+        // A custom convention's Fajr angle defaults to 18 degrees, after the Egyptian 19.5.
+        {"--isha-minutes 90", {5, 0, 0, 0, 0, 0}, {10, 0, 0, 0, 0, 1000}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.flags);
+        const CliRun r = RunCli(std::string(Cairo) + " --decimal " + c.flags, folder());
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::vector<double> times = DecimalTimes(r);
+        for (std::size_t i = 0; i < 6; ++i) {
+            const double minutes = (times[i] - base[i]) * 60;
+            EXPECT_GE(minutes, c.minMinutes[i] - 1e-6) << "time " << i;
+            EXPECT_LE(minutes, c.maxMinutes[i] + 1e-6) << "time " << i;
+        }
+    }
+    // Isha 90 minutes after Maghrib.
+    const CliRun ninety = RunCli(std::string(Cairo) + " --decimal --isha-minutes 90", folder());
+    const std::vector<double> t = DecimalTimes(ninety);
+    EXPECT_NEAR((t[5] - t[4]) * 60, 90, 1e-6);
+}
+
+TEST_F(CliTest, TimesFromTheConfigurationTakeTheChoicesOfSalvenorIni) {
+    std::filesystem::copy_file(std::string(SALVENOR_TEST_DATA_DIR) + "/config/cairo.cfg",
+                               dir.file("zav.cfg"));
+    std::ofstream(dir.file("salvenor.ini")) << "[calculation]\nadjustFajr=10\nadjustIsha=-4\n";
+    const CliRun fromFile = RunCli("times --date 2007-03-21 --decimal", folder());
+    const CliRun given = RunCli(
+        "times --date 2007-03-21 --lat 30.05 --lon 31.25 --alt 23.5 --gmt 2 --way 0 --decimal",
+        folder());
+    ASSERT_EQ(fromFile.status, 0) << fromFile.err;
+    ASSERT_EQ(given.status, 0) << given.err;
+    const std::vector<double> a = DecimalTimes(fromFile), b = DecimalTimes(given);
+    EXPECT_NEAR((a[0] - b[0]) * 60, 10, 1e-6) << "salvenor.ini's minutes";
+    EXPECT_NEAR((a[5] - b[5]) * 60, -4, 1e-6);
+    EXPECT_NEAR(a[2], b[2], 1e-9);
+    // A flag overrides the file's choice.
+    const CliRun flagged =
+        RunCli("times --date 2007-03-21 --decimal --adjust 0,0,0,0,0,0", folder());
+    ASSERT_EQ(flagged.status, 0) << flagged.err;
+    EXPECT_NEAR(DecimalTimes(flagged)[0], b[0], 1e-9);
+}
+
+TEST_F(CliTest, HijriAdjustShiftsBothConversions) {
+    struct Case {
+        const char* args;
+        const char* out;
+    };
+    for (const Case& c : {
+             // 24 October 2006 is 1 Shawwal 1427, the 23rd 30 Ramadan.
+             Case{"hijri 2006-10-24 --hijri-adjust 1", "2 10 1427\t2 of Shawwal, 1427\n"},
+             Case{"hijri --hijri-adjust -1 2006-10-24", "30 9 1427\t30 of Ramadan, 1427\n"},
+             // 20 January 2007 is 1 Muharram 1428; two days before, 29 Thw al-Hijjah 1427.
+             Case{"hijri 2007-01-20 --hijri-adjust -2", "29 12 1427\t29 of Thw al-Hijjah, 1427\n"},
+             Case{"gregorian 1428 1 1 --hijri-adjust 1", "2007-01-20\n"},
+             Case{"gregorian 1427 10 1 --hijri-adjust -2", "2006-10-26\n"},
+         }) {
+        SCOPED_TRACE(c.args);
+        const CliRun r = RunCli(c.args, folder());
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, c.out);
+    }
+    const CliRun bad = RunCli("hijri 2006-10-24 --hijri-adjust 5", folder());
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.err, "salvenor-cli: --hijri-adjust takes days from -2 to 2, not '5'\n");
+}
+
+TEST_F(CliTest, ConventionsListsTheTableWithAnglesOffsetsLabelAndSource) {
+    const CliRun r = RunCli("conventions", folder());
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::vector<std::string> names;
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 4) << line;
+        names.push_back(line.substr(0, line.find('\t')));
+    }
+    EXPECT_THAT(names, ::testing::ElementsAre("karachi", "kuwait", "qatar", "dubai", "singapore",
+                                              "tehran", "turkey", "moonsighting", "umm-al-qura",
+                                              "mwl", "isna", "egypt"));
+    EXPECT_THAT(r.out, HasSubstr("isna\tfajr=15 isha=15\toffsets=0,0,0,0,0,0\tIslamic Society of "
+                                 "North America (ISNA)\t"));
+    EXPECT_THAT(r.out, HasSubstr("umm-al-qura\tfajr=18.5 isha=90min ramadan-isha=120min\t"));
+    EXPECT_EQ(RunCli("conventions extra", folder()).status, 2);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -11,10 +12,12 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <string>
 
 #include "core/hijri.h"
 #include "core/local_time.h"
 #include "core/str_printf.h"
+#include "platform/calculation_settings.h"
 #include "platform/clock.h"
 
 namespace salvenor::cli {
@@ -160,6 +163,163 @@ long long NoonOf(const Date& date) {
 
 std::string FormatDate(const Date& date) {
     return StrPrintf("%04d-%02d-%02d", date.year, date.month, date.day);
+}
+
+namespace {
+
+template <typename T>
+std::string NamesOf(std::span<const ChoiceName<T>> names) {
+    std::string text;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        text += k == 0 ? "" : (k + 1 == names.size() ? " or " : ", ");
+        text += names[k].name;
+    }
+    return text;
+}
+
+std::string ConventionNames() {
+    std::string text;
+    for (const Convention& row : Conventions()) {
+        text += row.name;
+        text += ", ";
+    }
+    return text + std::string(CustomConventionName);
+}
+
+// "F,S,D,A,M,I": six whole numbers of minutes, each within the range.
+std::optional<std::array<int, 6>> ParseAdjustMinutes(std::string_view text) {
+    std::array<int, 6> minutes{};
+    for (std::size_t k = 0; k < minutes.size(); ++k) {
+        const std::size_t comma = text.find(',');
+        const bool last = k + 1 == minutes.size();
+        if (last != (comma == std::string_view::npos)) {
+            return std::nullopt;
+        }
+        const auto value = ParseInteger(text.substr(0, comma), MinAdjustMinutes, MaxAdjustMinutes);
+        if (!value) {
+            return std::nullopt;
+        }
+        minutes[k] = static_cast<int>(*value);
+        text.remove_prefix(last ? text.size() : comma + 1);
+    }
+    return minutes;
+}
+
+}  // namespace
+
+const std::string_view CalculationFlagsHelp =
+    R"(  --convention NAME   a published convention (the list: salvenor-cli conventions)
+  --fajr-angle DEG, --isha-angle DEG, --isha-minutes MIN
+                      a custom convention: the sun's depression at Fajr and at Isha
+                      (10 to 25 degrees), or Isha MIN minutes after Maghrib (1 to 180)
+  --asr standard|hanafi
+                      the shadow at which Asr begins: one object length, or two
+  --adjust F,S,D,A,M,I
+                      minutes (-30 to 30) added to Fajr, sunrise, Thuhr, Asr, Maghrib, Isha
+  --high-latitude seventh|middle|angle
+                      Fajr and Isha where the sun does not reach their angle: a seventh of
+                      the night, the middle of the night, or the angle's share of the night
+  --sun table|computed
+                      the sun from the built-in table, or computed for the date
+  --hijri-adjust N    days (-2 to 2) added to the Hijri date (the local moon sighting)
+)";
+
+FlagParse ParseCalculationFlag(const Args& args, std::size_t& i, CalculationFlags& flags,
+                               std::string& error) {
+    const std::string& flag = args[i];
+    static constexpr std::string_view Flags[] = {
+        "--convention", "--fajr-angle",    "--isha-angle", "--isha-minutes", "--asr",
+        "--adjust",     "--high-latitude", "--sun",        "--hijri-adjust"};
+    if (std::find(std::begin(Flags), std::end(Flags), flag) == std::end(Flags)) {
+        return FlagParse::NotOurs;
+    }
+    const bool hasValue = i + 1 < args.size();
+    const std::string value = hasValue ? args[i + 1] : std::string();
+    // Every refusal is one line: the flag, what it takes, and what it was given.
+    const auto refuse = [&](const std::string& takes) {
+        error = flag + " takes " + takes + (hasValue ? ", not '" + value + "'" : "");
+        return FlagParse::Refused;
+    };
+    const std::string angles = StrPrintf("degrees from %g to %g", MinCustomAngle, MaxCustomAngle);
+    if (flag == "--convention") {
+        if (!hasValue || value.empty() || !KnownConventionName(value)) {
+            return refuse(ConventionNames());
+        }
+        flags.convention = value;
+    } else if (flag == "--fajr-angle" || flag == "--isha-angle") {
+        const auto degrees =
+            hasValue ? ParseNumber(value, MinCustomAngle, MaxCustomAngle) : std::nullopt;
+        if (!degrees) {
+            return refuse(angles);
+        }
+        (flag == "--fajr-angle" ? flags.fajrAngle : flags.ishaAngle) = *degrees;
+    } else if (flag == "--isha-minutes") {
+        const auto minutes = hasValue ? ParseInteger(value, 1, MaxCustomIshaMinutes) : std::nullopt;
+        if (!minutes) {
+            return refuse(StrPrintf("minutes from 1 to %d", MaxCustomIshaMinutes));
+        }
+        flags.ishaMinutes = static_cast<int>(*minutes);
+    } else if (flag == "--asr") {
+        if (!(flags.asr = hasValue ? ParseAsrShadow(value) : std::nullopt)) {
+            return refuse(NamesOf(AsrShadowNames()));
+        }
+    } else if (flag == "--adjust") {
+        if (!(flags.adjustMinutes = hasValue ? ParseAdjustMinutes(value) : std::nullopt)) {
+            return refuse(StrPrintf("six minutes F,S,D,A,M,I, each from %d to %d", MinAdjustMinutes,
+                                    MaxAdjustMinutes));
+        }
+    } else if (flag == "--high-latitude") {
+        if (!(flags.highLatitude = hasValue ? ParseHighLatitudeRule(value) : std::nullopt)) {
+            return refuse(NamesOf(HighLatitudeNames()));
+        }
+    } else if (flag == "--sun") {
+        if (!(flags.sun = hasValue ? ParseSunModel(value) : std::nullopt)) {
+            return refuse(NamesOf(SunModelNames()));
+        }
+    } else {
+        const auto days =
+            hasValue ? ParseInteger(value, MinHijriAdjustDays, MaxHijriAdjustDays) : std::nullopt;
+        if (!days) {
+            return refuse(StrPrintf("days from %d to %d", MinHijriAdjustDays, MaxHijriAdjustDays));
+        }
+        flags.hijriAdjust = static_cast<int>(*days);
+    }
+    ++i;
+    return FlagParse::Taken;
+}
+
+std::string CheckCalculationFlags(const CalculationFlags& flags) {
+    const bool custom = flags.fajrAngle || flags.ishaAngle || flags.ishaMinutes;
+    if (custom && flags.convention && *flags.convention != CustomConventionName) {
+        return "--fajr-angle, --isha-angle and --isha-minutes make a custom convention; they do "
+               "not go with --convention " +
+               *flags.convention;
+    }
+    if (flags.ishaAngle && flags.ishaMinutes) {
+        return "--isha-angle and --isha-minutes do not go together: Isha is by one or the other";
+    }
+    return {};
+}
+
+CalculationOptions ApplyCalculationFlags(CalculationOptions o, const CalculationFlags& flags) {
+    if (flags.convention) {
+        o.convention = *flags.convention;
+    }
+    if (flags.fajrAngle || flags.ishaAngle || flags.ishaMinutes) {
+        o.convention = std::string(CustomConventionName);
+    }
+    o.customFajrAngle = flags.fajrAngle.value_or(o.customFajrAngle);
+    o.customIshaAngle = flags.ishaAngle.value_or(o.customIshaAngle);
+    if (flags.ishaAngle) {
+        o.customIshaMinutes = 0;
+    }
+    o.customIshaMinutes = flags.ishaMinutes.value_or(o.customIshaMinutes);
+    o.asr = flags.asr.value_or(o.asr);
+    o.adjustMinutes = flags.adjustMinutes.value_or(o.adjustMinutes);
+    o.highLatitude = flags.highLatitude.value_or(o.highLatitude);
+    o.sun = flags.sun.value_or(o.sun);
+    o.hijriAdjustDays = flags.hijriAdjust.value_or(o.hijriAdjustDays);
+    return o;
 }
 
 }  // namespace salvenor::cli

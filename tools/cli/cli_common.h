@@ -1,6 +1,8 @@
 // Shared pieces of the salvenor-cli commands: argument checks, dates, exit codes.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
@@ -8,6 +10,7 @@
 #include <vector>
 
 #include "config/config_file.h"
+#include "core/calculation_options.h"
 #include "core/hijri.h"
 #include "platform/message_boxes.h"
 
@@ -76,5 +79,38 @@ long long NoonOf(const Date& date);
 
 // "YYYY-MM-DD".
 std::string FormatDate(const Date& date);
+
+// The calculation choices a command line may set; each one given overrides that one choice.
+struct CalculationFlags {
+    std::optional<std::string> convention;
+    std::optional<double> fajrAngle;
+    std::optional<double> ishaAngle;
+    std::optional<int> ishaMinutes;
+    std::optional<AsrShadow> asr;
+    std::optional<std::array<int, 6>> adjustMinutes;
+    std::optional<HighLatitudeRule> highLatitude;
+    std::optional<SunModel> sun;
+    std::optional<int> hijriAdjust;
+};
+
+enum class FlagParse { NotOurs, Taken, Refused };
+
+// When args[i] is one of the calculation flags (--convention, --fajr-angle, --isha-angle,
+// --isha-minutes, --asr, --adjust, --high-latitude, --sun, --hijri-adjust), reads its value,
+// args[i + 1], into `flags` and moves `i` on to it: Taken. A missing, unknown or out-of-range
+// value is Refused, with `error` the one line that names the flag and the values it takes.
+// NotOurs (nothing changed) for any other argument.
+FlagParse ParseCalculationFlag(const Args& args, std::size_t& i, CalculationFlags& flags,
+                               std::string& error);
+
+// After the last flag: the line for flags that cannot go together (custom angles beside a
+// convention of the table), empty when they can.
+std::string CheckCalculationFlags(const CalculationFlags& flags);
+
+// `base` with the choices the flags set; custom angles or minutes choose the custom convention.
+CalculationOptions ApplyCalculationFlags(CalculationOptions base, const CalculationFlags& flags);
+
+// The flags as --help describes them.
+extern const std::string_view CalculationFlagsHelp;
 
 }  // namespace salvenor::cli

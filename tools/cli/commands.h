@@ -27,6 +27,7 @@ int RunTimes(const Args& args);
 int RunHijri(const Args& args);
 int RunGregorian(const Args& args);
 int RunConfig(const Args& args);
+int RunConventions(const Args& args);
 int RunSolarTable(const Args& args);
 int RunCountries(const Args& args);
 int RunCities(const Args& args);

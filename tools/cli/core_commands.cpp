@@ -1,7 +1,8 @@
 // salvenor-cli commands over the core and the configuration file: times, hijri, gregorian,
-// config, solar-table.
+// conventions, config, solar-table.
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -13,8 +14,10 @@
 #include "core/prayer_times.h"
 #include "core/solar_table.h"
 #include "core/str_printf.h"
+#include "platform/calculation_settings.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
+#include "platform/settings_file.h"
 #include "tools/cli/cli_common.h"
 #include "tools/cli/commands.h"
 
@@ -29,6 +32,7 @@ struct TimesOptions {
     std::optional<long long> way;
     bool dst = false;
     bool decimal = false;
+    CalculationFlags calculation;
 };
 
 // Parses the options of `times`; returns an error text, empty on success.
@@ -41,6 +45,14 @@ std::string ParseTimesOptions(const Args& args, TimesOptions& o) {
         }
         if (a == "--decimal") {
             o.decimal = true;
+            continue;
+        }
+        std::string error;
+        if (const FlagParse parsed = ParseCalculationFlag(args, i, o.calculation, error);
+            parsed != FlagParse::NotOurs) {
+            if (parsed == FlagParse::Refused) {
+                return error;
+            }
             continue;
         }
         static constexpr std::string_view valueOptions[] = {"--date", "--days", "--lat", "--lon",
@@ -98,7 +110,7 @@ std::string ParseTimesOptions(const Args& args, TimesOptions& o) {
     if (anyLocation && !(o.latitude && o.longitude && o.gmtHours && o.way)) {
         return "a location needs --lat, --lon, --gmt and --way together";
     }
-    return {};
+    return CheckCalculationFlags(o.calculation);
 }
 
 }  // namespace
@@ -119,6 +131,8 @@ int SelectTimes(const Args& args, TimesSelection& selection) {
         }
         CConfigFile& config = *opened.config;
         config.FollowSystemZone(SystemClock().now());
+        config.calculationOptions =
+            ReadCalculationOptions(SettingsFile(SettingsPathBeside(config.configPath)));
         settings = config.prayerSettings();
         selection.placeName = config.cityName + ", " + config.countryName;
     } else {
@@ -128,6 +142,8 @@ int SelectTimes(const Args& args, TimesSelection& selection) {
         settings.calculationWay = static_cast<int>(*o.way);
         settings.gmtOffsetMinutes = static_cast<int>(std::lround(*o.gmtHours * 60.0));
     }
+    // Unset choices: the defaults with a place given, salvenor.ini's with zav.cfg's place.
+    settings.calculation = ApplyCalculationFlags(settings.calculation, o.calculation);
     selection.first = o.date.value_or(Today());
     selection.days = o.days;
     selection.dst = o.dst;
@@ -161,7 +177,37 @@ int RunTimes(const Args& args) {
     return ExitOk;
 }
 
-int RunHijri(const Args& args) {
+namespace {
+
+// Takes --hijri-adjust N out of `args`; false after the usage line for a bad value.
+bool TakeHijriAdjust(Args& args, int& days) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "--hijri-adjust") {
+            continue;
+        }
+        CalculationFlags flags;
+        std::string error;
+        std::size_t at = i;
+        if (ParseCalculationFlag(args, at, flags, error) != FlagParse::Taken) {
+            UsageError(error);
+            return false;
+        }
+        days = *flags.hijriAdjust;
+        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                   args.begin() + static_cast<std::ptrdiff_t>(at) + 1);
+        --i;
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunHijri(const Args& given) {
+    Args args = given;
+    int adjust = 0;
+    if (!TakeHijriAdjust(args, adjust)) {
+        return ExitUsage;
+    }
     if (args.size() > 1) {
         return UsageError("hijri takes at most one date");
     }
@@ -174,13 +220,18 @@ int RunHijri(const Args& args) {
         }
         date = *parsed;
     }
-    const HijriDate h = GregorianToHijri(date.day, date.month, date.year);
-    std::cout << h.day << ' ' << h.month << ' ' << h.year << '\t' << FormatHijriDate(NoonOf(date))
-              << '\n';
+    const HijriDate h = GregorianToHijriShifted(date.day, date.month, date.year, adjust);
+    std::cout << h.day << ' ' << h.month << ' ' << h.year << '\t'
+              << FormatHijriDate(NoonOf(date), adjust) << '\n';
     return ExitOk;
 }
 
-int RunGregorian(const Args& args) {
+int RunGregorian(const Args& given) {
+    Args args = given;
+    int adjust = 0;
+    if (!TakeHijriAdjust(args, adjust)) {
+        return ExitUsage;
+    }
     if (args.size() != 3) {
         return UsageError("gregorian takes a Hijri YEAR MONTH DAY");
     }
@@ -192,8 +243,9 @@ int RunGregorian(const Args& args) {
             "a Hijri date is a YEAR from 1 to %d, a MONTH from 1 to 12 and a DAY from 1 to 30",
             MaxCalendarYear));
     }
-    std::cout << FormatDate(HijriToGregorian(
-                     {static_cast<int>(*day), static_cast<int>(*month), static_cast<int>(*year)}))
+    std::cout << FormatDate(HijriToGregorianShifted(
+                     {static_cast<int>(*day), static_cast<int>(*month), static_cast<int>(*year)},
+                     adjust))
               << '\n';
     return ExitOk;
 }
@@ -228,6 +280,31 @@ int RunConfig(const Args& args) {
               << "topReminderShown=" << int{c.topReminderShown} << '\n'
               << "daylightSavingActive=" << int{c.daylightSavingActive} << '\n';
     return opened.status;
+}
+
+int RunConventions(const Args& args) {
+    if (!args.empty()) {
+        return UsageError("conventions takes no arguments");
+    }
+    for (const Convention& c : Conventions()) {
+        std::string twilight = StrPrintf("fajr=%g ", c.fajrAngle);
+        twilight += c.ishaMinutes > 0 ? StrPrintf("isha=%dmin", c.ishaMinutes)
+                                      : StrPrintf("isha=%g", c.ishaAngle);
+        if (c.ramadanIshaMinutes > 0) {
+            twilight += StrPrintf(" ramadan-isha=%dmin", c.ramadanIshaMinutes);
+        }
+        if (c.maghribAngle > 0) {
+            twilight += StrPrintf(" maghrib=%g", c.maghribAngle);
+        }
+        if (c.seasonalTwilight) {
+            twilight += " seasonal";
+        }
+        const auto& m = c.minuteOffsets;
+        std::cout << c.name << '\t' << twilight << '\t'
+                  << StrPrintf("offsets=%d,%d,%d,%d,%d,%d", m[0], m[1], m[2], m[3], m[4], m[5])
+                  << '\t' << c.label << '\t' << c.source << '\n';
+    }
+    return ExitOk;
 }
 
 int RunSolarTable(const Args& args) {

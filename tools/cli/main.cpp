@@ -8,21 +8,29 @@
 
 namespace {
 
-constexpr std::string_view Help = R"(Usage: salvenor-cli COMMAND [ARGUMENTS]
+constexpr std::string_view HelpBeforeFlags = R"(Usage: salvenor-cli COMMAND [ARGUMENTS]
 
 Commands:
   times [--date YYYY-MM-DD] [--days N] [--lat DEG --lon DEG [--alt M] --gmt H --way W]
-        [--dst] [--decimal]
+        [--dst] [--decimal] [CALCULATION FLAGS]
       The six daily times, one line a day from the date (default today) for N days (default 1).
       Without a location the place, zone and convention come from zav.cfg in the current
-      folder, and each day takes the local clock's daylight-saving state. --gmt takes whole or
-      fractional hours; --way is 0 Egyptian General Organisation of Surveying, 1 Um Ul-Qura,
-      2 ISNA, 3 World Islamic League. --dst puts every time one hour later. --decimal prints
-      the times as decimal hours with 9 decimals.
-  hijri [YYYY-MM-DD]
-      The Hijri date of a Gregorian day (default today): day, month and year, then the text.
-  gregorian YEAR MONTH DAY
-      The Gregorian date of a Hijri date.
+      folder, the calculation choices from salvenor.ini beside it, and each day takes the local
+      clock's daylight-saving state; with a location every choice not given is the default.
+      --gmt takes whole or fractional hours; --way is 0 Egyptian General Organisation of
+      Surveying, 1 Um Ul-Qura, 2 ISNA, 3 World Islamic League (the built-in ways, used when no
+      other convention is chosen). --dst puts every time one hour later. --decimal prints the
+      times as decimal hours with 9 decimals. The calculation flags:
+)";
+
+constexpr std::string_view HelpAfterFlags = R"(  conventions
+      The published conventions: name, angles (or minutes), the convention's own minutes
+      added to Fajr, sunrise, Thuhr, Asr, Maghrib and Isha, label and source, tab-separated.
+  hijri [YYYY-MM-DD] [--hijri-adjust N]
+      The Hijri date of a Gregorian day (default today): day, month and year, then the text;
+      --hijri-adjust adds N days (-2 to 2) to the Hijri date.
+  gregorian YEAR MONTH DAY [--hijri-adjust N]
+      The Gregorian date of a Hijri date (with the same adjustment).
   config [FILE]
       Opens a configuration file (default zav.cfg in the current folder) as the program does
       and prints each field as name=value; exits 2 when first-run setup would follow.
@@ -38,7 +46,7 @@ Commands:
       Builds the month calendar page in the current folder and prints its path.
   today-page
       Builds today's prayer-times page from zav.cfg in the current folder and prints its path.
-  ics [--date YYYY-MM-DD] [--days N] [--alarm MINUTES] [--sunrise] [the place flags of times]
+  ics [--date YYYY-MM-DD] [--days N] [--alarm MINUTES] [--sunrise] [the place and calculation flags of times]
       The prayer times of N days (default 1) as an iCalendar file on standard output: one
       event a prayer at its moment in UTC, Shrook too with --sunrise, and with --alarm an
       alarm that many minutes before each (0 to 1440). An event's UID is made of its date,
@@ -65,6 +73,10 @@ first day of the Hijri year 1) to the year 9999.
 Exit status: 0 done, 1 the command reported a failure, 2 bad arguments.
 )";
 
+void PrintHelp(std::ostream& out) {
+    out << HelpBeforeFlags << salvenor::cli::CalculationFlagsHelp << HelpAfterFlags;
+}
+
 struct Command {
     std::string_view name;
     int (*run)(const salvenor::cli::Args&);
@@ -75,6 +87,7 @@ constexpr Command Commands[] = {
     {"times", salvenor::cli::RunTimes, true},
     {"hijri", salvenor::cli::RunHijri, false},
     {"gregorian", salvenor::cli::RunGregorian, false},
+    {"conventions", salvenor::cli::RunConventions, false},
     {"config", salvenor::cli::RunConfig, true},
     {"solar-table", salvenor::cli::RunSolarTable, false},
     {"countries", salvenor::cli::RunCountries, true},
@@ -89,12 +102,12 @@ constexpr Command Commands[] = {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::cerr << Help;
+        PrintHelp(std::cerr);
         return salvenor::cli::ExitUsage;
     }
     const std::string_view name = argv[1];
     if (name == "help" || name == "--help" || name == "-h") {
-        std::cout << Help;
+        PrintHelp(std::cout);
         return salvenor::cli::ExitOk;
     }
     if (name == "--version") {

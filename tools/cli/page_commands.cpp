@@ -9,8 +9,10 @@
 #include "core/local_time.h"
 #include "pages/month_page.h"
 #include "pages/today_page.h"
+#include "platform/calculation_settings.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
+#include "platform/settings_file.h"
 #include "tools/cli/cli_common.h"
 #include "tools/cli/commands.h"
 
@@ -34,7 +36,11 @@ int RunMonth(const Args& args) {
     }
     const std::string folder = CurrentDirectory();
     StderrMessageBoxes boxes;
-    if (!BuildMonthPage(kind, static_cast<int>(*year), static_cast<int>(*month), folder, boxes)) {
+    // The Hijri dates follow the user's day adjustment, as the program's calendar window does.
+    const CalculationOptions options =
+        ReadCalculationOptions(SettingsFile(folder + "/" + SettingsFileName));
+    if (!BuildMonthPage(kind, static_cast<int>(*year), static_cast<int>(*month), folder, boxes,
+                        options.hijriAdjustDays)) {
         return ExitFailure;
     }
     std::cout << MonthPagePath(folder) << '\n';
@@ -56,6 +62,8 @@ int RunTodayPage(const Args& args) {
     config.FollowSystemZone(now);
     // The running program keeps the daylight-saving flag at the local clock's state.
     config.daylightSavingActive = DaylightSavingAt(now) ? 1 : 0;
+    config.calculationOptions =
+        ReadCalculationOptions(SettingsFile(SettingsPathBeside(config.configPath)));
     const TodayPageTexts texts = GatherTodayTexts(now, config, config.prayerSettings());
     if (!BuildTodayPage(texts, folder, boxes)) {
         return ExitFailure;
