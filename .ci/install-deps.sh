@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 fonts-dejavu-core fonts-hosny-amiri
     qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
     libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
-    xvfb xauth x11-utils python3
+    xvfb xauth x11-utils python3 python3-icalendar dbus
     libitl-dev iso-codes
     clang libclang-rt-14-dev
     librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian

@@ -22,6 +22,8 @@
 #include "platform/calculation_settings.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
+#include "platform/notification_settings.h"
+#include "platform/qt/desktop_notifier.h"
 #include "platform/qt/first_shown_reporter.h"
 #include "platform/qt/ui_text.h"
 #include "platform/settings_file.h"
@@ -72,7 +74,17 @@ void StoreBarPlace(SettingsFile& settings, std::optional<QPoint> place) {
 }
 
 CPrayerApp::CPrayerApp(AppServices services, QObject* parent)
-    : QObject(parent), services_(std::move(services)), config_(services_.boxes) {}
+    : QObject(parent), services_(std::move(services)), config_(services_.boxes) {
+    if (!services_.trayProbe) {
+        services_.trayProbe = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+    }
+    if (services_.notifier == nullptr) {
+        desktopNotifier_ = std::make_unique<DesktopNotifier>();
+        services_.notifier = desktopNotifier_.get();
+    }
+    trayWatch_.setTimerType(Qt::CoarseTimer);
+    connect(&trayWatch_, &QTimer::timeout, this, &CPrayerApp::OnTrayWatch);
+}
 
 CPrayerApp::~CPrayerApp() = default;
 
@@ -120,12 +132,14 @@ std::optional<int> CPrayerApp::Start(const std::optional<std::string>& workingDi
     }
     // The offset followed from the system is not saved here; the next save takes it.
     config_.FollowSystemZone(services_.clock.now());
+    ApplyNotificationChoices();
     bar_->Start(SavedBarPlace(SettingsFile(folder_ + "/" + SettingsFileName)));
     barVisible_ = true;
     SyncChecks();
     if (!services_.trayAvailable) {
-        // Once the bar is up, so that what the notice speaks of is on the screen.
-        QTimer::singleShot(0, this, &CPrayerApp::ExplainMissingTrayOnce);
+        // A panel may come up after the program at login: look again before saying anything.
+        trayWatchStart_ = services_.clock.now();
+        trayWatch_.start(TrayWatchFastMs);
     }
     return std::nullopt;
 }
@@ -175,6 +189,34 @@ void CPrayerApp::createTrayIcon() {
     trayIcon_->setContextMenu(trayMenu_.get());
     connect(trayIcon_, &QSystemTrayIcon::activated, this, &CPrayerApp::OnTrayActivated);
     trayIcon_->show();
+    if (desktopNotifier_) {
+        desktopNotifier_->setTrayIcon(trayIcon_);
+    }
+}
+
+void CPrayerApp::OnTrayWatch() {
+    if (services_.trayProbe()) {
+        trayWatch_.stop();
+        services_.trayAvailable = true;  // the window menu gives its tray items back
+        if (trayIcon_ == nullptr) {
+            createTrayIcon();
+        }
+        SyncChecks();
+        return;
+    }
+    if (trayWatch_.interval() == TrayWatchFastMs &&
+        services_.clock.now() - trayWatchStart_ >= TrayWatchFastSeconds) {
+        trayWatch_.setInterval(TrayWatchSlowMs);
+        ExplainMissingTrayOnce();
+    }
+}
+
+void CPrayerApp::ApplyNotificationChoices() {
+    if (bar_) {
+        bar_->setNotifications(
+            services_.notifier,
+            ReadNotificationChoices(SettingsFile(folder_ + "/" + SettingsFileName)));
+    }
 }
 
 QAction* CPrayerApp::action(Command command) const {
@@ -266,14 +308,18 @@ void CPrayerApp::RunSetup() {
 
 void CPrayerApp::ShowOptions() {
     // The switches take effect from the next prayer on; the schedule is not restarted.
-    ApplyOptionsResult(config_,
-                       RunOptionsSheet(bar_.get(), config_, services_.boxes, services_.sound,
-                                       services_.clock, folder_, {}, [this] { PutBarInCorner(); }));
+    const OptionsSheetResult result =
+        RunOptionsSheet(bar_.get(), config_, services_.boxes, services_.sound, services_.clock,
+                        folder_, {}, [this] { PutBarInCorner(); });
+    ApplyOptionsResult(config_, result);
+    if (result.accepted) {
+        ApplyNotificationChoices();  // the warning is planned anew with the new minutes
+    }
 }
 
 void CPrayerApp::ShowMonthCalendar() {
     OpenMonthCalendar(bar_.get(), services_.boxes, services_.clock, folder_,
-                      config_.calculationOptions.hijriAdjustDays);
+                      config_.calculationOptions.hijriAdjustDays, &config_);
 }
 
 void CPrayerApp::OnTrayActivated(QSystemTrayIcon::ActivationReason reason) {

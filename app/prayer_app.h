@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QPoint>
 #include <QSystemTrayIcon>
+#include <QTimer>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -25,9 +27,11 @@ class CBarClearance;
 class CPrayerBarDlg;
 class CSingleInstance;
 class Clock;
+class DesktopNotifier;
 class FirstShownReporter;
 class MessageBoxes;
 class SettingsFile;
+class Notifier;
 class SoundPlayer;
 
 // The working folder's path may be at most this long; a longer one, or one that cannot be read,
@@ -49,6 +53,13 @@ std::optional<QPoint> SavedBarPlace(const SettingsFile& settings);
 // Stores the place, or removes it (the bar starts in its corner again).
 void StoreBarPlace(SettingsFile& settings, std::optional<QPoint> place);
 
+// While the desktop shows no tray the program keeps looking for one, often at first (a panel may
+// come up after the program at login) and rarely after; the notice that there is no tray waits
+// for the end of the first minutes.
+inline constexpr int TrayWatchFastMs = 5000;
+inline constexpr std::int64_t TrayWatchFastSeconds = 180;
+inline constexpr int TrayWatchSlowMs = 60000;
+
 // With this set in the environment, a copy reports on stderr each time a later start calls it
 // forward ("activated").
 inline constexpr const char* ReportActivationVariable = "SALVENOR_REPORT_ACTIVATION";
@@ -62,6 +73,10 @@ struct AppServices {
     bool trayAvailable = false;
     // Ends the process at once with the status (the command menu's "E&xit").
     std::function<void(int status)> endProcess;
+    // Asked again while there is no tray (QSystemTrayIcon::isSystemTrayAvailable when empty).
+    std::function<bool()> trayProbe = {};
+    // Where the notices and warnings go (the desktop's notifications when null).
+    Notifier* notifier = nullptr;
 };
 
 class CPrayerApp final : public QObject {
@@ -86,6 +101,14 @@ class CPrayerApp final : public QObject {
     void OnBarCancel();
     // A later start asked this copy to come forward: the bar is shown and raised.
     void OnActivationRequested();
+    // The look for a tray while there is none: once one is there, the tray icon comes and its
+    // items leave the bar's window menu for the tray's; after the first minutes without one, the
+    // notice is given (once) and the looks become rare.
+    void OnTrayWatch();
+    bool trayAvailable() const { return services_.trayAvailable; }
+    const QTimer& trayWatchTimer() const { return trayWatch_; }
+    // After the Options sheet: the notification choices of salvenor.ini go to the bar.
+    void ApplyNotificationChoices();
 
     // The menus, each made afresh from the shared actions and run at the cursor (right edge
     // there) or at `globalPos`.
@@ -134,6 +157,9 @@ class CPrayerApp final : public QObject {
     std::unique_ptr<QMenu> trayMenu_;
     QSystemTrayIcon* trayIcon_ = nullptr;
     bool barVisible_ = false;
+    QTimer trayWatch_;
+    std::int64_t trayWatchStart_ = 0;
+    std::unique_ptr<DesktopNotifier> desktopNotifier_;
 };
 
 }  // namespace salvenor

@@ -23,6 +23,7 @@
 #include "core/paths.h"
 #include "core/texts.h"
 #include "platform/qt/language.h"
+#include "platform/notifier.h"
 #include "platform/qt/ui_text.h"
 #include "windows/bar_palette.h"
 #include "windows/screen_fit.h"
@@ -77,6 +78,19 @@ class FlatTextButton final : public QAbstractButton {
 };
 
 }  // namespace
+
+NoticeText NoticeTextOf(const PrayerNotice& notice) {
+    const int index = WrapPrayerIndex(notice.prayerIndex);
+    const QString name = UiText(PrayerNames[static_cast<std::size_t>(index)]);
+    const QString time = QString::fromStdString(FormatDecimalTime(index, notice.prayerTime));
+    if (notice.minutesBefore > 0) {
+        return {
+            UiText(texts::PrayerWarningSummary).arg(name, QString::number(notice.minutesBefore)),
+            UiText(texts::PrayerWarningBody).arg(name, time)};
+    }
+    return {UiText(texts::PrayerNoticeSummary).arg(name),
+            UiText(texts::PrayerNoticeBody).arg(name, time)};
+}
 
 QImage CPrayerBarDlg::BarImage() {
     QImage image(ImageWidth, ImageHeight, QImage::Format_RGB32);
@@ -225,6 +239,9 @@ CPrayerBarDlg::CPrayerBarDlg(CConfigFile& config, const Clock& clock, SoundPlaye
     placeSettleTimer_.setSingleShot(true);
     placeSettleTimer_.setInterval(PlaceSettleMs);
     connect(&placeSettleTimer_, &QTimer::timeout, this, [this] { emit placeChosen(pos()); });
+    warningTimer_.setTimerType(Qt::PreciseTimer);
+    warningTimer_.setSingleShot(true);
+    connect(&warningTimer_, &QTimer::timeout, this, &CPrayerBarDlg::OnWarningTimer);
 }
 
 CPrayerBarDlg::~CPrayerBarDlg() = default;
@@ -333,7 +350,37 @@ bool CPrayerBarDlg::event(QEvent* event) {
 }
 
 void CPrayerBarDlg::RestartSchedule() {
+    ArmWarning(schedule_.RestartWarning());
     Apply(schedule_.RestartSchedule());
+}
+
+void CPrayerBarDlg::setNotifications(Notifier* notifier, const NotificationChoices& choices) {
+    notifier_ = notifier;
+    schedule_.setNotifications(choices);
+    ArmWarning(schedule_.RestartWarning());
+}
+
+void CPrayerBarDlg::ArmWarning(const std::optional<std::int64_t>& delayMs) {
+    if (delayMs) {
+        warningTimer_.start(ClampMs(*delayMs));
+    } else {
+        warningTimer_.stop();
+    }
+}
+
+void CPrayerBarDlg::OnWarningTimer() {
+    const WarningTick tick = schedule_.OnWarningTick();
+    if (tick.warning) {
+        Notify(*tick.warning);
+    }
+    ArmWarning(tick.delayMs);
+}
+
+void CPrayerBarDlg::Notify(const PrayerNotice& notice) {
+    if (notifier_ != nullptr) {
+        const NoticeText text = NoticeTextOf(notice);
+        notifier_->notify(text.summary.toStdString(), text.body.toStdString());
+    }
 }
 
 void CPrayerBarDlg::setAlwaysOnTop(bool on) {
@@ -394,6 +441,9 @@ void CPrayerBarDlg::ApplyPrayerTick(const PrayerTick& tick) {
         openAthanWindow_.clear();
         previous->CloseAsCloseWindow();
     }
+    if (tick.notice) {
+        Notify(*tick.notice);  // beside the athan window, which waits in a loop of its own
+    }
     if (tick.athan) {
         OpenAthanWindow(*tick.athan);
     } else if (tick.front) {
@@ -430,6 +480,9 @@ void CPrayerBarDlg::ArmReminder(int minutes) {
 
 void CPrayerBarDlg::OnClockCheckTimer() {
     if (const auto tick = schedule_.OnClockCheck(monotonic_.elapsed())) {
+        // The clock jumped or its zone changed: the warning looks again first, as the athan
+        // window of the prayer's tick may hold the loop.
+        OnWarningTimer();
         ApplyPrayerTick(*tick);
     }
     RefreshTip();

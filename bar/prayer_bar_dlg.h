@@ -19,6 +19,16 @@ class QAbstractButton;
 
 namespace salvenor {
 
+class Notifier;
+
+// What a notice of a prayer says: "Time for Asr" / "Asr at 3:29 pm", or for a warning
+// "Asr in 10 minutes" / "Asr at 3:29 pm", in the user's language.
+struct NoticeText {
+    QString summary;
+    QString body;
+};
+NoticeText NoticeTextOf(const PrayerNotice& notice);
+
 class CPrayerBarDlg : public QWidget {
     Q_OBJECT
 
@@ -75,6 +85,10 @@ class CPrayerBarDlg : public QWidget {
     // setup command, after the settings change).
     void RestartSchedule();
 
+    // Where the notices at the prayers and the warnings before them go, and which are given
+    // (salvenor.ini). Without a notifier nothing is said. The warning is planned anew.
+    void setNotifications(Notifier* notifier, const NotificationChoices& choices);
+
     void setAlwaysOnTop(bool on);
     bool alwaysOnTop() const { return schedule_.alwaysOnTop(); }
 
@@ -91,10 +105,12 @@ class CPrayerBarDlg : public QWidget {
     void OnNextPrayerTimer();
     void OnReminderTimer();
     void OnClockCheckTimer();
+    void OnWarningTimer();
 
     const QTimer& progressTimer() const { return progressTimer_; }
     const QTimer& nextPrayerTimer() const { return nextPrayerTimer_; }
     const QTimer& reminderTimer() const { return reminderTimer_; }
+    const QTimer& warningTimer() const { return warningTimer_; }
 
     // The pictures, drawn pixel by pixel: the bar image (146 x 22: black outline rows 0, 8, 13
     // and 21, dark bands with rounded ends, the bright stripe in rows 9..12; green to column 33,
@@ -133,6 +149,8 @@ class CPrayerBarDlg : public QWidget {
     void ApplyPrayerTick(const PrayerTick& tick);
     void BringBarToFront(const BarFront& front);
     void OpenAthanWindow(const AthanRequest& request);
+    void ArmWarning(const std::optional<std::int64_t>& delayMs);
+    void Notify(const PrayerNotice& notice);
     // Arms the reminder timer (id 400) for `minutes`, replacing a running one: what an alert
     // window's reminderRequested asks for.
     void ArmReminder(int minutes);
@@ -154,6 +172,8 @@ class CPrayerBarDlg : public QWidget {
     QTimer clockCheckTimer_;
     QTimer placeSettleTimer_;
     QPoint programPlace_;  // where the program last put the bar
+    QTimer warningTimer_;
+    Notifier* notifier_ = nullptr;
     QElapsedTimer monotonic_;
 
     QAbstractButton* menuButton_ = nullptr;

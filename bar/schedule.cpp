@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+#include <tuple>
 
 #include "core/local_time.h"
 #include "core/str_printf.h"
@@ -219,6 +220,10 @@ PrayerTick PrayerSchedule::CatchUp(ClockTime now) {
     if (HasNoPlace(config_)) {
         return tick;  // no athan and no reminder for the times of no place
     }
+    if (candidate.index != Shrook &&
+        NotifiesAtPrayer(notifications_, config_.showAthanAlert != 0)) {
+        tick.notice = PrayerNotice{candidate.index, candidate.time, 0};
+    }
     if (config_.showAthanAlert != 0 && candidate.index != Shrook) {
         tick.athan = MakeAthanRequest(candidate, awaited_, config_);
     } else if (!alwaysOnTop_ && config_.barOnTopReminder != 0) {
@@ -252,6 +257,82 @@ std::optional<PrayerTick> PrayerSchedule::OnClockCheck(std::int64_t monotonicMs)
     tick.arrival = PrayerArrival::Rescheduled;
     tick.prayerIndex = awaited_.index;
     tick.restart = RestartSchedule();
+    return tick;
+}
+
+namespace {
+
+// Whether `a` comes after `b` in the order of the prayers (by date, then by index).
+bool ComesAfter(const PrayerEvent& a, const PrayerEvent& b) {
+    return std::tie(a.year, a.month, a.day, a.index) > std::tie(b.year, b.month, b.day, b.index);
+}
+
+}  // namespace
+
+void PrayerSchedule::PlanWarning(ClockTime now, bool begun) {
+    warningTarget_.reset();
+    const int minutes = ValidWarningMinutes(notifications_.warningMinutes);
+    if (minutes == 0 || HasNoPlace(config_)) {
+        return;
+    }
+    // The times and their minutes under the clock's daylight-saving state now, as the athan's.
+    const bool daylightSaving = DaylightSavingAt(now);
+    PrayerSettings settings = config_.prayerSettings();
+    settings.daylightSavingActive = daylightSaving;
+    const std::int64_t lead = std::int64_t{minutes} * 60;
+    const auto warningAt = [&](const PrayerEvent& e) {
+        return PrayerMinute(e, daylightSaving) - lead;
+    };
+    const auto due = [&](ClockTime minute) {
+        return begun ? now - minute < PrayerMinuteSeconds : minute > now;
+    };
+    // The next prayer, then back over those whose warnings are still due (within the lead,
+    // several prayers may lie ahead; beyond the polar circles they can be minutes apart).
+    PrayerEvent event = FindNextPrayer(now, settings).event;
+    for (int k = 0; k < 12; ++k) {
+        const PrayerEvent before = PrayerBefore(event, settings);
+        if (!due(warningAt(before))) {
+            break;
+        }
+        event = before;
+    }
+    if (lastWarned_ && !ComesAfter(event, *lastWarned_)) {
+        // Warned of already (the clock was set back): on from the last one warned of.
+        event = PrayerAfter(*lastWarned_, settings);
+    }
+    // On to the first that is warned of (not Shrook) whose warning is still due; a day holds
+    // five, so two days' walk always finds one.
+    for (int k = 0; k < 12 && (event.index == Shrook || !due(warningAt(event))); ++k) {
+        event = PrayerAfter(event, settings);
+    }
+    warningTarget_ = event;
+    warningMinute_ = warningAt(event);
+}
+
+std::optional<std::int64_t> PrayerSchedule::WarningDelayMs(ClockTime now) const {
+    if (!warningTarget_) {
+        return std::nullopt;
+    }
+    return std::max<std::int64_t>(warningMinute_ - now, 0) * 1000;
+}
+
+std::optional<std::int64_t> PrayerSchedule::RestartWarning() {
+    const ClockTime now = clock_.now();
+    PlanWarning(now, false);
+    return WarningDelayMs(now);
+}
+
+WarningTick PrayerSchedule::OnWarningTick() {
+    const ClockTime now = clock_.now();
+    WarningTick tick;
+    PlanWarning(now, true);
+    if (warningTarget_ && warningMinute_ <= now) {
+        tick.warning = PrayerNotice{warningTarget_->index, warningTarget_->time,
+                                    ValidWarningMinutes(notifications_.warningMinutes)};
+        lastWarned_ = warningTarget_;
+        PlanWarning(now, true);
+    }
+    tick.delayMs = WarningDelayMs(now);
     return tick;
 }
 

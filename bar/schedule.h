@@ -13,6 +13,7 @@
 #include "core/next_prayer.h"
 #include "core/words.h"
 #include "platform/clock.h"
+#include "platform/notification_settings.h"
 
 namespace salvenor {
 
@@ -131,6 +132,21 @@ struct AthanRequest {
 AthanRequest MakeAthanRequest(const PrayerEvent& prayer, const PrayerEvent& next,
                               const ConfigRecord& config);
 
+// A desktop notice of a prayer: at its minute, or a warning some minutes before it.
+struct PrayerNotice {
+    int prayerIndex = 0;
+    DecimalHours prayerTime = 0.0;  // on the clock of its date
+    int minutesBefore = 0;          // 0: the prayer has come
+
+    bool operator==(const PrayerNotice&) const = default;
+};
+
+// What the warning timer's tick asks of the window.
+struct WarningTick {
+    std::optional<PrayerNotice> warning;  // to be said now
+    std::optional<std::int64_t> delayMs;  // arm the warning timer; none while no warning is due
+};
+
 // What a next-prayer tick asks of the window. For Arrived and Missed the schedule has restarted
 // (`restart`), the line is cleared, and an athan window still open from an earlier prayer is to
 // be closed as its "Close Window" button does. Rescheduled only restarts.
@@ -141,6 +157,7 @@ struct PrayerTick {
     std::optional<ScheduleRestart> restart;  // Arrived, Missed, Rescheduled
     std::optional<AthanRequest> athan;       // Arrived, alerts on, not sunrise
     std::optional<BarFront> front;           // Arrived without an athan window
+    std::optional<PrayerNotice> notice;      // Arrived, its notice on, not sunrise
 };
 
 // What hovering over the bar tells: today's six times as every window writes them, the prayer
@@ -183,6 +200,24 @@ class PrayerSchedule {
     // Today's times (the local day of the clock's now) and the time left to the prayer awaited
     // since the last restart; nothing while there is no place.
     std::optional<TodayAtAGlance> Glance() const;
+    // The notification choices (salvenor.ini); the defaults say nothing beyond what the athan
+    // window does. The warning's plan is made again by RestartWarning.
+    const NotificationChoices& notifications() const { return notifications_; }
+    void setNotifications(const NotificationChoices& choices) { notifications_ = choices; }
+
+    // Plans the warning before the next prayer whose warning minute still lies ahead (one whose
+    // minute has begun is not given late) and returns how long until it, or nothing while
+    // warnings are off or there is no place.
+    std::optional<std::int64_t> RestartWarning();
+
+    // The warning timer's tick, and the look after the clock jumped or its zone changed: the
+    // first prayer not yet warned of (Shrook is passed over) whose warning minute began less than
+    // PrayerMinuteSeconds ago is warned of now, and the next one planned. A warning minute that
+    // passed wholly unseen (suspend, the clock set forward) stays silent; no prayer is warned of
+    // twice, even when the clock is set back.
+    WarningTick OnWarningTick();
+    // The prayer the next warning is for, while one is planned.
+    const std::optional<PrayerEvent>& warningTarget() const { return warningTarget_; }
 
     // Whether the bar is kept above all windows; decides whether bringing it to front raises it.
     bool alwaysOnTop() const { return alwaysOnTop_; }
@@ -209,6 +244,10 @@ class PrayerSchedule {
     // would; if none has, the schedule restarts towards the first one still ahead (Missed).
     // Prayers whose minutes began earlier stay silent; none is announced twice.
     PrayerTick CatchUp(ClockTime now);
+    // Sets warningTarget_ and warningMinute_ to the first prayer after lastWarned_ (not Shrook)
+    // whose warning minute lies ahead of `now`, or with `begun` has begun less than a minute ago.
+    void PlanWarning(ClockTime now, bool begun);
+    std::optional<std::int64_t> WarningDelayMs(ClockTime now) const;
 
     CConfigFile& config_;
     const Clock& clock_;
@@ -227,6 +266,11 @@ class PrayerSchedule {
     ClockTime lastWall_ = 0;
     std::int64_t lastMonotonicMs_ = 0;
     long lastZoneOffset_ = 0;
+
+    NotificationChoices notifications_;
+    std::optional<PrayerEvent> warningTarget_;
+    ClockTime warningMinute_ = 0;
+    std::optional<PrayerEvent> lastWarned_;
 };
 
 }  // namespace salvenor

@@ -482,6 +482,58 @@ inline constexpr const char* StaysEnglish[] = {
     AppTitle,        WebsiteAddress,   SupportMailAddress, FindCloseSymbol,        WaveFilesPattern,
     AllFilesPattern, AboutProductName, InvalidCountryName, LocationPlaceSeparator, EnglishLanguage};
 
+// Desktop notifications (the freedesktop notification service, or the tray icon's balloon).
+// %1 is the prayer's name; %2 its clock time in the bodies, the minutes before it in the
+// warning's summary.
+inline constexpr const char* PrayerNoticeSummary = QT_TRANSLATE_NOOP("salvenor", "Time for %1");
+inline constexpr const char* PrayerNoticeBody = QT_TRANSLATE_NOOP("salvenor", "%1 at %2");
+inline constexpr const char* PrayerWarningSummary =
+    QT_TRANSLATE_NOOP("salvenor", "%1 in %2 minutes");
+inline constexpr const char* PrayerWarningBody = QT_TRANSLATE_NOOP("salvenor", "%1 at %2");
+// The athan page's second group: the notifications.
+inline constexpr const char* NotificationsGroup =
+    QT_TRANSLATE_NOOP("salvenor", "Desktop notifications");
+inline constexpr const char* NotifyAtPrayerCheck =
+    QT_TRANSLATE_NOOP("salvenor", "Notify me at each prayer time");
+inline constexpr const char* WarnBeforeCheck =
+    QT_TRANSLATE_NOOP("salvenor", "Warn me before each prayer");
+inline constexpr const char* WarnMinutesSuffix = QT_TRANSLATE_NOOP("salvenor", " minutes before");
+inline constexpr const char* WarnMinutesName =
+    QT_TRANSLATE_NOOP("salvenor", "Minutes of the warning before each prayer");
+
+// The month calendar window's export of the shown month to an iCalendar file.
+inline constexpr const char* ExportPrayerTimesItem =
+    QT_TRANSLATE_NOOP("salvenor", "&Export Prayer Times...");
+// %1 is the file's path.
+inline constexpr const char* ExportPrayerTimesFailed =
+    QT_TRANSLATE_NOOP("salvenor", "Salvenor could not write the prayer times to:\n%1");
+inline constexpr const char* CalendarFilesFilter =
+    QT_TRANSLATE_NOOP("salvenor", "iCalendar Files (*.ics)");
+// An exported event's description and its alarm's text (printf: the prayer's name, then its
+// clock time, or the minutes before it).
+inline constexpr const char* IcsEventDescription = QT_TRANSLATE_NOOP("salvenor", "%s at %s");
+inline constexpr const char* IcsAlarmDescription =
+    QT_TRANSLATE_NOOP("salvenor", "%s in %d minutes");
+
+// The Qibla: the bearing in whole degrees and the compass word.
+inline constexpr const char* QiblaBearingText = QT_TRANSLATE_NOOP("salvenor", "%ld degrees, %s");
+inline constexpr const char* CompassN = QT_TRANSLATE_NOOP("salvenor", "north");
+inline constexpr const char* CompassNNE = QT_TRANSLATE_NOOP("salvenor", "north-north-east");
+inline constexpr const char* CompassNE = QT_TRANSLATE_NOOP("salvenor", "north-east");
+inline constexpr const char* CompassENE = QT_TRANSLATE_NOOP("salvenor", "east-north-east");
+inline constexpr const char* CompassE = QT_TRANSLATE_NOOP("salvenor", "east");
+inline constexpr const char* CompassESE = QT_TRANSLATE_NOOP("salvenor", "east-south-east");
+inline constexpr const char* CompassSE = QT_TRANSLATE_NOOP("salvenor", "south-east");
+inline constexpr const char* CompassSSE = QT_TRANSLATE_NOOP("salvenor", "south-south-east");
+inline constexpr const char* CompassS = QT_TRANSLATE_NOOP("salvenor", "south");
+inline constexpr const char* CompassSSW = QT_TRANSLATE_NOOP("salvenor", "south-south-west");
+inline constexpr const char* CompassSW = QT_TRANSLATE_NOOP("salvenor", "south-west");
+inline constexpr const char* CompassWSW = QT_TRANSLATE_NOOP("salvenor", "west-south-west");
+inline constexpr const char* CompassW = QT_TRANSLATE_NOOP("salvenor", "west");
+inline constexpr const char* CompassWNW = QT_TRANSLATE_NOOP("salvenor", "west-north-west");
+inline constexpr const char* CompassNW = QT_TRANSLATE_NOOP("salvenor", "north-west");
+inline constexpr const char* CompassNNW = QT_TRANSLATE_NOOP("salvenor", "north-north-west");
+
 // --- The Calculation page of the Setup sheet -----------------------------------------------------
 inline constexpr const char* CalculationTitle = QT_TRANSLATE_NOOP("salvenor", "Calculation");
 // What the today page and the Calculation page call the custom convention.

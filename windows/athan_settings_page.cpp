@@ -3,9 +3,12 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <cstdlib>
 #include <utility>
@@ -90,6 +93,35 @@ void CAthanSettingsPage::createControls() {
     mute_->setText(Text(texts::MuteAllSoundsCheck));
     login_ = NewCheck(texts::StartAtLoginCheck, this);
     login_->setText(Text(texts::StartAtLoginCheck));
+    createNotificationControls();
+}
+
+void CAthanSettingsPage::createNotificationControls() {
+    notificationsGroup_ = new QGroupBox(UiText(texts::NotificationsGroup), this);
+    notificationsGroup_->setAccessibleName(notificationsGroup_->title());
+    notifyAtPrayer_ = new QCheckBox(UiText(texts::NotifyAtPrayerCheck), notificationsGroup_);
+    notifyAtPrayer_->setAccessibleName(notifyAtPrayer_->text());
+    warnBefore_ = new QCheckBox(UiText(texts::WarnBeforeCheck), notificationsGroup_);
+    warnBefore_->setAccessibleName(warnBefore_->text());
+    warnMinutes_ = new QSpinBox(notificationsGroup_);
+    warnMinutes_->setRange(MinWarningMinutes, MaxWarningMinutes);
+    warnMinutes_->setValue(MinWarningMinutes);
+    warnMinutes_->setSuffix(UiText(texts::WarnMinutesSuffix));
+    warnMinutes_->setAccessibleName(UiText(texts::WarnMinutesName));
+    // The spin's own edit is what the keyboard reaches; it carries the same name.
+    for (QWidget* part : warnMinutes_->findChildren<QWidget*>()) {
+        part->setAccessibleName(warnMinutes_->accessibleName());
+    }
+    warnMinutes_->setEnabled(false);
+    connect(warnBefore_, &QCheckBox::toggled, warnMinutes_, &QWidget::setEnabled);
+
+    auto* warn = new QHBoxLayout;
+    warn->addWidget(warnBefore_);
+    warn->addWidget(warnMinutes_);
+    warn->addStretch(1);
+    auto* group = new QVBoxLayout(notificationsGroup_);
+    group->addWidget(notifyAtPrayer_);
+    group->addLayout(warn);
 }
 
 void CAthanSettingsPage::createLayout() {
@@ -118,6 +150,8 @@ void CAthanSettingsPage::createLayout() {
     layout->addWidget(mute_);
     layout->addSpacing(8);
     layout->addWidget(login_);
+    layout->addSpacing(8);
+    layout->addWidget(notificationsGroup_);
     layout->addStretch(1);
 
     // Tab goes down the page as it reads: each file's edit, play and browse, then the switches.
@@ -130,6 +164,9 @@ void CAthanSettingsPage::createLayout() {
     setTabOrder(showAlert_, barOnTop_);
     setTabOrder(barOnTop_, mute_);
     setTabOrder(mute_, login_);
+    setTabOrder(login_, notifyAtPrayer_);
+    setTabOrder(notifyAtPrayer_, warnBefore_);
+    setTabOrder(warnBefore_, warnMinutes_);
 }
 
 void CAthanSettingsPage::connectSignals() {
@@ -168,6 +205,23 @@ void CAthanSettingsPage::ShowSwitches() {
     barOnTop_->setChecked(switches_.barOnTopReminder != 0);
     mute_->setChecked(switches_.muteAllSounds != 0);
     login_->setChecked(startAtLogin_);
+    ShowNotifications();
+}
+
+void CAthanSettingsPage::setNotifications(const NotificationChoices& choices) {
+    notifications_ = choices;
+    if (created()) {
+        ShowNotifications();
+    }
+}
+
+void CAthanSettingsPage::ShowNotifications() {
+    shownNotice_ = NotifiesAtPrayer(notifications_, switches_.showAthanAlert != 0);
+    notifyAtPrayer_->setChecked(shownNotice_);
+    const int minutes = ValidWarningMinutes(notifications_.warningMinutes);
+    warnBefore_->setChecked(minutes != 0);
+    warnMinutes_->setValue(minutes != 0 ? minutes : MinWarningMinutes);
+    warnMinutes_->setEnabled(minutes != 0);
 }
 
 void CAthanSettingsPage::setStartAtLogin(bool on) {
@@ -184,6 +238,12 @@ void CAthanSettingsPage::ReadControls() {
     switches_.barOnTopReminder = barOnTop_->isChecked() ? 1 : 0;
     switches_.muteAllSounds = mute_->isChecked() ? 1 : 0;
     startAtLogin_ = login_->isChecked();
+    // A notice box left as shown keeps the choice as it was, unset included.
+    if (notifyAtPrayer_->isChecked() != shownNotice_) {
+        notifications_.atPrayer = notifyAtPrayer_->isChecked();
+        shownNotice_ = notifyAtPrayer_->isChecked();
+    }
+    notifications_.warningMinutes = warnBefore_->isChecked() ? warnMinutes_->value() : 0;
 }
 
 void CAthanSettingsPage::Browse(const SoundRow& row) {

@@ -5,12 +5,15 @@
 #include <string>
 
 #include "config/config_file.h"
+#include "platform/notification_settings.h"
 #include "platform/sound_player.h"
 #include "windows/property_sheet.h"
 #include "windows/sound_file_dialog.h"
 
 class QCheckBox;
 class QGridLayout;
+class QGroupBox;
+class QSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -47,6 +50,11 @@ class CAthanSettingsPage final : public CPropertyPage {
     // like the switches (the setting is the desktop's autostart entry, not the record).
     bool startAtLogin() const { return startAtLogin_; }
     void setStartAtLogin(bool on);
+    // The notification choices (salvenor.ini), the caller's to set before and read after like the
+    // switches. The notice box shows whether the notice is given; left as shown, an unset choice
+    // stays unset (it goes on following the athan window's switch).
+    const NotificationChoices& notifications() const { return notifications_; }
+    void setNotifications(const NotificationChoices& choices);
     // Shared by both play buttons.
     bool playing() const { return playing_; }
 
@@ -66,6 +74,10 @@ class CAthanSettingsPage final : public CPropertyPage {
     QCheckBox* barOnTopCheck() const { return barOnTop_; }
     QCheckBox* muteCheck() const { return mute_; }
     QCheckBox* startAtLoginCheck() const { return login_; }
+    QGroupBox* notificationsGroup() const { return notificationsGroup_; }
+    QCheckBox* notifyAtPrayerCheck() const { return notifyAtPrayer_; }
+    QCheckBox* warnBeforeCheck() const { return warnBefore_; }
+    QSpinBox* warnMinutesSpin() const { return warnMinutes_; }
     // Made by a play button when the system has no sound device; null until then.
     QLabel* noDeviceLabel() const { return noDevice_; }
 
@@ -85,6 +97,8 @@ class CAthanSettingsPage final : public CPropertyPage {
     void connectSignals();
     void ShowFields();
     void ShowSwitches();
+    void ShowNotifications();
+    void createNotificationControls();
     void ReadControls();
     void Browse(const SoundRow& row);
     void Play(const std::string& path);
@@ -99,6 +113,8 @@ class CAthanSettingsPage final : public CPropertyPage {
     AthanSwitches switches_;
     bool startAtLogin_ = false;
     bool playing_ = false;
+    NotificationChoices notifications_;
+    bool shownNotice_ = false;  // what the notice box was set to
 
     QGridLayout* files_ = nullptr;
     QLabel* noDevice_ = nullptr;
@@ -112,6 +128,10 @@ class CAthanSettingsPage final : public CPropertyPage {
     QCheckBox* barOnTop_ = nullptr;
     QCheckBox* mute_ = nullptr;
     QCheckBox* login_ = nullptr;
+    QGroupBox* notificationsGroup_ = nullptr;
+    QCheckBox* notifyAtPrayer_ = nullptr;
+    QCheckBox* warnBefore_ = nullptr;
+    QSpinBox* warnMinutes_ = nullptr;
 };
 
 // The text with the blank nearest its middle turned into a line break (unchanged without one).

@@ -29,9 +29,11 @@
 
 #include "base/atomic_file.h"
 #include "base/file_reading.h"
+#include "config/config_file.h"
 #include "core/hijri.h"
 #include "core/local_time.h"
 #include "core/texts.h"
+#include "pages/ics_export.h"
 #include "pages/month_page.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
@@ -161,6 +163,9 @@ void CMonthCalendarDlg::createActions() {
     findAction_ = new QAction(Text(texts::FindItem), this);
     connect(findAction_, &QAction::triggered, findBar_, &FindBar::open);
     fontAction_ = action(texts::FontItem, &CMonthCalendarDlg::chooseFont);
+    exportAction_ = new QAction(UiText(texts::ExportPrayerTimesItem), this);
+    exportAction_->setEnabled(false);
+    connect(exportAction_, &QAction::triggered, this, &CMonthCalendarDlg::exportPrayerTimes);
 }
 
 void CMonthCalendarDlg::createMenus() {
@@ -173,6 +178,8 @@ void CMonthCalendarDlg::createMenus() {
     file->addAction(printPreviewAction_);
     file->addSeparator();
     file->addAction(closeAction_);
+    file->addSeparator();
+    file->addAction(exportAction_);
     QMenu* edit = menuBar_->addMenu(Text(texts::EditMenu));
     edit->addAction(copyAction_);
     edit->addAction(selectAllAction_);
@@ -417,6 +424,42 @@ void CMonthCalendarDlg::saveAs() {
     }
 }
 
+void CMonthCalendarDlg::setExportSettings(const CConfigFile* config) {
+    exportSettings_ = config;
+    exportAction_->setEnabled(config != nullptr);
+}
+
+// The shown month's prayer times as an iCalendar file, at the moments the bar announces them.
+void CMonthCalendarDlg::exportPrayerTimes() {
+    if (exportSettings_ == nullptr) {
+        return;
+    }
+    const QString suggested = QDir::home().filePath(
+        QStringLiteral("%1 %2.ics")
+            .arg(Text(MonthNames(shown_.kind)[static_cast<std::size_t>(shown_.month - 1)]))
+            .arg(shown_.year));
+    QString target = dialogs_.saveFileName(this, suggested);
+    if (target.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(target).suffix().isEmpty()) {
+        target += QStringLiteral(".ics");
+    }
+    const CConfigFile& config = *exportSettings_;
+    const GregorianSpan span = GregorianDaysOf(shown_);
+    const std::vector<IcsEvent> events = PrayerEventsOfDays(
+        span.first, span.days, config.prayerSettings(), DaylightSavingRule::LocalClock, false);
+    const IcsPlace place{config.cityName + ", " + config.countryName, config.latitude,
+                         config.longitude};
+    if (!ReplaceFileAtomically(QFile::encodeName(target).toStdString(),
+                               IcsCalendar(events, place, {}, clock_.now()))) {
+        boxes_.show(UiText(texts::ExportPrayerTimesFailed)
+                        .arg(QDir::toNativeSeparators(target))
+                        .toStdString(),
+                    MessageIcon::Error);
+    }
+}
+
 QPrinter& CMonthCalendarDlg::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -455,13 +498,15 @@ void CMonthCalendarDlg::chooseFont() {
 }
 
 void OpenMonthCalendar(QWidget* parent, MessageBoxes& boxes, const Clock& clock,
-                       const std::string& installationFolder, int hijriAdjustDays) {
+                       const std::string& installationFolder, int hijriAdjustDays,
+                       const CConfigFile* config) {
     const CalendarFields today = BreakLocal(clock.now());
     QtPageDialogs dialogs;
     CMonthCalendarDlg window(
         parent, boxes, clock, dialogs, installationFolder,
         CurrentMonth(CalendarKind::Hijri, today.day, today.month, today.year, hijriAdjustDays),
         hijriAdjustDays);
+    window.setExportSettings(config);
     window.exec();
 }
 

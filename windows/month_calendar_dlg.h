@@ -22,6 +22,7 @@ class QTextBrowser;
 namespace salvenor {
 
 class ArrowSpin;
+class CConfigFile;
 class Clock;
 class FindBar;
 class MessageBoxes;
@@ -61,6 +62,11 @@ class CMonthCalendarDlg : public QDialog {
     QAction* selectAllAction() const { return selectAllAction_; }
     QAction* findAction() const { return findAction_; }
     QAction* fontAction() const { return fontAction_; }
+    QAction* exportAction() const { return exportAction_; }
+
+    // The settings whose place, zone and convention "Export Prayer Times..." writes the shown
+    // month's times for; without them the item is disabled.
+    void setExportSettings(const CConfigFile* config);
 
     // Draws the shown page on `printer`: what printing and the preview put on paper.
     void paintPage(QPrinter* printer) const;
@@ -100,6 +106,7 @@ class CMonthCalendarDlg : public QDialog {
     void printPreview();
     void copy();
     void chooseFont();
+    void exportPrayerTimes();
     QPrinter& printer();
 
     MessageBoxes& boxes_;
@@ -134,12 +141,15 @@ class CMonthCalendarDlg : public QDialog {
     QAction* selectAllAction_ = nullptr;
     QAction* findAction_ = nullptr;
     QAction* fontAction_ = nullptr;
+    QAction* exportAction_ = nullptr;
+    const CConfigFile* exportSettings_ = nullptr;
 };
 
 // Opens the window modally on the current Hijri month (today's local date converted, with the
 // user's Hijri day adjustment, which every page of the window follows) and destroys it when it
-// closes.
+// closes. `config` gives the times that "Export Prayer Times..." writes.
 void OpenMonthCalendar(QWidget* parent, MessageBoxes& boxes, const Clock& clock,
-                       const std::string& installationFolder, int hijriAdjustDays = 0);
+                       const std::string& installationFolder, int hijriAdjustDays = 0,
+                       const CConfigFile* config = nullptr);
 
 }  // namespace salvenor

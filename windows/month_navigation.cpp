@@ -1,6 +1,8 @@
 // Where the calendar window's steps lead.
 #include "windows/month_navigation.h"
 
+#include "core/local_time.h"
+
 #include "core/hijri.h"
 
 namespace salvenor {
@@ -50,6 +52,21 @@ ShownMonth CurrentMonth(CalendarKind kind, int day, int month, int year, int hij
     }
     const HijriDate today = GregorianToHijriShifted(day, month, year, hijriAdjustDays);
     return {kind, today.year, today.month};
+}
+
+GregorianSpan GregorianDaysOf(const ShownMonth& shown) {
+    const auto first = [&shown](int year, int month) {
+        return shown.kind == CalendarKind::Hijri ? HijriToGregorian({1, month, year})
+                                                 : GregorianDate{1, month, year};
+    };
+    const int nextYear = shown.month == 12 ? shown.year + 1 : shown.year;
+    const int nextMonth = shown.month == 12 ? 1 : shown.month + 1;
+    const GregorianDate start = first(shown.year, shown.month);
+    const GregorianDate end = first(nextYear, nextMonth);
+    // Whole days between the two noons (a day of 23 or 25 hours rounds to one).
+    const std::int64_t seconds = MakeLocal(end.year, end.month, end.day, 12, 0, 0) -
+                                 MakeLocal(start.year, start.month, start.day, 12, 0, 0);
+    return {start, static_cast<int>((seconds + 43200) / 86400)};
 }
 
 }  // namespace salvenor

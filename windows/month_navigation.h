@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "core/hijri.h"
 #include "pages/month_page.h"
 
 namespace salvenor {
@@ -28,6 +29,14 @@ std::optional<ShownMonth> AfterMonthStep(const ShownMonth& shown, int step);
 // (from the year 1 downward it stays 1) and the first month of that year is shown. Empty when
 // that leaves the calendar.
 std::optional<ShownMonth> AfterYearStep(const ShownMonth& shown, int step);
+
+// The Gregorian days a shown month covers: its first day and how many there are (a Hijri month
+// has 29 or 30 of them by the arithmetic conversion).
+struct GregorianSpan {
+    GregorianDate first;
+    int days = 0;
+};
+GregorianSpan GregorianDaysOf(const ShownMonth& shown);
 
 // The month of `kind` that holds the local Gregorian date day/month/year (the Hijri one by the
 // arithmetic conversion, shifted by the user's Hijri day adjustment).

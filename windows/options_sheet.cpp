@@ -11,6 +11,7 @@
 #include "core/texts.h"
 #include "platform/autostart.h"
 #include "platform/qt/ui_text.h"
+#include "platform/settings_file.h"
 #include "windows/athan_settings_page.h"
 #include "windows/date_adj_page.h"
 #include "windows/language_group.h"
@@ -52,6 +53,8 @@ COptionsSheet::COptionsSheet(CConfigFile& config, MessageBoxes& boxes, SoundPlay
     connect(putBarInCorner_, &QPushButton::clicked, this, &COptionsSheet::barCornerRequested);
     athan_->setSwitches({config.showAthanAlert, config.barOnTopReminder, config.muteAllSounds});
     athan_->setStartAtLogin(AutostartEnabled());
+    athan_->setNotifications(
+        ReadNotificationChoices(SettingsFile(installationFolder + "/" + SettingsFileName)));
     dateAdj_->setDay(HijriDayOfMonth(clock.now(), config.calculationOptions.hijriAdjustDays));
     // The language sits in a small group at the bottom of the first page, under the bar's.
     athan_->layout()->addWidget(language_);
@@ -76,6 +79,8 @@ OptionsSheetResult RunOptionsSheet(QWidget* parent, CConfigFile& config, Message
         result.showAthanAlert = switches.showAthanAlert;
         result.barOnTopReminder = switches.barOnTopReminder;
         result.muteAllSounds = switches.muteAllSounds;
+        result.notifications = sheet.athanPage()->notifications();
+        result.settingsPath = installationFolder + "/" + SettingsFileName;
         // The login start is the desktop's own file, written here rather than in the record.
         SaveLanguageChoiceIn(installationFolder, sheet.languageGroup()->choice());
         const bool login = sheet.athanPage()->startAtLogin();
@@ -97,6 +102,12 @@ void ApplyOptionsResult(CConfigFile& config, const OptionsSheetResult& result) {
     config.barOnTopReminder = Flag(result.barOnTopReminder);
     config.muteAllSounds = Flag(result.muteAllSounds);
     config.SaveSettings();
+    // Only a change is written: with the choices as they were, no salvenor.ini is made.
+    SettingsFile settings(result.settingsPath);
+    if (!result.settingsPath.empty() && ReadNotificationChoices(settings) != result.notifications) {
+        WriteNotificationChoices(settings, result.notifications);
+        settings.Save();
+    }
 }
 
 }  // namespace salvenor

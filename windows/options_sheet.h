@@ -9,6 +9,7 @@
 #include "config/config_file.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
+#include "platform/notification_settings.h"
 #include "platform/sound_player.h"
 #include "windows/property_sheet.h"
 #include "windows/sound_file_dialog.h"
@@ -54,6 +55,10 @@ struct OptionsSheetResult {
     int showAthanAlert = 0;
     int barOnTopReminder = 0;
     int muteAllSounds = 0;
+    // The notification choices, and the settings file they are kept in (salvenor.ini in the
+    // installation folder).
+    NotificationChoices notifications;
+    std::string settingsPath;
 };
 
 // Runs the sheet modally. The athan page stores its two paths in the record when OK runs it;
@@ -69,7 +74,8 @@ OptionsSheetResult RunOptionsSheet(QWidget* parent, CConfigFile& config, Message
 // At OK a changed language choice is saved in salvenor.ini at once (the record is not involved);
 // it is used from the next start.
 // After OK: the record takes the three switches (each on when non-zero) and the file is saved,
-// the sheet's one save (the paths and the switches together). After Cancel nothing changes.
+// the sheet's one save (the paths and the switches together); the notification choices go to
+// salvenor.ini when they changed. After Cancel nothing changes.
 // The schedule reads the switches at the next prayer.
 void ApplyOptionsResult(CConfigFile& config, const OptionsSheetResult& result);
 

@@ -13,10 +13,13 @@
 namespace salvenor {
 
 QString QtPageDialogs::saveFileName(QWidget* parent, const QString& suggested) {
-    QFileDialog dialog(parent, UiText(texts::SavePageTitle), suggested,
-                       UiText(texts::SavePageFilter));
+    // The suggested name's kind decides the filter: a calendar file, or a page.
+    const bool calendar = suggested.endsWith(QStringLiteral(".ics"), Qt::CaseInsensitive);
+    QFileDialog dialog(
+        parent, UiText(texts::SavePageTitle), suggested,
+        calendar ? UiText(texts::CalendarFilesFilter) : UiText(texts::SavePageFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("html"));
+    dialog.setDefaultSuffix(calendar ? QStringLiteral("ics") : QStringLiteral("html"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

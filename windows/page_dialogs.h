@@ -15,7 +15,8 @@ namespace salvenor {
 class PageDialogs {
   public:
     virtual ~PageDialogs() = default;
-    // The file to save to, or an empty text when the user cancels.
+    // The file to save to, or an empty text when the user cancels. A suggested name ending in
+    // ".ics" asks for a calendar file, any other for a page.
     virtual QString saveFileName(QWidget* parent, const QString& suggested) = 0;
     // Lets the user set up `printer`; false when the user cancels.
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;

@@ -52,7 +52,8 @@ class AppTest : public ::testing::Test {
     std::optional<int> Start(bool tray) { return StartIn(tray, folder.path()); }
     std::optional<int> StartIn(bool tray, const std::optional<std::string>& workingDirectory) {
         app = std::make_unique<CPrayerApp>(AppServices{
-            clock, folder.boxes, sound, tray, [this](int status) { ended.push_back(status); }});
+            clock, folder.boxes, sound, tray, [this](int status) { ended.push_back(status); },
+            [this] { return trayAppears; }, &notifier});
         QObject::connect(app.get(), &CPrayerApp::quitRequested,
                          [this](int status) { quits.push_back(status); });
         return app->Start(workingDirectory);
@@ -72,6 +73,8 @@ class AppTest : public ::testing::Test {
     ScopedTimeZone tz{"Africa/Cairo"};
     SettingsFolder folder;
     RecordingSoundPlayer sound;
+    RecordingNotifier notifier;
+    bool trayAppears = false;  // what the look for a late tray finds
     FakeClock clock{MakeLocal(2024, 1, 15, 10, 0, 0)};
     std::vector<int> ended;  // the immediate ends asked for
     std::vector<int> quits;  // the orderly ends asked for

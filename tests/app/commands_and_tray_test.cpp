@@ -294,22 +294,68 @@ TEST_F(NoTrayTest, HidingIsRefusedWithAMessage) {
     EXPECT_FALSE(folder.boxes.entries[0].question);
 }
 
-TEST_F(NoTrayTest, SaysOnceHowToReachTheTrayItems) {
+// The notice waits for the first minutes of looking for a late tray, then comes once.
+TEST_F(NoTrayTest, SaysOnceHowToReachTheTrayItemsAfterTheFirstMinutes) {
     WriteConfig();
     const std::vector<unsigned char> before = testing::ReadBytes(ConfigPath());
     ASSERT_EQ(Start(false), std::nullopt);
-    EXPECT_TRUE(folder.boxes.entries.empty());  // after the bar is up
     QCoreApplication::processEvents();
+    EXPECT_TRUE(folder.boxes.entries.empty());
+    EXPECT_TRUE(app->trayWatchTimer().isActive());
+    EXPECT_EQ(app->trayWatchTimer().interval(), TrayWatchFastMs);
+    for (int seconds = 5; seconds < TrayWatchFastSeconds; seconds += 5) {
+        clock.advance(5);
+        app->OnTrayWatch();
+    }
+    EXPECT_TRUE(folder.boxes.entries.empty());  // a panel may still be on its way
+    clock.advance(5);
+    app->OnTrayWatch();
     EXPECT_THAT(folder.boxes.texts(), ElementsAre(texts::NoTrayNotice));
+    EXPECT_EQ(app->trayWatchTimer().interval(), TrayWatchSlowMs);  // looking on, rarely
+    app->OnTrayWatch();
+    EXPECT_EQ(folder.boxes.entries.size(), 1u);
     const QString ini = QString::fromStdString(folder.path() + "/salvenor.ini");
     EXPECT_TRUE(QSettings(ini, QSettings::IniFormat).value("notices/noTrayExplained").toBool());
 
     app.reset();
     ASSERT_EQ(Start(false), std::nullopt);
-    QCoreApplication::processEvents();
+    clock.advance(TrayWatchFastSeconds);
+    app->OnTrayWatch();
     EXPECT_EQ(folder.boxes.entries.size(), 1u);
     // zav.cfg keeps its record only.
     EXPECT_EQ(testing::ReadBytes(ConfigPath()), before);
+}
+
+// A panel that comes up after the program: the tray icon appears, the three items go back to
+// its menu (the bar's window menu keeps only its own), hiding the bar is allowed, and no notice
+// is given.
+TEST_F(NoTrayTest, ALateTrayIsPickedUp) {
+    Running(false);
+    clock.advance(30);
+    app->OnTrayWatch();
+    EXPECT_EQ(app->trayIcon(), nullptr);
+    trayAppears = true;
+    clock.advance(5);
+    app->OnTrayWatch();
+    ASSERT_NE(app->trayIcon(), nullptr);
+    EXPECT_TRUE(app->trayAvailable());
+    EXPECT_FALSE(app->trayWatchTimer().isActive());
+    EXPECT_EQ(testing::MenuRows(*app->trayIcon()->contextMenu()).size(), TrayMenuEntries().size());
+    EXPECT_EQ(WindowMenuEntries(app->trayAvailable()).size(), 1u);
+    app->action(Command::ShowPrayerBar)->trigger();
+    EXPECT_FALSE(Bar().isVisible());
+    clock.advance(TrayWatchFastSeconds);
+    app->OnTrayWatch();
+    EXPECT_TRUE(folder.boxes.entries.empty());
+}
+
+// The notification choices of salvenor.ini reach the bar at start: a warning before the next
+// prayer is armed.
+TEST_F(TrayTest, NotificationChoicesOfTheSettingsFileReachTheBar) {
+    testing::WriteText(folder.path() + "/salvenor.ini", "[notifications]\nwarningMinutes=10\n");
+    Running(true);
+    EXPECT_EQ(Bar().schedule().notifications().warningMinutes, 10);
+    EXPECT_TRUE(Bar().warningTimer().isActive());
 }
 
 TEST_F(TrayTest, NoNoticeWhereThereIsATray) {

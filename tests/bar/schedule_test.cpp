@@ -9,6 +9,7 @@
 #include <array>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <optional>
@@ -171,8 +172,16 @@ class BarSimulation {
         ScheduleRestart restart;
     };
 
-    BarSimulation(CConfigFile& config, ClockTime start)
+    struct Notice {
+        ClockTime at;
+        PrayerNotice notice;
+        bool operator==(const Notice&) const = default;
+    };
+
+    BarSimulation(CConfigFile& config, ClockTime start, const NotificationChoices& choices = {})
         : startMs_(start * 1000), clock_(start), schedule(config, clock_) {
+        schedule.setNotifications(choices);
+        ArmWarning(schedule.RestartWarning());
         Apply(schedule.RestartSchedule());
         schedule.OnClockCheck(0);
         clockCheckDue_ = ClockCheckPeriodMs;
@@ -183,7 +192,8 @@ class BarSimulation {
     // The wall-clock moment of the next look at the prayers: the clock check or the next-prayer
     // timer, whichever fires first.
     ClockTime NextLook() const {
-        const std::int64_t due = std::min(clockCheckDue_, nextPrayerDue_.value_or(clockCheckDue_));
+        const std::int64_t due = std::min({clockCheckDue_, nextPrayerDue_.value_or(clockCheckDue_),
+                                           warningDue_.value_or(clockCheckDue_)});
         return (startMs_ + shiftMs_ + due) / 1000;
     }
 
@@ -203,6 +213,9 @@ class BarSimulation {
             if (nextPrayerDue_) {
                 due = std::min(due, *nextPrayerDue_);
             }
+            if (warningDue_) {
+                due = std::min(due, *warningDue_);
+            }
             if (startMs_ + shiftMs_ + due > until * 1000) {
                 monoMs_ = until * 1000 - startMs_ - shiftMs_;
                 Sync();
@@ -210,13 +223,17 @@ class BarSimulation {
             }
             monoMs_ = due;
             Sync();
-            if (nextPrayerDue_ && *nextPrayerDue_ == due) {
+            if (warningDue_ && *warningDue_ == due) {
+                FireWarning();
+            } else if (nextPrayerDue_ && *nextPrayerDue_ == due) {
                 FireNextPrayer();
             } else if (progressDue_ && *progressDue_ == due) {
                 FireProgress();
             } else {
                 clockCheckDue_ += ClockCheckPeriodMs;
                 if (const auto tick = schedule.OnClockCheck(monoMs_)) {
+                    // As the bar does: the warning looks again first, then the prayer's tick.
+                    FireWarning();
                     HandleTick(*tick);
                 }
             }
@@ -227,6 +244,8 @@ class BarSimulation {
     std::vector<Front> fronts;
     std::vector<Title> titles;
     std::vector<Restart> restarts;
+    std::vector<Notice> warnings;  // the warnings before the prayers
+    std::vector<Notice> notices;   // the notices at the prayers
     int missed = 0;
     int early = 0;
 
@@ -256,6 +275,21 @@ class BarSimulation {
         }
     }
 
+    void ArmWarning(const std::optional<std::int64_t>& delayMs) {
+        warningDue_.reset();
+        if (delayMs) {
+            warningDue_ = monoMs_ + *delayMs;
+        }
+    }
+
+    void FireWarning() {
+        const WarningTick tick = schedule.OnWarningTick();
+        if (tick.warning) {
+            warnings.push_back({now(), *tick.warning});
+        }
+        ArmWarning(tick.delayMs);
+    }
+
     void FireNextPrayer() {
         nextPrayerDue_.reset();
         HandleTick(schedule.OnNextPrayerTick());
@@ -274,6 +308,9 @@ class BarSimulation {
         if (tick.athan) {
             athans.push_back({now(), *tick.athan, schedule.title()});
         }
+        if (tick.notice) {
+            notices.push_back({now(), *tick.notice});
+        }
         if (tick.front) {
             fronts.push_back({now(), *tick.front});
         }
@@ -290,6 +327,7 @@ class BarSimulation {
   private:
     std::optional<std::int64_t> progressDue_;
     std::optional<std::int64_t> nextPrayerDue_;
+    std::optional<std::int64_t> warningDue_;
     std::int64_t clockCheckDue_ = 0;
     std::int64_t progressPeriodMs_ = 0;
 };
@@ -1262,6 +1300,186 @@ TEST(WakeUp, TitleAndAthanShareTheMinuteOfTimesBeforeMidnight) {
             }
         }
         EXPECT_GT(outside, 10) << "way " << way;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Notices at the prayers and warnings before them.
+
+// The warnings a run from `from` to `to` must give: each prayer but Shrook, `lead` minutes before
+// its minute, worked out in UTC from the standard-time times.
+std::vector<BarSimulation::Notice> ExpectedWarnings(const CConfigFile& config, ClockTime from,
+                                                    ClockTime to, int lead) {
+    std::vector<BarSimulation::Notice> out;
+    const int offset = config.prayerSettings().gmtOffsetMinutes;
+    for (ClockTime noon = from - 86400; noon < to + 86400; noon += 86400) {
+        const CalendarFields f = BreakLocal(noon);
+        const DayTimes day = TimesOfLocalDay(config, MakeLocal(f.year, f.month, f.day, 12, 0, 0));
+        for (int i = Fajr; i <= Isha; ++i) {
+            const ClockTime at = MinuteMoment(day, i, offset) - lead * 60;
+            if (i != Shrook && at > from && at <= to) {
+                out.push_back({at, {i, 0.0, lead}});
+            }
+        }
+    }
+    return out;
+}
+
+// The warnings with their times left out: the prayer's time is checked by the minute it comes.
+std::vector<BarSimulation::Notice> WithoutTimes(std::vector<BarSimulation::Notice> notices) {
+    for (auto& n : notices) {
+        n.notice.prayerTime = 0.0;
+    }
+    return notices;
+}
+
+TEST(PrayerWarning, ComesOnceAtItsMinuteBeforeEachPrayerAcrossTheClocksChanges) {
+    struct Case {
+        Place place;
+        int year, month, day;  // the day of the change of the clocks (or an ordinary one)
+        int lead;
+    };
+    const Place newYork{"America/New_York", 40.7128, -74.006, -5, Isna, false};
+    const Place sydney{"Australia/Sydney", -33.8688, 151.2093, 10, WorldIslamicLeague, false};
+    const Case cases[] = {
+        {London, 2026, 3, 29, 10},  {London, 2026, 10, 25, 15}, {newYork, 2026, 3, 8, 5},
+        {newYork, 2026, 11, 1, 60}, {sydney, 2026, 4, 5, 20},   {Cairo, 2024, 1, 15, 30},
+        {Kolkata, 2024, 6, 1, 45},
+    };
+    testing::RecordingMessageBoxes boxes;
+    for (const Case& c : cases) {
+        const ScopedTz tz(c.place.zone);
+        const ClockTime from = MakeLocal(c.year, c.month, c.day - 1, 12, 0, 0);
+        const ClockTime to = MakeLocal(c.year, c.month, c.day + 1, 12, 0, 0);
+        CConfigFile config(boxes);
+        Configure(config, c.place, from);
+        config.topReminderShown = 1;
+        SCOPED_TRACE(StrPrintf("%s %04d-%02d-%02d, %d minutes before", c.place.zone, c.year,
+                               c.month, c.day, c.lead));
+        BarSimulation sim(config, from, {std::nullopt, c.lead});
+        sim.RunUntil(to);
+        EXPECT_EQ(WithoutTimes(sim.warnings), ExpectedWarnings(config, from, to, c.lead));
+    }
+}
+
+// The warning before Asr in Cairo (15 January 2024, 10 minutes before) with the clock set while
+// it is awaited: a warning minute that passes unseen stays silent, one found within its minute is
+// given at that first look, and none is given twice.
+TEST(PrayerWarning, ClockJumpsAndSuspendNeverGiveItTwiceNorLate) {
+    struct Case {
+        const char* what;
+        std::int64_t jumpAt;  // seconds from the warning minute, when the clock is set
+        std::int64_t jumpBy;
+        bool warned;  // Asr's warning is given: on time, or at the first look after the jump
+                      // when that look comes within its minute
+    };
+    const Case cases[] = {
+        {"set forward past its minute", -120, 300, false},
+        {"woken an hour later", -60, 3600, false},
+        {"woken 5 s into its minute", -60, 65, true},
+        {"woken 40 s into its minute, first look 70 s in", -60, 100, false},
+        {"set back after it was given", 120, -900, true},
+        {"set back a day after it was given", 120, -86400, true},
+        {"set forward before its minute", -1800, 600, true},
+    };
+    const ScopedTz tz(Cairo.zone);
+    testing::RecordingMessageBoxes boxes;
+    const ClockTime noon = MakeLocal(2024, 1, 15, 12, 0, 0);
+    CConfigFile probe(boxes);
+    Configure(probe, Cairo, noon);
+    const ClockTime asrWarning =
+        MinuteMoment(TimesOfLocalDay(probe, noon), Asr, Cairo.gmtOffsetHours * 60) - 600;
+    for (const Case& c : cases) {
+        CConfigFile config(boxes);
+        Configure(config, Cairo, noon);
+        config.topReminderShown = 1;
+        BarSimulation sim(config, asrWarning - 7200, {std::nullopt, 10});
+        sim.RunUntil(asrWarning + c.jumpAt);
+        sim.JumpWallClock(c.jumpBy);
+        const ClockTime look = sim.NextLook();
+        SCOPED_TRACE(std::string(c.what) + ", first look " + Describe(look));
+        sim.RunUntil(asrWarning + 4 * 3600);
+        std::vector<ClockTime> asr;
+        for (const auto& w : sim.warnings) {
+            if (w.notice.prayerIndex == Asr) {
+                asr.push_back(w.at);
+            }
+        }
+        const bool lateLook = c.jumpAt < 0 && c.jumpAt + c.jumpBy >= 0;
+        if (lateLook) {
+            // The rule the case's expectation is written for.
+            EXPECT_EQ(c.warned, look < asrWarning + 60);
+        }
+        const std::vector<ClockTime> expected =
+            c.warned ? std::vector<ClockTime>{lateLook ? look : asrWarning}
+                     : std::vector<ClockTime>{};
+        EXPECT_EQ(asr, expected);
+        // Maghrib's warning comes on time after every jump.
+        EXPECT_EQ(std::count_if(sim.warnings.begin(), sim.warnings.end(),
+                                [](const auto& w) { return w.notice.prayerIndex == Maghrib; }),
+                  1);
+    }
+}
+
+TEST(PrayerNotice, FollowsTheAthanWindowUnlessChosenAndNeverWarnsByDefault) {
+    struct Case {
+        std::optional<bool> atPrayer;
+        bool athanWindow;
+        bool noticed;
+    };
+    const ScopedTz tz(Cairo.zone);
+    testing::RecordingMessageBoxes boxes;
+    const ClockTime from = MakeLocal(2024, 1, 15, 0, 0, 0);
+    for (const Case& c : {Case{std::nullopt, true, false}, Case{std::nullopt, false, true},
+                          Case{true, true, true}, Case{false, false, false}}) {
+        SCOPED_TRACE(StrPrintf("choice %d, athan window %d", c.atPrayer ? int{*c.atPrayer} : -1,
+                               int{c.athanWindow}));
+        CConfigFile config(boxes);
+        Configure(config, Cairo, from);
+        config.topReminderShown = 1;
+        config.showAthanAlert = c.athanWindow ? 1 : 0;
+        BarSimulation sim(config, from, {c.atPrayer, 0});
+        sim.RunUntil(from + 86400);
+        EXPECT_TRUE(sim.warnings.empty());
+        std::vector<int> noticed;
+        for (const auto& n : sim.notices) {
+            noticed.push_back(n.notice.prayerIndex);
+            EXPECT_EQ(n.notice.minutesBefore, 0);
+        }
+        const std::vector<int> expected =
+            c.noticed ? std::vector<int>{Fajr, Thuhr, Asr, Maghrib, Isha} : std::vector<int>{};
+        EXPECT_EQ(noticed, expected);
+        EXPECT_EQ(sim.athans.size(), c.athanWindow ? 5U : 0U);
+    }
+}
+
+TEST(NotificationChoices, ReadFromTheSettingsWithTheirDefaults) {
+    struct Case {
+        const char* text;
+        NotificationChoices read;
+    };
+    for (const Case& c : {
+             Case{"", {std::nullopt, 0}},
+             Case{"[notifications]\natPrayer=true\nwarningMinutes=15\n", {true, 15}},
+             Case{"[notifications]\natPrayer=false\nwarningMinutes=60\n", {false, 60}},
+             Case{"[notifications]\natPrayer=maybe\nwarningMinutes=4\n", {std::nullopt, 0}},
+             Case{"[notifications]\nwarningMinutes=61\n", {std::nullopt, 0}},
+             Case{"[notifications]\nwarningMinutes=5\n", {std::nullopt, 5}},
+         }) {
+        SCOPED_TRACE(c.text);
+        const std::string path = ::testing::TempDir() + "/notification_choices.ini";
+        {
+            std::FILE* f = std::fopen(path.c_str(), "w");
+            ASSERT_NE(f, nullptr);
+            std::fputs(c.text, f);
+            std::fclose(f);
+        }
+        SettingsFile settings(path);
+        EXPECT_EQ(ReadNotificationChoices(settings), c.read);
+        // What is written reads back the same.
+        WriteNotificationChoices(settings, c.read);
+        ASSERT_TRUE(settings.Save());
+        EXPECT_EQ(ReadNotificationChoices(SettingsFile(path)), c.read);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/message_boxes.h"
+#include "platform/notifier.h"
 #include "platform/sound_player.h"
 
 namespace salvenor::testing {
@@ -59,6 +60,15 @@ class RecordingSoundPlayer final : public SoundPlayer {
 
     std::vector<std::string> requests;
     bool outputDevice = true;  // the answer to hasOutputDevice
+};
+
+// Records every notification as "summary | body".
+class RecordingNotifier final : public Notifier {
+  public:
+    void notify(const std::string& summary, const std::string& body) override {
+        notes.push_back(summary + " | " + body);
+    }
+    std::vector<std::string> notes;
 };
 
 }  // namespace salvenor::testing

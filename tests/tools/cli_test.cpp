@@ -10,12 +10,18 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "citydb/city_writer.h"
+#include "config/config_file.h"
+#include "core/prayer_times.h"
+#include "core/str_printf.h"
 #include "core/texts.h"
+#include "platform/message_boxes.h"
+#include "tests/support/process.h"
 #include "tests/support/temp_dir.h"
 
 namespace salvenor {
@@ -415,8 +421,173 @@ TEST_F(CliTest, HelpListsEveryCommand) {
     const CliRun r = RunCli("--help", folder());
     EXPECT_EQ(r.status, 0);
     for (const char* command : {"times", "hijri", "gregorian", "config", "solar-table", "countries",
-                                "cities", "month", "today-page"}) {
+                                "cities", "month", "today-page", "ics", "qibla"}) {
         EXPECT_THAT(r.out, HasSubstr(std::string("\n  ") + command)) << command;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// ics and qibla.
+
+// A zav.cfg for London that follows the system's zone, with a long place name that needs
+// escaping and folding (commas, a semicolon, a backslash and letters of two bytes).
+const std::string LondonName =
+    "Westminster; City of London, \\ Greater London \xc3\xa9\xc3\xa9 "
+    "and the long name of a borough that goes on";
+void WriteLondon(const std::string& path) {
+    SilentMessageBoxes boxes;
+    CConfigFile config(boxes);
+    ApplyFirstRunDefaults(config);
+    config.configPath = path;
+    config.cityName = LondonName;
+    config.countryName = "United Kingdom";
+    config.latitude = 51.5074;
+    config.longitude = -0.1278;
+    config.calculationWay = Isna;
+    config.followWindowsZone = 1;
+    config.gmtOffsetHours = 0;
+    config.SaveSettings();
+}
+
+struct ParsedEvent {
+    std::string uid, utc, local, summary, location, trigger;
+};
+
+// The events of the files as Debian's iCalendar library reads them (tests/tools/ics_parse.py).
+std::vector<ParsedEvent> ParseIcs(const std::vector<std::string>& files, const char* zone) {
+    std::string command = "/usr/bin/python3 '" SALVENOR_SOURCE_DIR "/tests/tools/ics_parse.py' ";
+    command += zone;
+    for (const std::string& f : files) {
+        command += " '" + f + "'";
+    }
+    const testing::CommandResult r = testing::RunCommand(command);
+    EXPECT_EQ(r.exitStatus, 0) << r.output;
+    std::vector<ParsedEvent> events;
+    std::istringstream lines(r.output);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> f;
+        std::istringstream fields(line);
+        for (std::string field; std::getline(fields, field, '\t');) {
+            f.push_back(field);
+        }
+        f.resize(6);
+        events.push_back({f[0], f[1], f[2], f[3], f[4], f[5]});
+    }
+    return events;
+}
+
+// The clock times `times` prints for a day ("4:09 am" -> "04:09").
+std::vector<std::string> ShownTimes(const std::string& timesLine) {
+    std::vector<std::string> out;
+    std::istringstream words(timesLine);
+    std::string word;
+    words >> word;  // the date
+    while (words >> word) {
+        int h = 0;
+        int m = 0;
+        if (std::sscanf(word.c_str(), "%d:%d", &h, &m) == 2) {
+            std::string suffix;
+            words >> suffix;
+            h = h % 12 + (suffix == "pm" ? 12 : 0);
+            out.push_back(StrPrintf("%02d:%02d", h, m));
+        }
+    }
+    return out;
+}
+
+TEST_F(CliTest, IcsCarriesTheShownTimesAtTheirUtcInstantsAcrossTheClocksChanges) {
+    WriteLondon(dir.file("zav.cfg"));
+    struct Case {
+        const char* date;
+        int thuhrUtc;  // minutes: the sun's noon at 0.13 W (12:00 UTC, 0.5 minutes for the
+                       // longitude, less the published equation of time: -4.9 minutes in late
+                       // March, +15.9 in late October), the same on both sides of a change
+    };
+    for (const Case& c : {Case{"2026-03-28", 12 * 60 + 5}, Case{"2026-03-29", 12 * 60 + 5},
+                          Case{"2026-10-24", 11 * 60 + 45}, Case{"2026-10-25", 11 * 60 + 45}}) {
+        SCOPED_TRACE(c.date);
+        const CliRun ics = RunCli(std::string("ics --sunrise --alarm 15 --date ") + c.date,
+                                  folder(), "Europe/London");
+        ASSERT_EQ(ics.status, 0) << ics.err;
+        EXPECT_EQ(ics.out.find("\n"), ics.out.find("\r\n") + 1) << "CRLF line endings";
+        std::ofstream(dir.file("day.ics"), std::ios::binary) << ics.out;
+        const std::vector<ParsedEvent> events = ParseIcs({dir.file("day.ics")}, "Europe/London");
+        const CliRun times =
+            RunCli(std::string("times --date ") + c.date, folder(), "Europe/London");
+        const std::vector<std::string> shown = ShownTimes(times.out);
+        ASSERT_EQ(events.size(), 6U);
+        ASSERT_EQ(shown.size(), 6U);
+        for (std::size_t i = 0; i < 6; ++i) {
+            SCOPED_TRACE(PrayerNames[i]);
+            EXPECT_EQ(events[i].summary, PrayerNames[i]);
+            EXPECT_EQ(events[i].local, shown[i]);  // the zone's own rules, read by Python
+            EXPECT_EQ(events[i].utc.substr(0, 10), c.date);
+            EXPECT_EQ(events[i].location, LondonName + ", United Kingdom");
+            EXPECT_EQ(events[i].trigger, "-15");
+        }
+        const int thuhr = std::stoi(events[Thuhr].utc.substr(11, 2)) * 60 +
+                          std::stoi(events[Thuhr].utc.substr(14, 2));
+        EXPECT_NEAR(thuhr, c.thuhrUtc, 1);
+    }
+}
+
+TEST_F(CliTest, IcsUidsStayTheSameOnReExportAndDifferByPlaceAndDay) {
+    const std::string place = " --lat 30.05 --lon 31.25 --gmt 2 --way 0";
+    const CliRun first = RunCli("ics --date 2007-03-21 --days 2" + place, folder());
+    const CliRun again = RunCli("ics --days 1 --date 2007-03-22" + place, folder());
+    const CliRun elsewhere =
+        RunCli("ics --date 2007-03-21 --lat 30.06 --lon 31.25 --gmt 2 --way 0", folder());
+    std::ofstream(dir.file("first.ics"), std::ios::binary) << first.out;
+    std::ofstream(dir.file("again.ics"), std::ios::binary) << again.out;
+    std::ofstream(dir.file("elsewhere.ics"), std::ios::binary) << elsewhere.out;
+    const auto a = ParseIcs({dir.file("first.ics")}, "UTC");
+    const auto b = ParseIcs({dir.file("again.ics")}, "UTC");
+    const auto c = ParseIcs({dir.file("elsewhere.ics")}, "UTC");
+    ASSERT_EQ(a.size(), 10U);  // five prayers a day, no sunrise without --sunrise
+    ASSERT_EQ(b.size(), 5U);
+    ASSERT_EQ(c.size(), 5U);
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(a[5 + i].uid, b[i].uid);
+        EXPECT_EQ(a[5 + i].utc, b[i].utc);
+        EXPECT_NE(a[i].uid, c[i].uid);
+        EXPECT_NE(a[i].uid, a[5 + i].uid);
+        EXPECT_EQ(a[i].trigger, "");
+    }
+    std::set<std::string> uids;
+    for (const auto& e : a) {
+        uids.insert(e.uid);
+    }
+    EXPECT_EQ(uids.size(), a.size());
+    // The documented Cairo day at GMT+2: Fajr 4:31 am and Thuhr 12:02 pm.
+    EXPECT_EQ(a[0].utc, "2007-03-21T02:31");
+    EXPECT_EQ(a[1].utc, "2007-03-21T10:02");
+}
+
+TEST_F(CliTest, IcsRefusesBadFlagsWithOneLine) {
+    for (const char* args : {"ics --alarm", "ics --alarm -5", "ics --alarm 1441", "ics --decimal",
+                             "ics --days 0 --lat 1 --lon 1 --gmt 0 --way 0", "ics --bogus"}) {
+        SCOPED_TRACE(args);
+        const CliRun r = RunCli(args, folder());
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_THAT(r.err, StartsWith("salvenor-cli: "));
+    }
+}
+
+TEST_F(CliTest, QiblaFromAPlaceOrFromTheConfiguration) {
+    const CliRun given = RunCli("qibla --lat 40.7128 --lon -74.0059", folder());
+    EXPECT_EQ(given.status, 0);
+    EXPECT_EQ(given.out, "58.5\n58 degrees, north-east\n");
+    WriteLondon(dir.file("zav.cfg"));
+    const CliRun fromFile = RunCli("qibla", folder());
+    EXPECT_EQ(fromFile.status, 0) << fromFile.err;
+    EXPECT_EQ(fromFile.out, "119.0\n119 degrees, south-east\n");
+    for (const char* args :
+         {"qibla --lat 40", "qibla --lat 91 --lon 0", "qibla --lon", "qibla x"}) {
+        SCOPED_TRACE(args);
+        const CliRun r = RunCli(args, folder());
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
     }
 }
 

@@ -3,9 +3,11 @@
 #include "windows/athan_settings_page.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <memory>
 #include <ostream>
@@ -325,11 +327,11 @@ TEST_F(AthanSettingsPageTest, EveryControlHasANameAndTabGoesDownThePage) {
     for (const QWidget* w : p.findChildren<QWidget*>()) {
         EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className();
     }
-    const std::vector<QWidget*> expected = {p.athanEdit(),           p.athanPlayButton(),
-                                            p.athanBrowseButton(),   p.fajrAthanEdit(),
-                                            p.fajrAthanPlayButton(), p.fajrAthanBrowseButton(),
-                                            p.showAlertCheck(),      p.barOnTopCheck(),
-                                            p.muteCheck(),           p.startAtLoginCheck()};
+    const std::vector<QWidget*> expected = {
+        p.athanEdit(),         p.athanPlayButton(),     p.athanBrowseButton(),
+        p.fajrAthanEdit(),     p.fajrAthanPlayButton(), p.fajrAthanBrowseButton(),
+        p.showAlertCheck(),    p.barOnTopCheck(),       p.muteCheck(),
+        p.startAtLoginCheck(), p.notifyAtPrayerCheck(), p.warnBeforeCheck()};
     std::vector<QWidget*> chain = {expected.front()};
     QWidget* w = expected.front();
     for (std::size_t i = 1; i < expected.size(); ++i) {
@@ -390,6 +392,75 @@ TEST(PlayButtonFace, RaisedAndSunkenWithTheTriangleMoving) {
     EXPECT_EQ(down.pixelColor(8, 5), face);
     EXPECT_NE(down.pixelColor(10, 11), face);
     EXPECT_NE(up, down);
+}
+
+}  // namespace
+}  // namespace salvenor
+
+namespace salvenor {
+namespace {
+
+// The notifications group: what it shows for the choices and the athan window's switch, and what
+// it gives back; a notice box left as shown keeps an unset choice unset.
+TEST(AthanSettingsPageNotifications, ShowsTheChoicesAndGivesBackOnlyWhatWasChanged) {
+    struct Case {
+        const char* what;
+        NotificationChoices given;
+        bool athanWindow;
+        bool shownNotice, shownWarn;
+        int shownMinutes;
+        bool clickNotice, clickWarn;
+        NotificationChoices read;
+    };
+    const Case cases[] = {
+        {"defaults, window on",
+         {std::nullopt, 0},
+         true,
+         false,
+         false,
+         5,
+         false,
+         false,
+         {std::nullopt, 0}},
+        {"defaults, window off",
+         {std::nullopt, 0},
+         false,
+         true,
+         false,
+         5,
+         false,
+         false,
+         {std::nullopt, 0}},
+        {"notice turned on", {std::nullopt, 0}, true, false, false, 5, true, false, {true, 0}},
+        {"notice turned off", {std::nullopt, 0}, false, true, false, 5, true, false, {false, 0}},
+        {"warning turned on", {false, 0}, true, false, false, 5, false, true, {false, 5}},
+        {"warning kept", {true, 25}, true, true, true, 25, false, false, {true, 25}},
+        {"warning turned off", {true, 25}, true, true, true, 25, false, true, {true, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::OptionsFolder f;
+        CAthanSettingsPage page(f.config, f.sound, f.path(), f.files.chooser());
+        page.setSwitches({c.athanWindow ? 1 : 0, 1, 0});
+        page.setNotifications(c.given);
+        page.show();
+        page.EnsureCreated();
+        EXPECT_EQ(page.notificationsGroup()->title(), "Desktop notifications");
+        EXPECT_EQ(page.notifyAtPrayerCheck()->isChecked(), c.shownNotice);
+        EXPECT_EQ(page.warnBeforeCheck()->isChecked(), c.shownWarn);
+        EXPECT_EQ(page.warnMinutesSpin()->value(), c.shownMinutes);
+        EXPECT_EQ(page.warnMinutesSpin()->isEnabled(), c.shownWarn);
+        EXPECT_EQ(page.warnMinutesSpin()->minimum(), 5);
+        EXPECT_EQ(page.warnMinutesSpin()->maximum(), 60);
+        if (c.clickNotice) {
+            page.notifyAtPrayerCheck()->click();
+        }
+        if (c.clickWarn) {
+            page.warnBeforeCheck()->click();
+        }
+        EXPECT_TRUE(page.OnKillActive());
+        EXPECT_EQ(page.notifications(), c.read);
+    }
 }
 
 }  // namespace

@@ -30,12 +30,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "config/config_file.h"
 #include "core/hijri.h"
 #include "core/local_time.h"
 #include "core/texts.h"
 #include "pages/month_page.h"
 #include "platform/clock.h"
 #include "tests/pages/page_test_support.h"
+#include "tests/support/cairo.h"
 #include "tests/support/fakes.h"
 #include "tests/support/time_zone.h"
 #include "tests/windows/month_calendar_test_support.h"
@@ -160,8 +162,8 @@ TEST_F(MonthCalendarDlgTest, MenusHoldTheirItemsInOrderWithoutShortcuts) {
     }
     EXPECT_EQ(menus, (QStringList{"&File", "Edit", "Format"}));
     EXPECT_EQ(items, (QStringList{"&Save As...", "-", "&Print", "Print Pre&view", "-", "&Close",
-                                  "|", "&Copy               Ctrl+C", "Select &All        Ctrl+A",
-                                  "-", "&Find", "|", "Font...", "|"}));
+                                  "-", "&Export Prayer Times...", "|", "&Copy               Ctrl+C",
+                                  "Select &All        Ctrl+A", "-", "&Find", "|", "Font...", "|"}));
     EXPECT_TRUE(w->findChildren<QShortcut*>().isEmpty());
 }
 
@@ -487,6 +489,41 @@ TEST_F(MonthCalendarDlgTest, SaveAsWritesAByteEqualCopy) {
     dialogs.saveAnswer.clear();
     w->saveAsAction()->trigger();
     EXPECT_THAT(dialogs.calls, ElementsAre("save", "save", "save"));
+    EXPECT_TRUE(boxes.entries.empty());
+}
+
+// "Export Prayer Times..." writes the shown month's days, five prayers a day, as a calendar
+// file; without the settings of a place the item is off.
+TEST_F(MonthCalendarDlgTest, ExportWritesThePrayerTimesOfTheShownMonth) {
+    struct Case {
+        ShownMonth month;
+        const char* firstDay;
+        int days;
+    };
+    CConfigFile config(boxes);
+    testing::SetUpCairo(config);
+    for (const Case& c : {Case{{G, 2024, 2}, "20240201", 29}, Case{{H, 1445, 9}, "20240311", 30},
+                          Case{{G, 2023, 12}, "20231201", 31}}) {
+        SCOPED_TRACE(c.firstDay);
+        const auto w = Open(c.month);
+        EXPECT_FALSE(w->exportAction()->isEnabled());
+        w->setExportSettings(&config);
+        ASSERT_TRUE(w->exportAction()->isEnabled());
+        EXPECT_EQ(w->exportAction()->text(), "&Export Prayer Times...");
+        const std::string target = folder.at("month").string();
+        dialogs.saveAnswer = QString::fromStdString(target);
+        w->exportAction()->trigger();
+        EXPECT_TRUE(dialogs.suggestedName.endsWith(".ics"));
+        const std::string ics = ReadText(target + ".ics");
+        std::size_t events = 0;
+        for (std::size_t at = ics.find("BEGIN:VEVENT"); at != std::string::npos;
+             at = ics.find("BEGIN:VEVENT", at + 1)) {
+            ++events;
+        }
+        EXPECT_EQ(events, 5U * static_cast<std::size_t>(c.days));
+        EXPECT_THAT(ics, HasSubstr(std::string("UID:") + c.firstDay + "-fajr-"));
+        EXPECT_THAT(ics, HasSubstr("LOCATION:Cairo\\, Egypt"));
+    }
     EXPECT_TRUE(boxes.entries.empty());
 }
 

@@ -2,10 +2,14 @@
 // switches copied back and saved, and what the saved switches do at the next prayer.
 #include "windows/options_sheet.h"
 
+#include "platform/notification_settings.h"
+#include "platform/settings_file.h"
+
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -20,6 +24,8 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <QFileInfo>
 
 #include "bar/schedule.h"
 #include "core/hijri.h"
@@ -273,10 +279,24 @@ TEST_P(ApplyOptionsResultTest, NonZeroIsOnAndTheFileFollows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ApplyOptionsResultTest,
-                         ::testing::Values(ApplyCase{{true, 0, 0, 0}, 0, 0, 0},
-                                           ApplyCase{{true, 1, 0, 1}, 1, 0, 1},
-                                           ApplyCase{{true, 0, 5, 0}, 0, 1, 0},
-                                           ApplyCase{{true, -1, 255, 256}, 1, 1, 1}));
+                         ::testing::Values(ApplyCase{{true, 0, 0, 0, {}, {}}, 0, 0, 0},
+                                           ApplyCase{{true, 1, 0, 1, {}, {}}, 1, 0, 1},
+                                           ApplyCase{{true, 0, 5, 0, {}, {}}, 0, 1, 0},
+                                           ApplyCase{{true, -1, 255, 256, {}, {}}, 1, 1, 1}));
+
+// The notification choices reach salvenor.ini after OK only when they changed.
+TEST_F(OptionsSheetTest, NotificationChoicesAreWrittenToTheSettingsFileWhenChanged) {
+    const std::string ini = f.path() + "/salvenor.ini";
+    OptionsSheetResult unchanged{true, 1, 1, 0, {}, ini};
+    ApplyOptionsResult(f.config, unchanged);
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(ini)));
+    OptionsSheetResult changed{true, 1, 1, 0, {false, 20}, ini};
+    ApplyOptionsResult(f.config, changed);
+    EXPECT_EQ(ReadNotificationChoices(SettingsFile(ini)), (NotificationChoices{false, 20}));
+    OptionsSheetResult cancelled{false, 1, 1, 0, {true, 30}, ini};
+    ApplyOptionsResult(f.config, cancelled);
+    EXPECT_EQ(ReadNotificationChoices(SettingsFile(ini)), (NotificationChoices{false, 20}));
+}
 
 // The switches as saved, loaded by a fresh start, decide what the next prayer asks for.
 struct NextAthanCase {

@@ -115,26 +115,26 @@ std::string ParseTimesOptions(const Args& args, TimesOptions& o) {
 
 }  // namespace
 
-int RunTimes(const Args& args) {
+int SelectTimes(const Args& args, TimesSelection& selection) {
     TimesOptions o;
     if (const std::string error = ParseTimesOptions(args, o); !error.empty()) {
         return UsageError(error);
     }
-    PrayerSettings settings;
-    const bool fromFile = !o.latitude.has_value();
-    StderrMessageBoxes boxes;
-    std::unique_ptr<CConfigFile> config;
-    if (fromFile) {
+    PrayerSettings& settings = selection.settings;
+    selection.fromFile = !o.latitude.has_value();
+    if (selection.fromFile) {
+        StderrMessageBoxes boxes;
         OpenedConfiguration opened =
             OpenConfiguration(CurrentDirectory() + "/" + ConfigFileName, boxes);
         if (opened.status != ExitOk) {
             return opened.status;  // no times from settings that could not be read
         }
-        config = std::move(opened.config);
-        config->FollowSystemZone(SystemClock().now());
-        config->calculationOptions =
-            ReadCalculationOptions(SettingsFile(SettingsPathBeside(config->configPath)));
-        settings = config->prayerSettings();
+        CConfigFile& config = *opened.config;
+        config.FollowSystemZone(SystemClock().now());
+        config.calculationOptions =
+            ReadCalculationOptions(SettingsFile(SettingsPathBeside(config.configPath)));
+        settings = config.prayerSettings();
+        selection.placeName = config.cityName + ", " + config.countryName;
     } else {
         settings.latitude = *o.latitude;
         settings.longitude = *o.longitude;
@@ -144,20 +144,33 @@ int RunTimes(const Args& args) {
     }
     // Unset choices: the defaults with a place given, salvenor.ini's with zav.cfg's place.
     settings.calculation = ApplyCalculationFlags(settings.calculation, o.calculation);
+    selection.first = o.date.value_or(Today());
+    selection.days = o.days;
+    selection.dst = o.dst;
+    selection.decimal = o.decimal;
+    return ExitOk;
+}
 
-    const Date first = o.date.value_or(Today());
-    for (long long k = 0; k < o.days; ++k) {
+int RunTimes(const Args& args) {
+    TimesSelection selection;
+    if (const int status = SelectTimes(args, selection); status != ExitOk) {
+        return status;
+    }
+    PrayerSettings settings = selection.settings;
+    const Date& first = selection.first;
+    for (long long k = 0; k < selection.days; ++k) {
         const long long when =
             MakeLocal(first.year, first.month, first.day + static_cast<int>(k), 12, 0, 0);
         const CalendarFields day = BreakLocal(when);
         // The daylight-saving state of the day itself, unless it is forced on.
-        settings.daylightSavingActive = o.dst || (fromFile && DaylightSavingIn(day));
+        settings.daylightSavingActive =
+            selection.dst || (selection.fromFile && DaylightSavingIn(day));
         const auto times = ComputePrayerTimes(when, settings);
         std::string line = FormatDate({day.day, day.month, day.year});
         for (int i = 0; i < 6; ++i) {
-            line += o.decimal ? StrPrintf(" %.9f", times[i])
-                              : StrPrintf("  %s %s", PrayerNames[i],
-                                          FormatDecimalTime(i, times[i]).c_str());
+            line += selection.decimal ? StrPrintf(" %.9f", times[i])
+                                      : StrPrintf("  %s %s", PrayerNames[i],
+                                                  FormatDecimalTime(i, times[i]).c_str());
         }
         std::cout << line << '\n';
     }

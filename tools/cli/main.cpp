@@ -46,6 +46,14 @@ constexpr std::string_view HelpAfterFlags = R"(  conventions
       Builds the month calendar page in the current folder and prints its path.
   today-page
       Builds today's prayer-times page from zav.cfg in the current folder and prints its path.
+  ics [--date YYYY-MM-DD] [--days N] [--alarm MINUTES] [--sunrise] [the place and calculation flags of times]
+      The prayer times of N days (default 1) as an iCalendar file on standard output: one
+      event a prayer at its moment in UTC, Shrook too with --sunrise, and with --alarm an
+      alarm that many minutes before each (0 to 1440). An event's UID is made of its date,
+      its prayer and the place, so importing a new export updates the events it already has.
+  qibla [--lat DEG --lon DEG]
+      The direction of the Kaaba from the place (default: zav.cfg's): the bearing in degrees
+      clockwise from true north with one decimal, then the bearing in words.
   help, --help
       This text.
   --version
@@ -86,6 +94,8 @@ constexpr Command Commands[] = {
     {"cities", salvenor::cli::RunCities, true},
     {"month", salvenor::cli::RunMonth, true},
     {"today-page", salvenor::cli::RunTodayPage, true},
+    {"ics", salvenor::cli::RunIcs, true},
+    {"qibla", salvenor::cli::RunQibla, true},
 };
 
 }  // namespace

@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
     }
 
     // 15 Ramadan 1446, mid-afternoon: the month pages show the fast, the bar counts to Maghrib.
-    const salvenor::FakeClock clock(salvenor::MakeLocal(2025, 3, 15, 15, 40, 0));
+    salvenor::FakeClock clock(salvenor::MakeLocal(2025, 3, 15, 15, 40, 0));
     salvenor::QtMessageBoxes boxes;
     SilentSoundPlayer sound;
     salvenor::CPrayerApp app({clock, boxes, sound, false, [](int status) {
@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
                               }});
     salvenor::tour::AlertParts alerts(app.config(), sound, boxes, clock);
     salvenor::tour::Tour tour(QString::fromStdString(out),
-                              salvenor::tour::ProgramStages(app, alerts, folder));
+                              salvenor::tour::ProgramStages(app, alerts, folder, clock));
     tour.Start();
     const int status = QApplication::exec();
 

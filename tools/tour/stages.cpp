@@ -5,10 +5,12 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include "app/prayer_app.h"
 #include "bar/prayer_bar_dlg.h"
 #include "core/prayer_times.h"
+#include "platform/clock.h"
 #include "tools/tour/alert_windows.h"
 #include "windows/city_selection_page.h"
 #include "windows/find_bar.h"
@@ -83,14 +85,22 @@ const std::vector<std::string>& ShotNames() {
 }
 
 std::vector<Stage> ProgramStages(CPrayerApp& app, AlertParts& alerts,
-                                 const std::string& installationFolder) {
+                                 const std::string& installationFolder, FakeClock& clock) {
     std::vector<Stage> stages;
     stages.push_back({"start",
-                      [&app, installationFolder](Tour& tour) {
+                      [&app, &clock, installationFolder](Tour& tour) {
                           if (const std::optional<int> status = app.Start(installationFolder)) {
                               tour.Fail("the program ended at start with status " +
                                         std::to_string(*status));
+                              return;
                           }
+                          // The notice comes once no tray has appeared in the first minutes.
+                          QTimer::singleShot(0, &app, [&app, &clock] {
+                              const ClockTime started = clock.now();
+                              clock.set(started + TrayWatchFastSeconds);
+                              app.OnTrayWatch();
+                              clock.set(started);
+                          });
                       },
                       {{"QMessageBox", Picture("no_tray_notice")}}});
     stages.push_back({"bar",

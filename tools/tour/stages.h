@@ -8,7 +8,8 @@
 
 namespace salvenor {
 class CPrayerApp;
-}
+class FakeClock;
+}  // namespace salvenor
 
 namespace salvenor::tour {
 
@@ -18,8 +19,9 @@ struct AlertParts;
 const std::vector<std::string>& ShotNames();
 
 // The stages over the program `app`, started in `installationFolder` without a tray icon (so the
-// no-tray notice is the first window).
+// no-tray notice is the first window, once the first minutes of looking for a tray have passed on
+// `clock`, which then stands where it stood).
 std::vector<Stage> ProgramStages(CPrayerApp& app, AlertParts& alerts,
-                                 const std::string& installationFolder);
+                                 const std::string& installationFolder, FakeClock& clock);
 
 }  // namespace salvenor::tour

@@ -548,3 +548,44 @@ TEST_F(BarTipTest, ShowsTodaysTimesAndTheTimeLeftAsTheClockGoesOn) {
 
 }  // namespace
 }  // namespace salvenor
+
+namespace salvenor {
+namespace {
+
+// The notices the bar gives through the notifier seam: the warning at its minute from the
+// warning timer, the notice at the prayer beside (or instead of) the athan window.
+TEST_F(PrayerBarTest, NotifiesBeforeAndAtThePrayerWithItsNameAndTime) {
+    config.showAthanAlert = 0;  // the notice at the prayer is then on by default
+    CPrayerBarDlg& b = StartBar(MakeLocal(2024, 1, 15, 10, 0, 0));
+    testing::RecordingNotifier notifier;
+    b.setNotifications(&notifier, {std::nullopt, 15});
+    const QString thuhr = QString::fromStdString(
+        FormatDecimalTime(Thuhr, ComputePrayerTime(Thuhr, clock.now(), config.prayerSettings())));
+    ASSERT_TRUE(b.warningTimer().isActive());
+    EXPECT_EQ(b.warningTimer().interval(), (PrayerMinute(Thuhr) - 900 - clock.now()) * 1000);
+
+    clock.set(PrayerMinute(Thuhr) - 900);
+    b.OnWarningTimer();
+    clock.set(PrayerMinute(Thuhr));
+    b.OnNextPrayerTimer();  // no athan window: it would hold the test in its loop
+    b.OnWarningTimer();     // a stray tick says nothing more
+    EXPECT_EQ(notifier.notes,
+              (std::vector<std::string>{"Thuhr in 15 minutes | Thuhr at " + thuhr.toStdString(),
+                                        "Time for Thuhr | Thuhr at " + thuhr.toStdString()}));
+    // The next warning is armed for Asr.
+    EXPECT_EQ(b.warningTimer().interval(), (PrayerMinute(Asr) - 900 - clock.now()) * 1000);
+}
+
+TEST_F(PrayerBarTest, WithoutChoicesNoWarningIsArmedAndTheAthanWindowStandsAlone) {
+    CPrayerBarDlg& b = StartBar(MakeLocal(2024, 1, 15, 10, 0, 0));
+    testing::RecordingNotifier notifier;
+    b.setNotifications(&notifier, {});
+    EXPECT_FALSE(b.warningTimer().isActive());
+    clock.set(PrayerMinute(Thuhr));
+    WithNextModal([](QWidget* modal) { ASSERT_NE(qobject_cast<CAthanDlg*>(modal), nullptr); });
+    b.OnNextPrayerTimer();
+    EXPECT_TRUE(notifier.notes.empty());
+}
+
+}  // namespace
+}  // namespace salvenor
