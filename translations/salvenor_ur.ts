@@ -1013,5 +1013,330 @@ The country and city lists cannot be trusted; you might need to re-install ZAV a
         <source>%d of %s, %d</source>
         <translation>%d %s %d</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in %2 h %3 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in %2 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prayer bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the bar back in the corner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Or &amp;search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any part of the name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cities found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1   (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No city of this country has that name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first %1 of %2 cities: type more to see the others.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>University of Islamic Sciences, Karachi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kuwait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qatar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dubai (United Arab Emirates)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Singapore (MUIS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, University of Tehran</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diyanet, Turkey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umm al-Qura, Makkah</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Muslim World League</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egyptian General Authority of Survey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in %2 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop notifications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notify me at each prayer time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warn me before each prayer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> minutes before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes of the warning before each prayer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export Prayer Times...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salvenor could not write the prayer times to:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iCalendar Files (*.ics)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s in %d minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%ld degrees, %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>north</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>north-north-east</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>north-east</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>east-north-east</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>east-south-east</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>south-east</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>south-south-east</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>south-south-west</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>south-west</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>west-south-west</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>west-north-west</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>north-west</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>north-north-west</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom angles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Convention:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The built-in way of Advanced Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whose angles give Fajr and Isha: the built-in way, a published convention, or your own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fajr angle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Isha angle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>or Isha &amp;minutes after Maghrib:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom: the sun&apos;s depression at Fajr and Isha, or Isha a fixed time after Maghrib (0: by angle).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Asr:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard (Shafi&apos;i, Maliki, Hanbali)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hanafi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asr begins when a shadow is one object length longer than at noon, or two (Hanafi).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes added:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes (-30 to 30) added to each time, as your mosque&apos;s timetable does.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes added to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;High latitudes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A seventh of the night</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The middle of the night</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The angle&apos;s share of the night</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fajr and Isha where the sun does not sink to their angle (summer nights far north).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sun:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The built-in table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computed for the date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sun&apos;s place from the built-in table of one year, or computed for each date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hijri &amp;day adjustment:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days (-2 to 2) added to the Hijri date, to follow the local moon sighting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today&apos;s times with these choices:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proposed for %1: %2. OK confirms it; Cancel keeps your choice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In force: %1 (chosen on the Calculation page).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
