@@ -67,6 +67,9 @@ class CConfigFile : public ConfigRecord {
 
     explicit CConfigFile(MessageBoxes& boxes) : boxes_(boxes) {}
 
+    // Where the settings' messages go (also those of the settings kept beside the file).
+    MessageBoxes& messageBoxes() const { return boxes_; }
+
     // Full path of the file; set by start-up before OpenConfig.
     std::string configPath;
 

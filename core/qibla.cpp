@@ -51,11 +51,12 @@ const char* CompassWord(double bearing, bool sixteen) {
     return Points[static_cast<std::size_t>(sector * (16 / points))];
 }
 
-std::string QiblaText(double bearing) {
+std::string QiblaText(double bearing, const WordsOf& words) {
     const double b = Normalised(bearing);
     // 359.6 rounds to 360, which the text calls 0 like the compass word does.
     const long whole = std::lround(b) % 360;
-    return StrPrintf(texts::QiblaBearingText, whole, CompassWord(b, false));
+    return StrPrintf(WordOf(words, texts::QiblaBearingText).c_str(), whole,
+                     WordOf(words, CompassWord(b, false)).c_str());
 }
 
 }  // namespace salvenor

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "core/words.h"
+
 namespace salvenor {
 
 // The Kaaba, in degrees (north and east positive).
@@ -20,6 +22,7 @@ double QiblaBearing(double latitude, double longitude);
 const char* CompassWord(double bearing, bool sixteen = true);
 
 // "58 degrees, north-east": the bearing rounded to whole degrees and the 8-point compass word.
-std::string QiblaText(double bearing);
+// The words are those of the user's language when `words` is given.
+std::string QiblaText(double bearing, const WordsOf& words = {});
 
 }  // namespace salvenor

@@ -22,6 +22,11 @@ inline constexpr const char* ConfigReadErrorBlank = QT_TRANSLATE_NOOP(
     "salvenor", "Error Reading initialization file...\nProgram needs re-installation!!! ");
 inline constexpr const char* ConfigReadError = QT_TRANSLATE_NOOP(
     "salvenor", "Error Reading initialization file...\nProgram needs re-installation!!!");
+// A settings sheet's choices kept in salvenor.ini could not be written (%1 the file, %2 why).
+inline constexpr const char* SettingsSaveFailed =
+    QT_TRANSLATE_NOOP("salvenor",
+                      "Your choices could not be saved in %1 (%2). They stay in force until "
+                      "Salvenor is closed.");
 inline constexpr const char* ConfigSaveError = QT_TRANSLATE_NOOP(
     "salvenor",
     "\n   ERROR SAVING LATEST CONFIGURATION TO THE DISK.\n\nThe disk could be full.Try setting "
@@ -535,6 +540,10 @@ inline constexpr const char* CompassNW = QT_TRANSLATE_NOOP("salvenor", "north-we
 inline constexpr const char* CompassNNW = QT_TRANSLATE_NOOP("salvenor", "north-north-west");
 
 // --- The Calculation page of the Setup sheet -----------------------------------------------------
+// The Calculation page's line with the direction of prayer from the place shown (%1: "58 degrees,
+// north-east").
+inline constexpr const char* CalcQiblaLine =
+    QT_TRANSLATE_NOOP("salvenor", "Qibla (direction of the Kaaba from true north): %1");
 inline constexpr const char* CalculationTitle = QT_TRANSLATE_NOOP("salvenor", "Calculation");
 // What the today page and the Calculation page call the custom convention.
 inline constexpr const char* CustomConventionLabel = QT_TRANSLATE_NOOP("salvenor", "Custom angles");

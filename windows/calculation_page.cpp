@@ -12,6 +12,7 @@
 
 #include "core/country_conventions.h"
 #include "core/prayer_times.h"
+#include "core/qibla.h"
 #include "core/texts.h"
 #include "pages/today_page.h"
 #include "platform/calculation_settings.h"
@@ -106,7 +107,6 @@ void CCalculationPage::createControls() {
     proposal_->setWordWrap(true);
     proposal_->hide();
     qibla_ = new QLabel(this);
-    qibla_->hide();
 }
 
 void CCalculationPage::createLayout() {
@@ -279,6 +279,12 @@ void CCalculationPage::Refresh() {
         const int index = static_cast<int>(i);
         times_[i]->setText(QString::fromStdString(FormatDecimalTime(index, times[i])));
     }
+    // The Qibla of the place whose times are shown.
+    const WordsOf words = [](const char* english) { return UiString(english); };
+    qibla_->setText(UiText(texts::CalcQiblaLine)
+                        .arg(QString::fromStdString(QiblaText(
+                            QiblaBearing(settings.latitude, settings.longitude), words))));
+    qibla_->show();
     emit optionsChanged(o);
 }
 

@@ -56,7 +56,7 @@ class CCalculationPage final : public CPropertyPage {
     QSpinBox* hijriBox() const { return hijri_; }
     QLabel* timeLabel(int prayer) const { return times_.at(static_cast<std::size_t>(prayer)); }
     QLabel* proposalLine() const { return proposal_; }
-    // Reserved for the Qibla direction of the chosen place (hidden until it has a text).
+    // The Qibla direction of the place whose times are shown.
     QLabel* qiblaLine() const { return qibla_; }
 
   signals:

@@ -9,6 +9,7 @@
 #include "platform/qt/language.h"
 #include "platform/qt/ui_text.h"
 #include "platform/settings_file.h"
+#include "windows/settings_saving.h"
 
 namespace salvenor {
 
@@ -42,7 +43,8 @@ std::string SavedLanguageChoiceIn(const std::string& installationFolder) {
     return SavedLanguageChoice(SettingsFile(installationFolder + "/" + SettingsFileName));
 }
 
-bool SaveLanguageChoiceIn(const std::string& installationFolder, const std::string& choice) {
+bool SaveLanguageChoiceIn(const std::string& installationFolder, const std::string& choice,
+                          MessageBoxes* boxes) {
     SettingsFile settings(installationFolder + "/" + SettingsFileName);
     if (SavedLanguageChoice(settings) == choice) {
         return true;
@@ -53,7 +55,7 @@ bool SaveLanguageChoiceIn(const std::string& installationFolder, const std::stri
     } else {
         settings.setValue(LanguageKey, choice);
     }
-    return settings.Save();
+    return boxes != nullptr ? SaveSettingsOrSay(settings, *boxes) : settings.Save();
 }
 
 }  // namespace salvenor

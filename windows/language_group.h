@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <string>
 
+#include "base/messages.h"
+
 class QComboBox;
 class QLabel;
 
@@ -29,7 +31,9 @@ class CLanguageGroup final : public QGroupBox {
 
 // The choice saved in the installation folder's salvenor.ini.
 std::string SavedLanguageChoiceIn(const std::string& installationFolder);
-// Keeps `choice` there; false when the file could not be written.
-bool SaveLanguageChoiceIn(const std::string& installationFolder, const std::string& choice);
+// Keeps `choice` there; false when the file could not be written, which is told through `boxes`
+// when given.
+bool SaveLanguageChoiceIn(const std::string& installationFolder, const std::string& choice,
+                          MessageBoxes* boxes = nullptr);
 
 }  // namespace salvenor

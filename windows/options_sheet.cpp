@@ -15,6 +15,7 @@
 #include "windows/athan_settings_page.h"
 #include "windows/date_adj_page.h"
 #include "windows/language_group.h"
+#include "windows/settings_saving.h"
 
 namespace salvenor {
 
@@ -82,7 +83,7 @@ OptionsSheetResult RunOptionsSheet(QWidget* parent, CConfigFile& config, Message
         result.notifications = sheet.athanPage()->notifications();
         result.settingsPath = installationFolder + "/" + SettingsFileName;
         // The login start is the desktop's own file, written here rather than in the record.
-        SaveLanguageChoiceIn(installationFolder, sheet.languageGroup()->choice());
+        SaveLanguageChoiceIn(installationFolder, sheet.languageGroup()->choice(), &boxes);
         const bool login = sheet.athanPage()->startAtLogin();
         if (login != AutostartEnabled() && !SetAutostart(login)) {
             boxes.show(UiText(texts::StartAtLoginFailed)
@@ -106,7 +107,7 @@ void ApplyOptionsResult(CConfigFile& config, const OptionsSheetResult& result) {
     SettingsFile settings(result.settingsPath);
     if (!result.settingsPath.empty() && ReadNotificationChoices(settings) != result.notifications) {
         WriteNotificationChoices(settings, result.notifications);
-        settings.Save();
+        SaveSettingsOrSay(settings, config.messageBoxes());
     }
 }
 

@@ -10,6 +10,7 @@
 #include "windows/advanced_setup_page.h"
 #include "windows/calculation_page.h"
 #include "windows/city_selection_page.h"
+#include "windows/settings_saving.h"
 
 namespace salvenor {
 
@@ -70,7 +71,7 @@ void ApplySetupResult(CConfigFile& config, const SetupSheetResult& result) {
         config.calculationOptions = *result.calculation;
         SettingsFile settings(SettingsPathBeside(config.configPath));
         WriteCalculationOptions(settings, *result.calculation);
-        settings.Save();
+        SaveSettingsOrSay(settings, config.messageBoxes());
     }
 }
 

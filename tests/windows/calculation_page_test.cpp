@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <filesystem>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -97,6 +98,10 @@ TEST_F(CalculationPageTest, IsTheThirdPageAndOpensOnTheStoredChoices) {
     EXPECT_FALSE(page.proposalLine()->isVisible());
     // The custom angles only count for the custom convention.
     EXPECT_FALSE(page.fajrAngleBox()->isEnabled());
+    // Makkah lies south-east of Alexandria (about 136 degrees from true north).
+    EXPECT_TRUE(page.qiblaLine()->isVisible());
+    EXPECT_TRUE(page.qiblaLine()->text().contains(QStringLiteral(" degrees, south-east")))
+        << page.qiblaLine()->text().toStdString();
 }
 
 TEST_F(CalculationPageTest, TheTimesFollowTheChoicesOnScreen) {
@@ -153,6 +158,19 @@ TEST_F(CalculationPageTest, OkSavesSalvenorIniAndLeavesZavCfgAsItWas) {
     EXPECT_EQ(folder.config.calculationOptions, expected) << "in force at once";
     EXPECT_EQ(ReadCalculationOptions(SettingsFile(IniPath())), expected);
     EXPECT_EQ(Bytes(folder.config.configPath), storedConfig);
+}
+
+// salvenor.ini that cannot be replaced (a folder stands in its place): OK says so, naming the
+// file, and the choices are in force for this session all the same.
+TEST_F(CalculationPageTest, ChoicesThatCannotBeSavedAreToldAndStayInForce) {
+    std::filesystem::create_directory(IniPath());
+    CalculationOptions chosen;
+    chosen.convention = "isna";
+    ApplySetupResult(folder.config, {true, CityCoordinates{31.2001, 29.9187, 0.0}, chosen});
+    EXPECT_EQ(folder.config.calculationOptions, chosen);
+    ASSERT_EQ(folder.boxes.entries.size(), 1u);
+    EXPECT_NE(folder.boxes.entries[0].text.find(IniPath()), std::string::npos)
+        << folder.boxes.entries[0].text;
 }
 
 TEST_F(CalculationPageTest, CancelKeepsNothing) {

@@ -8,8 +8,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QGroupBox>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -36,6 +36,7 @@
 #include "tests/windows/options_test_support.h"
 #include "windows/athan_settings_page.h"
 #include "windows/date_adj_page.h"
+#include "windows/language_group.h"
 #include "windows/play_button.h"
 
 namespace salvenor {
@@ -94,10 +95,12 @@ TEST_F(OptionsSheetTest, TheCornerButtonSitsInAGroupAtTheBottomOfTheFirstPage) {
     ASSERT_NE(group, nullptr);
     EXPECT_EQ(group->title().toStdString(), texts::BarPlaceGroup);
     EXPECT_EQ(group->parentWidget(), s.athanPage());
-    // Below everything else of the page.
+    // Below everything else of the page but the language group, which comes last.
+    const QWidget* language = s.languageGroup();
+    EXPECT_LE(group->geometry().bottom(), language->geometry().top());
     for (const QWidget* other :
          s.athanPage()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (other != group && other->isVisible()) {
+        if (other != group && other != language && other->isVisible()) {
             EXPECT_LE(other->geometry().bottom(), group->geometry().top())
                 << other->metaObject()->className();
         }
@@ -190,6 +193,24 @@ TEST_F(OptionsSheetTest, OkWritesTheFileOnce) {
     EXPECT_THAT(f.boxes.texts(), ElementsAre(texts::ConfigSaveError));
     EXPECT_EQ(f.config.athanWavPath, "/opt/sounds/athan.wav");
     EXPECT_EQ(f.config.muteAllSounds, 1);
+}
+
+// salvenor.ini that cannot be replaced (a folder stands in its place): OK says so once for each
+// choice kept there, naming the file, and the choices stay in force in this session.
+TEST_F(OptionsSheetTest, ChoicesThatCannotBeSavedInSalvenorIniAreTold) {
+    const std::string ini = f.path() + "/salvenor.ini";
+    std::filesystem::create_directory(ini);
+    OptionsSheetResult result;
+    result.accepted = true;
+    result.notifications.warningMinutes = 10;
+    result.settingsPath = ini;
+    ApplyOptionsResult(f.config, result);
+    ASSERT_EQ(f.boxes.entries.size(), 1u);
+    EXPECT_NE(f.boxes.entries[0].text.find(ini), std::string::npos) << f.boxes.entries[0].text;
+
+    EXPECT_FALSE(SaveLanguageChoiceIn(f.path(), "tr", &f.boxes));
+    ASSERT_EQ(f.boxes.entries.size(), 2u);
+    EXPECT_NE(f.boxes.entries[1].text.find(ini), std::string::npos) << f.boxes.entries[1].text;
 }
 
 // The login start is the desktop's autostart entry: the box shows whether it is there, and only
