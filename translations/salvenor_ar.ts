@@ -1015,328 +1015,329 @@ The country and city lists cannot be trusted; you might need to re-install ZAV a
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 in %2 h %3 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 بعد %2 س %3 د</translation>
     </message>
     <message>
         <source>%1 in %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 بعد %2 د</translation>
     </message>
     <message>
         <source>Prayer bar</source>
-        <translation type="unfinished"></translation>
+        <translation>شريط الصلاة</translation>
     </message>
     <message>
         <source>Put the bar back in the corner</source>
-        <translation type="unfinished"></translation>
+        <translation>أعد الشريط إلى الزاوية</translation>
     </message>
     <message>
         <source>Or &amp;search:</source>
-        <translation type="unfinished"></translation>
+        <translation>أو اب&amp;حث:</translation>
     </message>
     <message>
         <source>Any part of the name</source>
-        <translation type="unfinished"></translation>
+        <translation>أي جزء من الاسم</translation>
     </message>
     <message>
         <source>Cities found</source>
-        <translation type="unfinished"></translation>
+        <translation>المدن التي وُجدت</translation>
     </message>
     <message>
         <source>%1   (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (%2)</translation>
     </message>
     <message>
         <source>No city of this country has that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد مدينة في هذا البلد بهذا الاسم.</translation>
     </message>
     <message>
         <source>The first %1 of %2 cities: type more to see the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>أول %1 من %2 مدينة: اكتب المزيد لرؤية البقية.</translation>
     </message>
     <message>
         <source>University of Islamic Sciences, Karachi</source>
-        <translation type="unfinished"></translation>
+        <translation>جامعة العلوم الإسلامية، كراتشي</translation>
     </message>
     <message>
         <source>Kuwait</source>
-        <translation type="unfinished"></translation>
+        <translation>الكويت</translation>
     </message>
     <message>
         <source>Qatar</source>
-        <translation type="unfinished"></translation>
+        <translation>قطر</translation>
     </message>
     <message>
         <source>Dubai (United Arab Emirates)</source>
-        <translation type="unfinished"></translation>
+        <translation>دبي (الإمارات العربية المتحدة)</translation>
     </message>
     <message>
         <source>Singapore (MUIS)</source>
-        <translation type="unfinished"></translation>
+        <translation>سنغافورة (MUIS)</translation>
     </message>
     <message>
         <source>Institute of Geophysics, University of Tehran</source>
-        <translation type="unfinished"></translation>
+        <translation>معهد الجيوفيزياء، جامعة طهران</translation>
     </message>
     <message>
         <source>Diyanet, Turkey</source>
-        <translation type="unfinished"></translation>
+        <translation>رئاسة الشؤون الدينية (Diyanet)، تركيا</translation>
     </message>
     <message>
         <source>Moonsighting Committee Worldwide</source>
-        <translation type="unfinished"></translation>
+        <translation>Moonsighting Committee Worldwide</translation>
     </message>
     <message>
         <source>Umm al-Qura, Makkah</source>
-        <translation type="unfinished"></translation>
+        <translation>أم القرى، مكة المكرمة</translation>
     </message>
     <message>
         <source>Muslim World League</source>
-        <translation type="unfinished"></translation>
+        <translation>رابطة العالم الإسلامي</translation>
     </message>
     <message>
         <source>Egyptian General Authority of Survey</source>
-        <translation type="unfinished"></translation>
+        <translation>الهيئة المصرية العامة للمساحة</translation>
     </message>
     <message>
         <source>Time for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>حان وقت %1</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 في %2</translation>
     </message>
     <message>
         <source>%1 in %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 بعد %2 دقيقة</translation>
     </message>
     <message>
         <source>Desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>إشعارات سطح المكتب</translation>
     </message>
     <message>
         <source>Notify me at each prayer time</source>
-        <translation type="unfinished"></translation>
+        <translation>نبّهني عند كل وقت صلاة</translation>
     </message>
     <message>
         <source>Warn me before each prayer</source>
-        <translation type="unfinished"></translation>
+        <translation>حذّرني قبل كل صلاة</translation>
     </message>
     <message>
         <source> minutes before</source>
-        <translation type="unfinished"></translation>
+        <translation> دقيقة قبلها</translation>
     </message>
     <message>
         <source>Minutes of the warning before each prayer</source>
-        <translation type="unfinished"></translation>
+        <translation>دقائق التنبيه قبل كل صلاة</translation>
     </message>
     <message>
         <source>&amp;Export Prayer Times...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تصدير مواقيت الصلاة...</translation>
     </message>
     <message>
         <source>Salvenor could not write the prayer times to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر على Salvenor كتابة مواقيت الصلاة في:
+%1</translation>
     </message>
     <message>
         <source>iCalendar Files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات iCalendar (*.ics)</translation>
     </message>
     <message>
         <source>%s in %d minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%s بعد %d دقيقة</translation>
     </message>
     <message>
         <source>%ld degrees, %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%ld درجة، %s</translation>
     </message>
     <message>
         <source>north</source>
-        <translation type="unfinished"></translation>
+        <translation>الشمال</translation>
     </message>
     <message>
         <source>north-north-east</source>
-        <translation type="unfinished"></translation>
+        <translation>شمال الشمال الشرقي</translation>
     </message>
     <message>
         <source>north-east</source>
-        <translation type="unfinished"></translation>
+        <translation>الشمال الشرقي</translation>
     </message>
     <message>
         <source>east-north-east</source>
-        <translation type="unfinished"></translation>
+        <translation>شرق الشمال الشرقي</translation>
     </message>
     <message>
         <source>east</source>
-        <translation type="unfinished"></translation>
+        <translation>الشرق</translation>
     </message>
     <message>
         <source>east-south-east</source>
-        <translation type="unfinished"></translation>
+        <translation>شرق الجنوب الشرقي</translation>
     </message>
     <message>
         <source>south-east</source>
-        <translation type="unfinished"></translation>
+        <translation>الجنوب الشرقي</translation>
     </message>
     <message>
         <source>south-south-east</source>
-        <translation type="unfinished"></translation>
+        <translation>جنوب الجنوب الشرقي</translation>
     </message>
     <message>
         <source>south</source>
-        <translation type="unfinished"></translation>
+        <translation>الجنوب</translation>
     </message>
     <message>
         <source>south-south-west</source>
-        <translation type="unfinished"></translation>
+        <translation>جنوب الجنوب الغربي</translation>
     </message>
     <message>
         <source>south-west</source>
-        <translation type="unfinished"></translation>
+        <translation>الجنوب الغربي</translation>
     </message>
     <message>
         <source>west-south-west</source>
-        <translation type="unfinished"></translation>
+        <translation>غرب الجنوب الغربي</translation>
     </message>
     <message>
         <source>west</source>
-        <translation type="unfinished"></translation>
+        <translation>الغرب</translation>
     </message>
     <message>
         <source>west-north-west</source>
-        <translation type="unfinished"></translation>
+        <translation>غرب الشمال الغربي</translation>
     </message>
     <message>
         <source>north-west</source>
-        <translation type="unfinished"></translation>
+        <translation>الشمال الغربي</translation>
     </message>
     <message>
         <source>north-north-west</source>
-        <translation type="unfinished"></translation>
+        <translation>شمال الشمال الغربي</translation>
     </message>
     <message>
         <source>Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>الحساب</translation>
     </message>
     <message>
         <source>Custom angles</source>
-        <translation type="unfinished"></translation>
+        <translation>زوايا مخصصة</translation>
     </message>
     <message>
         <source>&amp;Convention:</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;طريقة:</translation>
     </message>
     <message>
         <source>The built-in way of Advanced Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>الطريقة المدمجة في الإعداد المتقدم</translation>
     </message>
     <message>
         <source>Whose angles give Fajr and Isha: the built-in way, a published convention, or your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>الزوايا التي تحدد الفجر والعشاء: الطريقة المدمجة، أو طريقة منشورة، أو زواياك الخاصة.</translation>
     </message>
     <message>
         <source>&amp;Fajr angle:</source>
-        <translation type="unfinished"></translation>
+        <translation>زاوية ال&amp;فجر:</translation>
     </message>
     <message>
         <source>&amp;Isha angle:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;زاوية العشاء:</translation>
     </message>
     <message>
         <source>or Isha &amp;minutes after Maghrib:</source>
-        <translation type="unfinished"></translation>
+        <translation>أو العشاء بعد المغرب بـ &amp;دقائق:</translation>
     </message>
     <message>
         <source>Custom: the sun&apos;s depression at Fajr and Isha, or Isha a fixed time after Maghrib (0: by angle).</source>
-        <translation type="unfinished"></translation>
+        <translation>مخصص: انخفاض الشمس عند الفجر والعشاء، أو العشاء بعد المغرب بوقت ثابت (0: حسب الزاوية).</translation>
     </message>
     <message>
         <source>&amp;Asr:</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;عصر:</translation>
     </message>
     <message>
         <source>Standard (Shafi&apos;i, Maliki, Hanbali)</source>
-        <translation type="unfinished"></translation>
+        <translation>الجمهور (الشافعي، المالكي، الحنبلي)</translation>
     </message>
     <message>
         <source>Hanafi</source>
-        <translation type="unfinished"></translation>
+        <translation>الحنفي</translation>
     </message>
     <message>
         <source>Asr begins when a shadow is one object length longer than at noon, or two (Hanafi).</source>
-        <translation type="unfinished"></translation>
+        <translation>يبدأ العصر حين يزيد الظل على ظل الزوال بطول الشيء مرة واحدة، أو مرتين (الحنفي).</translation>
     </message>
     <message>
         <source>Minutes added:</source>
-        <translation type="unfinished"></translation>
+        <translation>الدقائق المضافة:</translation>
     </message>
     <message>
         <source>Minutes (-30 to 30) added to each time, as your mosque&apos;s timetable does.</source>
-        <translation type="unfinished"></translation>
+        <translation>دقائق (من -30 إلى 30) تضاف إلى كل وقت، كما يفعل جدول مسجدك.</translation>
     </message>
     <message>
         <source>Minutes added to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الدقائق المضافة إلى %1</translation>
     </message>
     <message>
         <source>&amp;High latitudes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خطوط العرض العليا:</translation>
     </message>
     <message>
         <source>A seventh of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>سُبع الليل</translation>
     </message>
     <message>
         <source>The middle of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>منتصف الليل</translation>
     </message>
     <message>
         <source>The angle&apos;s share of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>حصة الليل حسب الزاوية</translation>
     </message>
     <message>
         <source>Fajr and Isha where the sun does not sink to their angle (summer nights far north).</source>
-        <translation type="unfinished"></translation>
+        <translation>الفجر والعشاء حيث لا تنخفض الشمس إلى زاويتهما (ليالي الصيف في أقصى الشمال).</translation>
     </message>
     <message>
         <source>&amp;Sun:</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;شمس:</translation>
     </message>
     <message>
         <source>The built-in table</source>
-        <translation type="unfinished"></translation>
+        <translation>الجدول المدمج</translation>
     </message>
     <message>
         <source>Computed for the date</source>
-        <translation type="unfinished"></translation>
+        <translation>محسوبة لكل تاريخ</translation>
     </message>
     <message>
         <source>The sun&apos;s place from the built-in table of one year, or computed for each date.</source>
-        <translation type="unfinished"></translation>
+        <translation>موضع الشمس من الجدول المدمج لسنة واحدة، أو محسوبًا لكل تاريخ.</translation>
     </message>
     <message>
         <source>Hijri &amp;day adjustment:</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل ال&amp;يوم الهجري:</translation>
     </message>
     <message>
         <source>Days (-2 to 2) added to the Hijri date, to follow the local moon sighting.</source>
-        <translation type="unfinished"></translation>
+        <translation>أيام (من -2 إلى 2) تضاف إلى التاريخ الهجري، لاتباع رؤية الهلال المحلية.</translation>
     </message>
     <message>
         <source>Today&apos;s times with these choices:</source>
-        <translation type="unfinished"></translation>
+        <translation>مواقيت اليوم بهذه الاختيارات:</translation>
     </message>
     <message>
         <source>Proposed for %1: %2. OK confirms it; Cancel keeps your choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>المقترح لـ %1: %2. موافق يؤكده؛ إلغاء يبقي اختيارك.</translation>
     </message>
     <message>
         <source>In force: %1 (chosen on the Calculation page).</source>
-        <translation type="unfinished"></translation>
+        <translation>المعمول به: %1 (اختير في صفحة الحساب).</translation>
     </message>
 </context>
 </TS>

@@ -1015,328 +1015,329 @@ Les listes des pays et des villes ne sont pas fiables ; il faudra peut-être ré
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1 in %2 h %3 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dans %2 h %3 min</translation>
     </message>
     <message>
         <source>%1 in %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dans %2 min</translation>
     </message>
     <message>
         <source>Prayer bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre de prière</translation>
     </message>
     <message>
         <source>Put the bar back in the corner</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre la barre dans le coin</translation>
     </message>
     <message>
         <source>Or &amp;search:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou &amp;rechercher :</translation>
     </message>
     <message>
         <source>Any part of the name</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;importe quelle partie du nom</translation>
     </message>
     <message>
         <source>Cities found</source>
-        <translation type="unfinished"></translation>
+        <translation>Villes trouvées</translation>
     </message>
     <message>
         <source>%1   (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (%2)</translation>
     </message>
     <message>
         <source>No city of this country has that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune ville de ce pays ne porte ce nom.</translation>
     </message>
     <message>
         <source>The first %1 of %2 cities: type more to see the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les %1 premières villes sur %2 : tapez davantage pour voir les autres.</translation>
     </message>
     <message>
         <source>University of Islamic Sciences, Karachi</source>
-        <translation type="unfinished"></translation>
+        <translation>Université des sciences islamiques, Karachi</translation>
     </message>
     <message>
         <source>Kuwait</source>
-        <translation type="unfinished"></translation>
+        <translation>Koweït</translation>
     </message>
     <message>
         <source>Qatar</source>
-        <translation type="unfinished"></translation>
+        <translation>Qatar</translation>
     </message>
     <message>
         <source>Dubai (United Arab Emirates)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubaï (Émirats arabes unis)</translation>
     </message>
     <message>
         <source>Singapore (MUIS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Singapour (MUIS)</translation>
     </message>
     <message>
         <source>Institute of Geophysics, University of Tehran</source>
-        <translation type="unfinished"></translation>
+        <translation>Institut de géophysique, Université de Téhéran</translation>
     </message>
     <message>
         <source>Diyanet, Turkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Diyanet, Turquie</translation>
     </message>
     <message>
         <source>Moonsighting Committee Worldwide</source>
-        <translation type="unfinished"></translation>
+        <translation>Moonsighting Committee Worldwide</translation>
     </message>
     <message>
         <source>Umm al-Qura, Makkah</source>
-        <translation type="unfinished"></translation>
+        <translation>Umm al-Qura, La Mecque</translation>
     </message>
     <message>
         <source>Muslim World League</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligue islamique mondiale</translation>
     </message>
     <message>
         <source>Egyptian General Authority of Survey</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorité générale égyptienne d&apos;arpentage</translation>
     </message>
     <message>
         <source>Time for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est l&apos;heure de %1</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>%1 in %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dans %2 minutes</translation>
     </message>
     <message>
         <source>Desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifications du bureau</translation>
     </message>
     <message>
         <source>Notify me at each prayer time</source>
-        <translation type="unfinished"></translation>
+        <translation>Me notifier à chaque heure de prière</translation>
     </message>
     <message>
         <source>Warn me before each prayer</source>
-        <translation type="unfinished"></translation>
+        <translation>M&apos;avertir avant chaque prière</translation>
     </message>
     <message>
         <source> minutes before</source>
-        <translation type="unfinished"></translation>
+        <translation> minutes avant</translation>
     </message>
     <message>
         <source>Minutes of the warning before each prayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes d&apos;avance de l&apos;avertissement avant chaque prière</translation>
     </message>
     <message>
         <source>&amp;Export Prayer Times...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter les heures de prière...</translation>
     </message>
     <message>
         <source>Salvenor could not write the prayer times to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvenor n&apos;a pas pu écrire les heures de prière dans :
+%1</translation>
     </message>
     <message>
         <source>iCalendar Files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers iCalendar (*.ics)</translation>
     </message>
     <message>
         <source>%s in %d minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%s dans %d minutes</translation>
     </message>
     <message>
         <source>%ld degrees, %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%ld degrés, %s</translation>
     </message>
     <message>
         <source>north</source>
-        <translation type="unfinished"></translation>
+        <translation>nord</translation>
     </message>
     <message>
         <source>north-north-east</source>
-        <translation type="unfinished"></translation>
+        <translation>nord-nord-est</translation>
     </message>
     <message>
         <source>north-east</source>
-        <translation type="unfinished"></translation>
+        <translation>nord-est</translation>
     </message>
     <message>
         <source>east-north-east</source>
-        <translation type="unfinished"></translation>
+        <translation>est-nord-est</translation>
     </message>
     <message>
         <source>east</source>
-        <translation type="unfinished"></translation>
+        <translation>est</translation>
     </message>
     <message>
         <source>east-south-east</source>
-        <translation type="unfinished"></translation>
+        <translation>est-sud-est</translation>
     </message>
     <message>
         <source>south-east</source>
-        <translation type="unfinished"></translation>
+        <translation>sud-est</translation>
     </message>
     <message>
         <source>south-south-east</source>
-        <translation type="unfinished"></translation>
+        <translation>sud-sud-est</translation>
     </message>
     <message>
         <source>south</source>
-        <translation type="unfinished"></translation>
+        <translation>sud</translation>
     </message>
     <message>
         <source>south-south-west</source>
-        <translation type="unfinished"></translation>
+        <translation>sud-sud-ouest</translation>
     </message>
     <message>
         <source>south-west</source>
-        <translation type="unfinished"></translation>
+        <translation>sud-ouest</translation>
     </message>
     <message>
         <source>west-south-west</source>
-        <translation type="unfinished"></translation>
+        <translation>ouest-sud-ouest</translation>
     </message>
     <message>
         <source>west</source>
-        <translation type="unfinished"></translation>
+        <translation>ouest</translation>
     </message>
     <message>
         <source>west-north-west</source>
-        <translation type="unfinished"></translation>
+        <translation>ouest-nord-ouest</translation>
     </message>
     <message>
         <source>north-west</source>
-        <translation type="unfinished"></translation>
+        <translation>nord-ouest</translation>
     </message>
     <message>
         <source>north-north-west</source>
-        <translation type="unfinished"></translation>
+        <translation>nord-nord-ouest</translation>
     </message>
     <message>
         <source>Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul</translation>
     </message>
     <message>
         <source>Custom angles</source>
-        <translation type="unfinished"></translation>
+        <translation>Angles personnalisés</translation>
     </message>
     <message>
         <source>&amp;Convention:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Convention :</translation>
     </message>
     <message>
         <source>The built-in way of Advanced Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>La méthode intégrée de la Configuration avancée</translation>
     </message>
     <message>
         <source>Whose angles give Fajr and Isha: the built-in way, a published convention, or your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les angles qui donnent Fajr et Icha : la méthode intégrée, une convention publiée ou les vôtres.</translation>
     </message>
     <message>
         <source>&amp;Fajr angle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle de &amp;Fajr :</translation>
     </message>
     <message>
         <source>&amp;Isha angle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle d&apos;&amp;Icha :</translation>
     </message>
     <message>
         <source>or Isha &amp;minutes after Maghrib:</source>
-        <translation type="unfinished"></translation>
+        <translation>ou Icha &amp;minutes après Maghrib :</translation>
     </message>
     <message>
         <source>Custom: the sun&apos;s depression at Fajr and Isha, or Isha a fixed time after Maghrib (0: by angle).</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé : l&apos;abaissement du soleil à Fajr et à Icha, ou Icha à une durée fixe après Maghrib (0 : par l&apos;angle).</translation>
     </message>
     <message>
         <source>&amp;Asr:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Asr :</translation>
     </message>
     <message>
         <source>Standard (Shafi&apos;i, Maliki, Hanbali)</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard (chaféite, malékite, hanbalite)</translation>
     </message>
     <message>
         <source>Hanafi</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanafite</translation>
     </message>
     <message>
         <source>Asr begins when a shadow is one object length longer than at noon, or two (Hanafi).</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;Asr commence quand l&apos;ombre dépasse celle de midi d&apos;une fois la longueur de l&apos;objet, ou de deux fois (hanafite).</translation>
     </message>
     <message>
         <source>Minutes added:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes ajoutées :</translation>
     </message>
     <message>
         <source>Minutes (-30 to 30) added to each time, as your mosque&apos;s timetable does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes (de -30 à 30) ajoutées à chaque heure, comme le fait l&apos;horaire de votre mosquée.</translation>
     </message>
     <message>
         <source>Minutes added to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes ajoutées à %1</translation>
     </message>
     <message>
         <source>&amp;High latitudes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hautes latitudes :</translation>
     </message>
     <message>
         <source>A seventh of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>Un septième de la nuit</translation>
     </message>
     <message>
         <source>The middle of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>Le milieu de la nuit</translation>
     </message>
     <message>
         <source>The angle&apos;s share of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>La part de la nuit selon l&apos;angle</translation>
     </message>
     <message>
         <source>Fajr and Isha where the sun does not sink to their angle (summer nights far north).</source>
-        <translation type="unfinished"></translation>
+        <translation>Fajr et Icha là où le soleil ne descend pas jusqu&apos;à leur angle (nuits d&apos;été dans le Grand Nord).</translation>
     </message>
     <message>
         <source>&amp;Sun:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soleil :</translation>
     </message>
     <message>
         <source>The built-in table</source>
-        <translation type="unfinished"></translation>
+        <translation>La table intégrée</translation>
     </message>
     <message>
         <source>Computed for the date</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculé pour la date</translation>
     </message>
     <message>
         <source>The sun&apos;s place from the built-in table of one year, or computed for each date.</source>
-        <translation type="unfinished"></translation>
+        <translation>La position du soleil d&apos;après la table intégrée d&apos;une année, ou calculée pour chaque date.</translation>
     </message>
     <message>
         <source>Hijri &amp;day adjustment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustement du &amp;jour hégirien :</translation>
     </message>
     <message>
         <source>Days (-2 to 2) added to the Hijri date, to follow the local moon sighting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours (de -2 à 2) ajoutés à la date hégirienne, pour suivre l&apos;observation locale de la lune.</translation>
     </message>
     <message>
         <source>Today&apos;s times with these choices:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les heures d&apos;aujourd&apos;hui avec ces choix :</translation>
     </message>
     <message>
         <source>Proposed for %1: %2. OK confirms it; Cancel keeps your choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Proposé pour %1 : %2. OK le confirme ; Annuler garde votre choix.</translation>
     </message>
     <message>
         <source>In force: %1 (chosen on the Calculation page).</source>
-        <translation type="unfinished"></translation>
+        <translation>En vigueur : %1 (choisi sur la page Calcul).</translation>
     </message>
 </context>
 </TS>

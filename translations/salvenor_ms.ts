@@ -1015,328 +1015,329 @@ Senarai negara dan bandar tidak boleh dipercayai; anda mungkin perlu memasang se
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 in %2 h %3 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dalam %2 j %3 min</translation>
     </message>
     <message>
         <source>%1 in %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dalam %2 min</translation>
     </message>
     <message>
         <source>Prayer bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Bar solat</translation>
     </message>
     <message>
         <source>Put the bar back in the corner</source>
-        <translation type="unfinished"></translation>
+        <translation>Letakkan semula bar di penjuru</translation>
     </message>
     <message>
         <source>Or &amp;search:</source>
-        <translation type="unfinished"></translation>
+        <translation>Atau &amp;cari:</translation>
     </message>
     <message>
         <source>Any part of the name</source>
-        <translation type="unfinished"></translation>
+        <translation>Mana-mana bahagian nama</translation>
     </message>
     <message>
         <source>Cities found</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandar yang ditemui</translation>
     </message>
     <message>
         <source>%1   (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (%2)</translation>
     </message>
     <message>
         <source>No city of this country has that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiada bandar di negara ini dengan nama itu.</translation>
     </message>
     <message>
         <source>The first %1 of %2 cities: type more to see the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bandar pertama daripada %2: taip lagi untuk melihat yang lain.</translation>
     </message>
     <message>
         <source>University of Islamic Sciences, Karachi</source>
-        <translation type="unfinished"></translation>
+        <translation>University of Islamic Sciences, Karachi</translation>
     </message>
     <message>
         <source>Kuwait</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuwait</translation>
     </message>
     <message>
         <source>Qatar</source>
-        <translation type="unfinished"></translation>
+        <translation>Qatar</translation>
     </message>
     <message>
         <source>Dubai (United Arab Emirates)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubai (Emiriah Arab Bersatu)</translation>
     </message>
     <message>
         <source>Singapore (MUIS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Singapura (MUIS)</translation>
     </message>
     <message>
         <source>Institute of Geophysics, University of Tehran</source>
-        <translation type="unfinished"></translation>
+        <translation>Institut Geofizik, Universiti Tehran</translation>
     </message>
     <message>
         <source>Diyanet, Turkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Diyanet, Turki</translation>
     </message>
     <message>
         <source>Moonsighting Committee Worldwide</source>
-        <translation type="unfinished"></translation>
+        <translation>Moonsighting Committee Worldwide</translation>
     </message>
     <message>
         <source>Umm al-Qura, Makkah</source>
-        <translation type="unfinished"></translation>
+        <translation>Umm al-Qura, Makkah</translation>
     </message>
     <message>
         <source>Muslim World League</source>
-        <translation type="unfinished"></translation>
+        <translation>Liga Dunia Islam</translation>
     </message>
     <message>
         <source>Egyptian General Authority of Survey</source>
-        <translation type="unfinished"></translation>
+        <translation>Pihak Berkuasa Am Ukur Mesir</translation>
     </message>
     <message>
         <source>Time for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Telah masuk waktu %1</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pada %2</translation>
     </message>
     <message>
         <source>%1 in %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dalam %2 minit</translation>
     </message>
     <message>
         <source>Desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Pemberitahuan desktop</translation>
     </message>
     <message>
         <source>Notify me at each prayer time</source>
-        <translation type="unfinished"></translation>
+        <translation>Beritahu saya pada setiap waktu solat</translation>
     </message>
     <message>
         <source>Warn me before each prayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingatkan saya sebelum setiap solat</translation>
     </message>
     <message>
         <source> minutes before</source>
-        <translation type="unfinished"></translation>
+        <translation> minit sebelum</translation>
     </message>
     <message>
         <source>Minutes of the warning before each prayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Minit peringatan sebelum setiap solat</translation>
     </message>
     <message>
         <source>&amp;Export Prayer Times...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eksport Waktu Solat...</translation>
     </message>
     <message>
         <source>Salvenor could not write the prayer times to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvenor tidak dapat menulis waktu solat ke:
+%1</translation>
     </message>
     <message>
         <source>iCalendar Files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fail iCalendar (*.ics)</translation>
     </message>
     <message>
         <source>%s in %d minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%s dalam %d minit</translation>
     </message>
     <message>
         <source>%ld degrees, %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%ld darjah, %s</translation>
     </message>
     <message>
         <source>north</source>
-        <translation type="unfinished"></translation>
+        <translation>utara</translation>
     </message>
     <message>
         <source>north-north-east</source>
-        <translation type="unfinished"></translation>
+        <translation>utara-timur laut</translation>
     </message>
     <message>
         <source>north-east</source>
-        <translation type="unfinished"></translation>
+        <translation>timur laut</translation>
     </message>
     <message>
         <source>east-north-east</source>
-        <translation type="unfinished"></translation>
+        <translation>timur-timur laut</translation>
     </message>
     <message>
         <source>east</source>
-        <translation type="unfinished"></translation>
+        <translation>timur</translation>
     </message>
     <message>
         <source>east-south-east</source>
-        <translation type="unfinished"></translation>
+        <translation>timur-tenggara</translation>
     </message>
     <message>
         <source>south-east</source>
-        <translation type="unfinished"></translation>
+        <translation>tenggara</translation>
     </message>
     <message>
         <source>south-south-east</source>
-        <translation type="unfinished"></translation>
+        <translation>selatan-tenggara</translation>
     </message>
     <message>
         <source>south</source>
-        <translation type="unfinished"></translation>
+        <translation>selatan</translation>
     </message>
     <message>
         <source>south-south-west</source>
-        <translation type="unfinished"></translation>
+        <translation>selatan-barat daya</translation>
     </message>
     <message>
         <source>south-west</source>
-        <translation type="unfinished"></translation>
+        <translation>barat daya</translation>
     </message>
     <message>
         <source>west-south-west</source>
-        <translation type="unfinished"></translation>
+        <translation>barat-barat daya</translation>
     </message>
     <message>
         <source>west</source>
-        <translation type="unfinished"></translation>
+        <translation>barat</translation>
     </message>
     <message>
         <source>west-north-west</source>
-        <translation type="unfinished"></translation>
+        <translation>barat-barat laut</translation>
     </message>
     <message>
         <source>north-west</source>
-        <translation type="unfinished"></translation>
+        <translation>barat laut</translation>
     </message>
     <message>
         <source>north-north-west</source>
-        <translation type="unfinished"></translation>
+        <translation>utara-barat laut</translation>
     </message>
     <message>
         <source>Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengiraan</translation>
     </message>
     <message>
         <source>Custom angles</source>
-        <translation type="unfinished"></translation>
+        <translation>Sudut tersuai</translation>
     </message>
     <message>
         <source>&amp;Convention:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konvensyen:</translation>
     </message>
     <message>
         <source>The built-in way of Advanced Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Cara terbina dalam Persediaan Lanjutan</translation>
     </message>
     <message>
         <source>Whose angles give Fajr and Isha: the built-in way, a published convention, or your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sudut yang menentukan Subuh dan Isyak: cara terbina dalam, konvensyen yang diterbitkan, atau pilihan anda sendiri.</translation>
     </message>
     <message>
         <source>&amp;Fajr angle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sudut &amp;Subuh:</translation>
     </message>
     <message>
         <source>&amp;Isha angle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sudut &amp;Isyak:</translation>
     </message>
     <message>
         <source>or Isha &amp;minutes after Maghrib:</source>
-        <translation type="unfinished"></translation>
+        <translation>atau Isyak &amp;minit selepas Maghrib:</translation>
     </message>
     <message>
         <source>Custom: the sun&apos;s depression at Fajr and Isha, or Isha a fixed time after Maghrib (0: by angle).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tersuai: kedalaman matahari di bawah ufuk pada Subuh dan Isyak, atau Isyak pada masa tetap selepas Maghrib (0: mengikut sudut).</translation>
     </message>
     <message>
         <source>&amp;Asr:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Asar:</translation>
     </message>
     <message>
         <source>Standard (Shafi&apos;i, Maliki, Hanbali)</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard (Syafie, Maliki, Hanbali)</translation>
     </message>
     <message>
         <source>Hanafi</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanafi</translation>
     </message>
     <message>
         <source>Asr begins when a shadow is one object length longer than at noon, or two (Hanafi).</source>
-        <translation type="unfinished"></translation>
+        <translation>Asar bermula apabila bayang lebih panjang satu kali panjang objek berbanding waktu tengah hari, atau dua kali (Hanafi).</translation>
     </message>
     <message>
         <source>Minutes added:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minit ditambah:</translation>
     </message>
     <message>
         <source>Minutes (-30 to 30) added to each time, as your mosque&apos;s timetable does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minit (-30 hingga 30) ditambah pada setiap waktu, seperti jadual masjid anda.</translation>
     </message>
     <message>
         <source>Minutes added to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Minit ditambah pada %1</translation>
     </message>
     <message>
         <source>&amp;High latitudes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Latitud tinggi:</translation>
     </message>
     <message>
         <source>A seventh of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>Satu pertujuh malam</translation>
     </message>
     <message>
         <source>The middle of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>Pertengahan malam</translation>
     </message>
     <message>
         <source>The angle&apos;s share of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahagian malam mengikut sudut</translation>
     </message>
     <message>
         <source>Fajr and Isha where the sun does not sink to their angle (summer nights far north).</source>
-        <translation type="unfinished"></translation>
+        <translation>Subuh dan Isyak di tempat matahari tidak turun hingga sudutnya (malam musim panas di utara jauh).</translation>
     </message>
     <message>
         <source>&amp;Sun:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma&amp;tahari:</translation>
     </message>
     <message>
         <source>The built-in table</source>
-        <translation type="unfinished"></translation>
+        <translation>Jadual terbina dalam</translation>
     </message>
     <message>
         <source>Computed for the date</source>
-        <translation type="unfinished"></translation>
+        <translation>Dikira untuk tarikh itu</translation>
     </message>
     <message>
         <source>The sun&apos;s place from the built-in table of one year, or computed for each date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kedudukan matahari daripada jadual terbina dalam bagi satu tahun, atau dikira untuk setiap tarikh.</translation>
     </message>
     <message>
         <source>Hijri &amp;day adjustment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelarasan &amp;hari Hijrah:</translation>
     </message>
     <message>
         <source>Days (-2 to 2) added to the Hijri date, to follow the local moon sighting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hari (-2 hingga 2) ditambah pada tarikh Hijrah, untuk mengikut rukyah tempatan.</translation>
     </message>
     <message>
         <source>Today&apos;s times with these choices:</source>
-        <translation type="unfinished"></translation>
+        <translation>Waktu hari ini dengan pilihan ini:</translation>
     </message>
     <message>
         <source>Proposed for %1: %2. OK confirms it; Cancel keeps your choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dicadangkan untuk %1: %2. OK mengesahkannya; Batal mengekalkan pilihan anda.</translation>
     </message>
     <message>
         <source>In force: %1 (chosen on the Calculation page).</source>
-        <translation type="unfinished"></translation>
+        <translation>Berkuat kuasa: %1 (dipilih di halaman Pengiraan).</translation>
     </message>
 </context>
 </TS>

@@ -1015,328 +1015,329 @@ The country and city lists cannot be trusted; you might need to re-install ZAV a
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 in %2 h %3 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vaktine %2 sa %3 dk</translation>
     </message>
     <message>
         <source>%1 in %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vaktine %2 dk</translation>
     </message>
     <message>
         <source>Prayer bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Namaz çubuğu</translation>
     </message>
     <message>
         <source>Put the bar back in the corner</source>
-        <translation type="unfinished"></translation>
+        <translation>Çubuğu köşeye geri koy</translation>
     </message>
     <message>
         <source>Or &amp;search:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veya &amp;ara:</translation>
     </message>
     <message>
         <source>Any part of the name</source>
-        <translation type="unfinished"></translation>
+        <translation>Adın herhangi bir kısmı</translation>
     </message>
     <message>
         <source>Cities found</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulunan şehirler</translation>
     </message>
     <message>
         <source>%1   (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (%2)</translation>
     </message>
     <message>
         <source>No city of this country has that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu ülkede bu adda şehir yok.</translation>
     </message>
     <message>
         <source>The first %1 of %2 cities: type more to see the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>İlk %1 şehir (toplam %2): diğerlerini görmek için daha fazla yazın.</translation>
     </message>
     <message>
         <source>University of Islamic Sciences, Karachi</source>
-        <translation type="unfinished"></translation>
+        <translation>İslami İlimler Üniversitesi, Karaçi</translation>
     </message>
     <message>
         <source>Kuwait</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuveyt</translation>
     </message>
     <message>
         <source>Qatar</source>
-        <translation type="unfinished"></translation>
+        <translation>Katar</translation>
     </message>
     <message>
         <source>Dubai (United Arab Emirates)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubai (Birleşik Arap Emirlikleri)</translation>
     </message>
     <message>
         <source>Singapore (MUIS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Singapur (MUIS)</translation>
     </message>
     <message>
         <source>Institute of Geophysics, University of Tehran</source>
-        <translation type="unfinished"></translation>
+        <translation>Tahran Üniversitesi Jeofizik Enstitüsü</translation>
     </message>
     <message>
         <source>Diyanet, Turkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Diyanet, Türkiye</translation>
     </message>
     <message>
         <source>Moonsighting Committee Worldwide</source>
-        <translation type="unfinished"></translation>
+        <translation>Moonsighting Committee Worldwide</translation>
     </message>
     <message>
         <source>Umm al-Qura, Makkah</source>
-        <translation type="unfinished"></translation>
+        <translation>Ümmü&apos;l-Kurâ, Mekke</translation>
     </message>
     <message>
         <source>Muslim World League</source>
-        <translation type="unfinished"></translation>
+        <translation>Dünya İslam Birliği</translation>
     </message>
     <message>
         <source>Egyptian General Authority of Survey</source>
-        <translation type="unfinished"></translation>
+        <translation>Mısır Genel Harita Kurumu</translation>
     </message>
     <message>
         <source>Time for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vakti</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 saat %2</translation>
     </message>
     <message>
         <source>%1 in %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vaktine %2 dakika</translation>
     </message>
     <message>
         <source>Desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Masaüstü bildirimleri</translation>
     </message>
     <message>
         <source>Notify me at each prayer time</source>
-        <translation type="unfinished"></translation>
+        <translation>Her namaz vaktinde bana bildir</translation>
     </message>
     <message>
         <source>Warn me before each prayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Her namazdan önce beni uyar</translation>
     </message>
     <message>
         <source> minutes before</source>
-        <translation type="unfinished"></translation>
+        <translation> dakika önce</translation>
     </message>
     <message>
         <source>Minutes of the warning before each prayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Her namazdan önceki uyarının dakikası</translation>
     </message>
     <message>
         <source>&amp;Export Prayer Times...</source>
-        <translation type="unfinished"></translation>
+        <translation>Namaz Vakitlerini &amp;Dışa Aktar...</translation>
     </message>
     <message>
         <source>Salvenor could not write the prayer times to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvenor namaz vakitlerini şuraya yazamadı:
+%1</translation>
     </message>
     <message>
         <source>iCalendar Files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>iCalendar Dosyaları (*.ics)</translation>
     </message>
     <message>
         <source>%s in %d minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%s vaktine %d dakika</translation>
     </message>
     <message>
         <source>%ld degrees, %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%ld derece, %s</translation>
     </message>
     <message>
         <source>north</source>
-        <translation type="unfinished"></translation>
+        <translation>kuzey</translation>
     </message>
     <message>
         <source>north-north-east</source>
-        <translation type="unfinished"></translation>
+        <translation>kuzey-kuzeydoğu</translation>
     </message>
     <message>
         <source>north-east</source>
-        <translation type="unfinished"></translation>
+        <translation>kuzeydoğu</translation>
     </message>
     <message>
         <source>east-north-east</source>
-        <translation type="unfinished"></translation>
+        <translation>doğu-kuzeydoğu</translation>
     </message>
     <message>
         <source>east</source>
-        <translation type="unfinished"></translation>
+        <translation>doğu</translation>
     </message>
     <message>
         <source>east-south-east</source>
-        <translation type="unfinished"></translation>
+        <translation>doğu-güneydoğu</translation>
     </message>
     <message>
         <source>south-east</source>
-        <translation type="unfinished"></translation>
+        <translation>güneydoğu</translation>
     </message>
     <message>
         <source>south-south-east</source>
-        <translation type="unfinished"></translation>
+        <translation>güney-güneydoğu</translation>
     </message>
     <message>
         <source>south</source>
-        <translation type="unfinished"></translation>
+        <translation>güney</translation>
     </message>
     <message>
         <source>south-south-west</source>
-        <translation type="unfinished"></translation>
+        <translation>güney-güneybatı</translation>
     </message>
     <message>
         <source>south-west</source>
-        <translation type="unfinished"></translation>
+        <translation>güneybatı</translation>
     </message>
     <message>
         <source>west-south-west</source>
-        <translation type="unfinished"></translation>
+        <translation>batı-güneybatı</translation>
     </message>
     <message>
         <source>west</source>
-        <translation type="unfinished"></translation>
+        <translation>batı</translation>
     </message>
     <message>
         <source>west-north-west</source>
-        <translation type="unfinished"></translation>
+        <translation>batı-kuzeybatı</translation>
     </message>
     <message>
         <source>north-west</source>
-        <translation type="unfinished"></translation>
+        <translation>kuzeybatı</translation>
     </message>
     <message>
         <source>north-north-west</source>
-        <translation type="unfinished"></translation>
+        <translation>kuzey-kuzeybatı</translation>
     </message>
     <message>
         <source>Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Hesaplama</translation>
     </message>
     <message>
         <source>Custom angles</source>
-        <translation type="unfinished"></translation>
+        <translation>Özel açılar</translation>
     </message>
     <message>
         <source>&amp;Convention:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Yöntem:</translation>
     </message>
     <message>
         <source>The built-in way of Advanced Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelişmiş Kurulum&apos;un yerleşik yolu</translation>
     </message>
     <message>
         <source>Whose angles give Fajr and Isha: the built-in way, a published convention, or your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>İmsak ve Yatsı&apos;yı veren açılar: yerleşik yol, yayımlanmış bir yöntem veya kendi açılarınız.</translation>
     </message>
     <message>
         <source>&amp;Fajr angle:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;İmsak açısı:</translation>
     </message>
     <message>
         <source>&amp;Isha angle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Y&amp;atsı açısı:</translation>
     </message>
     <message>
         <source>or Isha &amp;minutes after Maghrib:</source>
-        <translation type="unfinished"></translation>
+        <translation>veya Akşam&apos;dan sonra Yatsı &amp;dakikası:</translation>
     </message>
     <message>
         <source>Custom: the sun&apos;s depression at Fajr and Isha, or Isha a fixed time after Maghrib (0: by angle).</source>
-        <translation type="unfinished"></translation>
+        <translation>Özel: İmsak ve Yatsı&apos;da güneşin ufkun altındaki açısı veya Akşam&apos;dan sabit bir süre sonra Yatsı (0: açıya göre).</translation>
     </message>
     <message>
         <source>&amp;Asr:</source>
-        <translation type="unfinished"></translation>
+        <translation>İ&amp;kindi:</translation>
     </message>
     <message>
         <source>Standard (Shafi&apos;i, Maliki, Hanbali)</source>
-        <translation type="unfinished"></translation>
+        <translation>Standart (Şafii, Maliki, Hanbeli)</translation>
     </message>
     <message>
         <source>Hanafi</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanefi</translation>
     </message>
     <message>
         <source>Asr begins when a shadow is one object length longer than at noon, or two (Hanafi).</source>
-        <translation type="unfinished"></translation>
+        <translation>İkindi, gölge öğlendekinden bir cisim boyu uzun olduğunda başlar, ya da iki boy (Hanefi).</translation>
     </message>
     <message>
         <source>Minutes added:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eklenen dakika:</translation>
     </message>
     <message>
         <source>Minutes (-30 to 30) added to each time, as your mosque&apos;s timetable does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Her vakte eklenen dakika (-30 ile 30 arası), caminizin takviminde olduğu gibi.</translation>
     </message>
     <message>
         <source>Minutes added to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vaktine eklenen dakika</translation>
     </message>
     <message>
         <source>&amp;High latitudes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Yüksek &amp;enlemler:</translation>
     </message>
     <message>
         <source>A seventh of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>Gecenin yedide biri</translation>
     </message>
     <message>
         <source>The middle of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>Gecenin ortası</translation>
     </message>
     <message>
         <source>The angle&apos;s share of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>Açıya göre gecenin payı</translation>
     </message>
     <message>
         <source>Fajr and Isha where the sun does not sink to their angle (summer nights far north).</source>
-        <translation type="unfinished"></translation>
+        <translation>Güneşin açılarına kadar inmediği yerlerde İmsak ve Yatsı (kuzeyde yaz geceleri).</translation>
     </message>
     <message>
         <source>&amp;Sun:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Güneş:</translation>
     </message>
     <message>
         <source>The built-in table</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerleşik tablo</translation>
     </message>
     <message>
         <source>Computed for the date</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarih için hesaplanan</translation>
     </message>
     <message>
         <source>The sun&apos;s place from the built-in table of one year, or computed for each date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Güneşin konumu, bir yıllık yerleşik tablodan ya da her tarih için hesaplanarak.</translation>
     </message>
     <message>
         <source>Hijri &amp;day adjustment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hicri gün düzeltmesi:</translation>
     </message>
     <message>
         <source>Days (-2 to 2) added to the Hijri date, to follow the local moon sighting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel hilal gözlemine uymak için Hicri tarihe eklenen gün (-2 ile 2 arası).</translation>
     </message>
     <message>
         <source>Today&apos;s times with these choices:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu seçimlerle bugünün vakitleri:</translation>
     </message>
     <message>
         <source>Proposed for %1: %2. OK confirms it; Cancel keeps your choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 için önerilen: %2. Tamam onaylar; İptal seçiminizi korur.</translation>
     </message>
     <message>
         <source>In force: %1 (chosen on the Calculation page).</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçerli: %1 (Hesaplama sayfasında seçildi).</translation>
     </message>
 </context>
 </TS>

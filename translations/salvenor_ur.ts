@@ -1015,328 +1015,329 @@ The country and city lists cannot be trusted; you might need to re-install ZAV a
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 in %2 h %3 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 میں %2 گھنٹے %3 منٹ</translation>
     </message>
     <message>
         <source>%1 in %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 میں %2 منٹ</translation>
     </message>
     <message>
         <source>Prayer bar</source>
-        <translation type="unfinished"></translation>
+        <translation>نماز بار</translation>
     </message>
     <message>
         <source>Put the bar back in the corner</source>
-        <translation type="unfinished"></translation>
+        <translation>بار کو واپس کونے میں رکھیں</translation>
     </message>
     <message>
         <source>Or &amp;search:</source>
-        <translation type="unfinished"></translation>
+        <translation>یا &amp;تلاش کریں:</translation>
     </message>
     <message>
         <source>Any part of the name</source>
-        <translation type="unfinished"></translation>
+        <translation>نام کا کوئی بھی حصہ</translation>
     </message>
     <message>
         <source>Cities found</source>
-        <translation type="unfinished"></translation>
+        <translation>ملنے والے شہر</translation>
     </message>
     <message>
         <source>%1   (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   (%2)</translation>
     </message>
     <message>
         <source>No city of this country has that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>اس ملک کے کسی شہر کا یہ نام نہیں۔</translation>
     </message>
     <message>
         <source>The first %1 of %2 cities: type more to see the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>پہلے %1 شہر (کل %2 میں سے): باقی دیکھنے کے لیے مزید لکھیں۔</translation>
     </message>
     <message>
         <source>University of Islamic Sciences, Karachi</source>
-        <translation type="unfinished"></translation>
+        <translation>جامعہ علوم اسلامیہ، کراچی</translation>
     </message>
     <message>
         <source>Kuwait</source>
-        <translation type="unfinished"></translation>
+        <translation>کویت</translation>
     </message>
     <message>
         <source>Qatar</source>
-        <translation type="unfinished"></translation>
+        <translation>قطر</translation>
     </message>
     <message>
         <source>Dubai (United Arab Emirates)</source>
-        <translation type="unfinished"></translation>
+        <translation>دبئی (متحدہ عرب امارات)</translation>
     </message>
     <message>
         <source>Singapore (MUIS)</source>
-        <translation type="unfinished"></translation>
+        <translation>سنگاپور (MUIS)</translation>
     </message>
     <message>
         <source>Institute of Geophysics, University of Tehran</source>
-        <translation type="unfinished"></translation>
+        <translation>انسٹی ٹیوٹ آف جیو فزکس، تہران یونیورسٹی</translation>
     </message>
     <message>
         <source>Diyanet, Turkey</source>
-        <translation type="unfinished"></translation>
+        <translation>دیانت، ترکی</translation>
     </message>
     <message>
         <source>Moonsighting Committee Worldwide</source>
-        <translation type="unfinished"></translation>
+        <translation>Moonsighting Committee Worldwide</translation>
     </message>
     <message>
         <source>Umm al-Qura, Makkah</source>
-        <translation type="unfinished"></translation>
+        <translation>ام القریٰ، مکہ مکرمہ</translation>
     </message>
     <message>
         <source>Muslim World League</source>
-        <translation type="unfinished"></translation>
+        <translation>رابطہ عالم اسلامی</translation>
     </message>
     <message>
         <source>Egyptian General Authority of Survey</source>
-        <translation type="unfinished"></translation>
+        <translation>مصری جنرل اتھارٹی آف سروے</translation>
     </message>
     <message>
         <source>Time for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 کا وقت ہو گیا</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 بوقت %2</translation>
     </message>
     <message>
         <source>%1 in %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 میں %2 منٹ</translation>
     </message>
     <message>
         <source>Desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>ڈیسک ٹاپ اطلاعات</translation>
     </message>
     <message>
         <source>Notify me at each prayer time</source>
-        <translation type="unfinished"></translation>
+        <translation>ہر نماز کے وقت مجھے اطلاع دیں</translation>
     </message>
     <message>
         <source>Warn me before each prayer</source>
-        <translation type="unfinished"></translation>
+        <translation>ہر نماز سے پہلے مجھے خبردار کریں</translation>
     </message>
     <message>
         <source> minutes before</source>
-        <translation type="unfinished"></translation>
+        <translation> منٹ پہلے</translation>
     </message>
     <message>
         <source>Minutes of the warning before each prayer</source>
-        <translation type="unfinished"></translation>
+        <translation>ہر نماز سے پہلے انتباہ کے منٹ</translation>
     </message>
     <message>
         <source>&amp;Export Prayer Times...</source>
-        <translation type="unfinished"></translation>
+        <translation>نماز کے اوقات &amp;برآمد کریں...</translation>
     </message>
     <message>
         <source>Salvenor could not write the prayer times to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvenor نماز کے اوقات یہاں نہیں لکھ سکا:
+%1</translation>
     </message>
     <message>
         <source>iCalendar Files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>iCalendar فائلیں (*.ics)</translation>
     </message>
     <message>
         <source>%s in %d minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%s میں %d منٹ</translation>
     </message>
     <message>
         <source>%ld degrees, %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%ld درجے، %s</translation>
     </message>
     <message>
         <source>north</source>
-        <translation type="unfinished"></translation>
+        <translation>شمال</translation>
     </message>
     <message>
         <source>north-north-east</source>
-        <translation type="unfinished"></translation>
+        <translation>شمال شمال مشرق</translation>
     </message>
     <message>
         <source>north-east</source>
-        <translation type="unfinished"></translation>
+        <translation>شمال مشرق</translation>
     </message>
     <message>
         <source>east-north-east</source>
-        <translation type="unfinished"></translation>
+        <translation>مشرق شمال مشرق</translation>
     </message>
     <message>
         <source>east</source>
-        <translation type="unfinished"></translation>
+        <translation>مشرق</translation>
     </message>
     <message>
         <source>east-south-east</source>
-        <translation type="unfinished"></translation>
+        <translation>مشرق جنوب مشرق</translation>
     </message>
     <message>
         <source>south-east</source>
-        <translation type="unfinished"></translation>
+        <translation>جنوب مشرق</translation>
     </message>
     <message>
         <source>south-south-east</source>
-        <translation type="unfinished"></translation>
+        <translation>جنوب جنوب مشرق</translation>
     </message>
     <message>
         <source>south</source>
-        <translation type="unfinished"></translation>
+        <translation>جنوب</translation>
     </message>
     <message>
         <source>south-south-west</source>
-        <translation type="unfinished"></translation>
+        <translation>جنوب جنوب مغرب</translation>
     </message>
     <message>
         <source>south-west</source>
-        <translation type="unfinished"></translation>
+        <translation>جنوب مغرب</translation>
     </message>
     <message>
         <source>west-south-west</source>
-        <translation type="unfinished"></translation>
+        <translation>مغرب جنوب مغرب</translation>
     </message>
     <message>
         <source>west</source>
-        <translation type="unfinished"></translation>
+        <translation>مغرب</translation>
     </message>
     <message>
         <source>west-north-west</source>
-        <translation type="unfinished"></translation>
+        <translation>مغرب شمال مغرب</translation>
     </message>
     <message>
         <source>north-west</source>
-        <translation type="unfinished"></translation>
+        <translation>شمال مغرب</translation>
     </message>
     <message>
         <source>north-north-west</source>
-        <translation type="unfinished"></translation>
+        <translation>شمال شمال مغرب</translation>
     </message>
     <message>
         <source>Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>حساب</translation>
     </message>
     <message>
         <source>Custom angles</source>
-        <translation type="unfinished"></translation>
+        <translation>اپنی مرضی کے زاویے</translation>
     </message>
     <message>
         <source>&amp;Convention:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;طریقہ:</translation>
     </message>
     <message>
         <source>The built-in way of Advanced Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>اعلیٰ سیٹ اپ کا اندرونی طریقہ</translation>
     </message>
     <message>
         <source>Whose angles give Fajr and Isha: the built-in way, a published convention, or your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>فجر اور عشاء کے زاویے کس کے: اندرونی طریقہ، کوئی شائع شدہ طریقہ، یا آپ کے اپنے۔</translation>
     </message>
     <message>
         <source>&amp;Fajr angle:</source>
-        <translation type="unfinished"></translation>
+        <translation>فجر کا &amp;زاویہ:</translation>
     </message>
     <message>
         <source>&amp;Isha angle:</source>
-        <translation type="unfinished"></translation>
+        <translation>عشاء کا ز&amp;اویہ:</translation>
     </message>
     <message>
         <source>or Isha &amp;minutes after Maghrib:</source>
-        <translation type="unfinished"></translation>
+        <translation>یا مغرب کے بعد عشاء کے &amp;منٹ:</translation>
     </message>
     <message>
         <source>Custom: the sun&apos;s depression at Fajr and Isha, or Isha a fixed time after Maghrib (0: by angle).</source>
-        <translation type="unfinished"></translation>
+        <translation>اپنی مرضی: فجر اور عشاء پر سورج کا افق سے نیچے ہونا، یا مغرب کے بعد مقررہ وقت پر عشاء (0: زاویے سے)۔</translation>
     </message>
     <message>
         <source>&amp;Asr:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;عصر:</translation>
     </message>
     <message>
         <source>Standard (Shafi&apos;i, Maliki, Hanbali)</source>
-        <translation type="unfinished"></translation>
+        <translation>معیاری (شافعی، مالکی، حنبلی)</translation>
     </message>
     <message>
         <source>Hanafi</source>
-        <translation type="unfinished"></translation>
+        <translation>حنفی</translation>
     </message>
     <message>
         <source>Asr begins when a shadow is one object length longer than at noon, or two (Hanafi).</source>
-        <translation type="unfinished"></translation>
+        <translation>عصر اس وقت شروع ہوتی ہے جب سایہ دوپہر کے سائے سے ایک مثل زیادہ ہو، یا دو مثل (حنفی)۔</translation>
     </message>
     <message>
         <source>Minutes added:</source>
-        <translation type="unfinished"></translation>
+        <translation>شامل کیے گئے منٹ:</translation>
     </message>
     <message>
         <source>Minutes (-30 to 30) added to each time, as your mosque&apos;s timetable does.</source>
-        <translation type="unfinished"></translation>
+        <translation>ہر وقت میں شامل کیے جانے والے منٹ (-30 سے 30)، جیسے آپ کی مسجد کا نظام الاوقات کرتا ہے۔</translation>
     </message>
     <message>
         <source>Minutes added to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 میں شامل کیے گئے منٹ</translation>
     </message>
     <message>
         <source>&amp;High latitudes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;بلند عرض بلد:</translation>
     </message>
     <message>
         <source>A seventh of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>رات کا ساتواں حصہ</translation>
     </message>
     <message>
         <source>The middle of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>آدھی رات</translation>
     </message>
     <message>
         <source>The angle&apos;s share of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>زاویے کے حساب سے رات کا حصہ</translation>
     </message>
     <message>
         <source>Fajr and Isha where the sun does not sink to their angle (summer nights far north).</source>
-        <translation type="unfinished"></translation>
+        <translation>جہاں سورج فجر اور عشاء کے زاویے تک نیچے نہیں جاتا وہاں ان کے اوقات (دور شمال میں گرمیوں کی راتیں)۔</translation>
     </message>
     <message>
         <source>&amp;Sun:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;سورج:</translation>
     </message>
     <message>
         <source>The built-in table</source>
-        <translation type="unfinished"></translation>
+        <translation>اندرونی جدول</translation>
     </message>
     <message>
         <source>Computed for the date</source>
-        <translation type="unfinished"></translation>
+        <translation>تاریخ کے لیے حساب شدہ</translation>
     </message>
     <message>
         <source>The sun&apos;s place from the built-in table of one year, or computed for each date.</source>
-        <translation type="unfinished"></translation>
+        <translation>سورج کا مقام ایک سال کے اندرونی جدول سے، یا ہر تاریخ کے لیے حساب سے۔</translation>
     </message>
     <message>
         <source>Hijri &amp;day adjustment:</source>
-        <translation type="unfinished"></translation>
+        <translation>ہجری &amp;دن کی تصحیح:</translation>
     </message>
     <message>
         <source>Days (-2 to 2) added to the Hijri date, to follow the local moon sighting.</source>
-        <translation type="unfinished"></translation>
+        <translation>ہجری تاریخ میں شامل کیے جانے والے دن (-2 سے 2)، مقامی رؤیت ہلال کے مطابق۔</translation>
     </message>
     <message>
         <source>Today&apos;s times with these choices:</source>
-        <translation type="unfinished"></translation>
+        <translation>ان انتخابات کے ساتھ آج کے اوقات:</translation>
     </message>
     <message>
         <source>Proposed for %1: %2. OK confirms it; Cancel keeps your choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 کے لیے تجویز: %2۔ ٹھیک ہے اس کی تصدیق کرتا ہے؛ منسوخ آپ کا انتخاب برقرار رکھتا ہے۔</translation>
     </message>
     <message>
         <source>In force: %1 (chosen on the Calculation page).</source>
-        <translation type="unfinished"></translation>
+        <translation>نافذ: %1 (حساب کے صفحے پر چنا گیا)۔</translation>
     </message>
 </context>
 </TS>
