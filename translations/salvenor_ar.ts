@@ -1339,5 +1339,13 @@ The country and city lists cannot be trusted; you might need to re-install ZAV a
         <source>In force: %1 (chosen on the Calculation page).</source>
         <translation>المعمول به: %1 (اختير في صفحة الحساب).</translation>
     </message>
+    <message>
+        <source>Your choices could not be saved in %1 (%2). They stay in force until Salvenor is closed.</source>
+        <translation>تعذّر حفظ اختياراتك في %1 (%2). ستبقى سارية حتى يُغلق Salvenor.</translation>
+    </message>
+    <message>
+        <source>Qibla (direction of the Kaaba from true north): %1</source>
+        <translation>القبلة (اتجاه الكعبة من الشمال الحقيقي): %1</translation>
+    </message>
 </context>
 </TS>

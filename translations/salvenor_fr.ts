@@ -1339,5 +1339,13 @@ Les listes des pays et des villes ne sont pas fiables ; il faudra peut-être ré
         <source>In force: %1 (chosen on the Calculation page).</source>
         <translation>En vigueur : %1 (choisi sur la page Calcul).</translation>
     </message>
+    <message>
+        <source>Your choices could not be saved in %1 (%2). They stay in force until Salvenor is closed.</source>
+        <translation>Vos choix n&apos;ont pas pu être enregistrés dans %1 (%2). Ils restent en vigueur jusqu&apos;à la fermeture de Salvenor.</translation>
+    </message>
+    <message>
+        <source>Qibla (direction of the Kaaba from true north): %1</source>
+        <translation>Qibla (direction de la Kaaba depuis le nord vrai) : %1</translation>
+    </message>
 </context>
 </TS>

@@ -1339,5 +1339,13 @@ Daftar negara dan kota tidak dapat dipercaya; Anda mungkin perlu memasang ulang 
         <source>In force: %1 (chosen on the Calculation page).</source>
         <translation>Berlaku: %1 (dipilih di halaman Perhitungan).</translation>
     </message>
+    <message>
+        <source>Your choices could not be saved in %1 (%2). They stay in force until Salvenor is closed.</source>
+        <translation>Pilihan Anda tidak dapat disimpan di %1 (%2). Pilihan tetap berlaku sampai Salvenor ditutup.</translation>
+    </message>
+    <message>
+        <source>Qibla (direction of the Kaaba from true north): %1</source>
+        <translation>Kiblat (arah Ka&apos;bah dari utara sejati): %1</translation>
+    </message>
 </context>
 </TS>

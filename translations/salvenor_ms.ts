@@ -1339,5 +1339,13 @@ Senarai negara dan bandar tidak boleh dipercayai; anda mungkin perlu memasang se
         <source>In force: %1 (chosen on the Calculation page).</source>
         <translation>Berkuat kuasa: %1 (dipilih di halaman Pengiraan).</translation>
     </message>
+    <message>
+        <source>Your choices could not be saved in %1 (%2). They stay in force until Salvenor is closed.</source>
+        <translation>Pilihan anda tidak dapat disimpan dalam %1 (%2). Pilihan itu kekal berkuat kuasa sehingga Salvenor ditutup.</translation>
+    </message>
+    <message>
+        <source>Qibla (direction of the Kaaba from true north): %1</source>
+        <translation>Kiblat (arah Kaabah dari utara benar): %1</translation>
+    </message>
 </context>
 </TS>

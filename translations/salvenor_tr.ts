@@ -1339,5 +1339,13 @@ The country and city lists cannot be trusted; you might need to re-install ZAV a
         <source>In force: %1 (chosen on the Calculation page).</source>
         <translation>Geçerli: %1 (Hesaplama sayfasında seçildi).</translation>
     </message>
+    <message>
+        <source>Your choices could not be saved in %1 (%2). They stay in force until Salvenor is closed.</source>
+        <translation>Seçimleriniz %1 dosyasına kaydedilemedi (%2). Salvenor kapanana kadar geçerli kalırlar.</translation>
+    </message>
+    <message>
+        <source>Qibla (direction of the Kaaba from true north): %1</source>
+        <translation>Kıble (gerçek kuzeyden Kâbe&apos;nin yönü): %1</translation>
+    </message>
 </context>
 </TS>

@@ -1339,5 +1339,13 @@ The country and city lists cannot be trusted; you might need to re-install ZAV a
         <source>In force: %1 (chosen on the Calculation page).</source>
         <translation>نافذ: %1 (حساب کے صفحے پر چنا گیا)۔</translation>
     </message>
+    <message>
+        <source>Your choices could not be saved in %1 (%2). They stay in force until Salvenor is closed.</source>
+        <translation>آپ کے انتخاب %1 میں محفوظ نہیں ہو سکے (%2)۔ Salvenor بند ہونے تک یہ نافذ رہیں گے۔</translation>
+    </message>
+    <message>
+        <source>Qibla (direction of the Kaaba from true north): %1</source>
+        <translation>قبلہ (حقیقی شمال سے کعبہ کی سمت): %1</translation>
+    </message>
 </context>
 </TS>
