@@ -403,17 +403,25 @@ void CMonthCalendarDlg::closeChecked() {
     }
 }
 
-void CMonthCalendarDlg::saveAs() {
+// The save dialog for a file of the shown month, suggesting "<month> <year>.<suffix>" in the home
+// folder; a name typed without a suffix gets `suffix`. Empty when the user cancelled.
+QString CMonthCalendarDlg::chooseTargetForShownMonth(const QString& suffix) {
     const QString suggested = QDir::home().filePath(
-        QStringLiteral("%1 %2.html")
+        QStringLiteral("%1 %2.%3")
             .arg(Text(MonthNames(shown_.kind)[static_cast<std::size_t>(shown_.month - 1)]))
-            .arg(shown_.year));
+            .arg(shown_.year)
+            .arg(suffix));
     QString target = dialogs_.saveFileName(this, suggested);
+    if (!target.isEmpty() && QFileInfo(target).suffix().isEmpty()) {
+        target += QLatin1Char('.') + suffix;
+    }
+    return target;
+}
+
+void CMonthCalendarDlg::saveAs() {
+    const QString target = chooseTargetForShownMonth(QStringLiteral("html"));
     if (target.isEmpty()) {
         return;
-    }
-    if (QFileInfo(target).suffix().isEmpty()) {
-        target += QStringLiteral(".html");
     }
     // The bytes of the shown page, written whole or not at all.
     const std::optional<std::string> page =
@@ -434,16 +442,9 @@ void CMonthCalendarDlg::exportPrayerTimes() {
     if (exportSettings_ == nullptr) {
         return;
     }
-    const QString suggested = QDir::home().filePath(
-        QStringLiteral("%1 %2.ics")
-            .arg(Text(MonthNames(shown_.kind)[static_cast<std::size_t>(shown_.month - 1)]))
-            .arg(shown_.year));
-    QString target = dialogs_.saveFileName(this, suggested);
+    const QString target = chooseTargetForShownMonth(QStringLiteral("ics"));
     if (target.isEmpty()) {
         return;
-    }
-    if (QFileInfo(target).suffix().isEmpty()) {
-        target += QStringLiteral(".ics");
     }
     const CConfigFile& config = *exportSettings_;
     const GregorianSpan span = GregorianDaysOf(shown_);

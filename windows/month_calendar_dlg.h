@@ -101,6 +101,7 @@ class CMonthCalendarDlg : public QDialog {
     void monthTextEdited(const QString& text);
     void calendarClicked(CalendarKind kind);
     void closeChecked();
+    QString chooseTargetForShownMonth(const QString& suffix);
     void saveAs();
     void print();
     void printPreview();
