@@ -3,6 +3,7 @@
 // line) and tests replace to answer and record.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace salvenor {
@@ -22,6 +23,10 @@ class MessageBoxes {
     virtual void show(std::string_view text, MessageIcon icon = MessageIcon::None) = 0;
     // A modal Yes/No question; true unless the answer is No.
     virtual bool askYesNo(std::string_view text, MessageIcon icon = MessageIcon::Question) = 0;
+    // One of the program's English texts (core/texts.h) in the user's language, for a message
+    // that is put together before it is shown (a path or a field's name in its place). Boxes that
+    // show no translation keep the English.
+    virtual std::string inUserLanguage(const char* english) const { return english; }
 };
 
 }  // namespace salvenor

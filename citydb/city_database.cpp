@@ -156,7 +156,9 @@ std::optional<std::vector<CountryEntry>> CityDatabase::ReadSummary() const {
 }
 
 void CityDatabase::ReportDamage(const char* what) const {
-    boxes_.show(StrPrintf(texts::CityDatabaseDamaged, what), MessageIcon::Exclamation);
+    boxes_.show(StrPrintf(boxes_.inUserLanguage(texts::CityDatabaseDamaged).c_str(),
+                          boxes_.inUserLanguage(what).c_str()),
+                MessageIcon::Exclamation);
 }
 
 std::optional<std::vector<std::string>> CityDatabase::ReadCountryNames() const {

@@ -150,19 +150,29 @@ void CConfigFile::ReplaceDamagedFields() {
         }
     };
     // Comparisons are false for NaN, so a value that is not a number counts as damaged too.
-    check(ValidLatitude(latitude), "latitude", latitude);
-    check(ValidLongitude(longitude), "longitude", longitude);
-    check(ValidAltitude(altitude), "altitude", altitude);
-    check(ValidGmtOffsetHours(gmtOffsetHours), "time-zone offset", gmtOffsetHours);
+    check(ValidLatitude(latitude), QT_TRANSLATE_NOOP("salvenor", "latitude"), latitude);
+    check(ValidLongitude(longitude), QT_TRANSLATE_NOOP("salvenor", "longitude"), longitude);
+    check(ValidAltitude(altitude), QT_TRANSLATE_NOOP("salvenor", "altitude"), altitude);
+    check(ValidGmtOffsetHours(gmtOffsetHours), QT_TRANSLATE_NOOP("salvenor", "time-zone offset"),
+          gmtOffsetHours);
     if (damagedFields_.empty()) {
         return;
     }
+    // The names in the user's language: "latitude, longitude and altitude".
     std::string names;
     for (std::size_t i = 0; i < damagedFields_.size(); ++i) {
-        names += i == 0 ? "" : (i + 1 == damagedFields_.size() ? " and " : ", ");
-        names += damagedFields_[i];
+        const std::string name = boxes_.inUserLanguage(damagedFields_[i].c_str());
+        if (i == 0) {
+            names = name;
+            continue;
+        }
+        const char* const join = i + 1 == damagedFields_.size()
+                                     ? QT_TRANSLATE_NOOP("salvenor", "%s and %s")
+                                     : QT_TRANSLATE_NOOP("salvenor", "%s, %s");
+        names = StrPrintf(boxes_.inUserLanguage(join).c_str(), names.c_str(), name.c_str());
     }
-    boxes_.show(StrPrintf(texts::ConfigDamagedFields, names.c_str()), MessageIcon::Exclamation);
+    boxes_.show(StrPrintf(boxes_.inUserLanguage(texts::ConfigDamagedFields).c_str(), names.c_str()),
+                MessageIcon::Exclamation);
 }
 
 std::optional<std::string> CConfigFile::SetAsideForFirstRun(bool* failed) const {

@@ -71,59 +71,60 @@ const char* HijriMonthName(int month) {
     return month >= 1 && month <= 12 ? HijriMonthNames[static_cast<std::size_t>(month - 1)] : "";
 }
 
-// Each occasion text is a label, the colour mark-up and a title, with nothing between them.
-constexpr char kMuharram1[] =
-    "1 Muhaaran: "
-    "<font color=\"#800040\">"
-    " Start of the Hijri Calendar";
-constexpr char kSafar27[] =
-    "2 Safar: "
-    "<font color=\"#800040\">"
-    "Hijra from Makka to Madina";
-constexpr char kRabyAwal12[] =
-    "12 of Raby` al-awal: "
-    "<font color=\"#800040\">"
-    "The Birth of Prophet Muhammad (SAAWS)";
-constexpr char kRajab27[] =
-    "27 of Rajab: "
-    "<font color=\"#800040\">"
-    "Isra' and Mi'raj";
-constexpr char kRamadan1[] =
-    "1  Ramadan: "
-    "<font color=\"#800040\">"
-    "Start Of Ramadan";
-constexpr char kRamadan17[] =
-    "17 Ramadan: "
-    "<font color=\"#800040\">"
-    "Battle of Badr";
-constexpr char kRamadan21[] =
-    "21 Ramadan: "
-    "<font color=\"#800040\">"
-    "Conquest of Makkah";
-constexpr char kEidAlFitr[] =
-    "1,2,3 Shawwal: "
-    "<font color=\"#800040\">"
-    "Eid Al-Fitr";
-constexpr char kShawwal6[] =
-    "6  Shawwal: "
-    "<font color=\"#800040\">"
-    "Battle of Uhud";
-constexpr char kShawwal10[] =
-    "10 Shawwal: "
-    "<font color=\"#800040\">"
-    "Battle of Hunayn";
-constexpr char kQidah17[] =
-    "17 of Thw al-Qi`dah: "
-    "<font color=\"#800040\">"
-    "Battle of Al-Ahzab";
-constexpr char kArafah[] =
-    "9  of Thw al-Hijjah: "
-    "<font color=\"#800040\">"
-    "Day of Araft";
-constexpr char kEidAlAdha[] =
-    "10,11,12 of Thw al-Hijjah: "
-    "<font color=\"#800040\">"
-    "Eid Al-Adha";
+// Each occasion text is a label, the colour mark-up and a title, with nothing between them; a
+// translation keeps the mark-up and writes the day in its own digits.
+constexpr const char* kMuharram1 = QT_TRANSLATE_NOOP("salvenor",
+                                                     "1 Muhaaran: "
+                                                     "<font color=\"#800040\">"
+                                                     " Start of the Hijri Calendar");
+constexpr const char* kSafar27 = QT_TRANSLATE_NOOP("salvenor",
+                                                   "2 Safar: "
+                                                   "<font color=\"#800040\">"
+                                                   "Hijra from Makka to Madina");
+constexpr const char* kRabyAwal12 = QT_TRANSLATE_NOOP("salvenor",
+                                                      "12 of Raby` al-awal: "
+                                                      "<font color=\"#800040\">"
+                                                      "The Birth of Prophet Muhammad (SAAWS)");
+constexpr const char* kRajab27 = QT_TRANSLATE_NOOP("salvenor",
+                                                   "27 of Rajab: "
+                                                   "<font color=\"#800040\">"
+                                                   "Isra' and Mi'raj");
+constexpr const char* kRamadan1 = QT_TRANSLATE_NOOP("salvenor",
+                                                    "1  Ramadan: "
+                                                    "<font color=\"#800040\">"
+                                                    "Start Of Ramadan");
+constexpr const char* kRamadan17 = QT_TRANSLATE_NOOP("salvenor",
+                                                     "17 Ramadan: "
+                                                     "<font color=\"#800040\">"
+                                                     "Battle of Badr");
+constexpr const char* kRamadan21 = QT_TRANSLATE_NOOP("salvenor",
+                                                     "21 Ramadan: "
+                                                     "<font color=\"#800040\">"
+                                                     "Conquest of Makkah");
+constexpr const char* kEidAlFitr = QT_TRANSLATE_NOOP("salvenor",
+                                                     "1,2,3 Shawwal: "
+                                                     "<font color=\"#800040\">"
+                                                     "Eid Al-Fitr");
+constexpr const char* kShawwal6 = QT_TRANSLATE_NOOP("salvenor",
+                                                    "6  Shawwal: "
+                                                    "<font color=\"#800040\">"
+                                                    "Battle of Uhud");
+constexpr const char* kShawwal10 = QT_TRANSLATE_NOOP("salvenor",
+                                                     "10 Shawwal: "
+                                                     "<font color=\"#800040\">"
+                                                     "Battle of Hunayn");
+constexpr const char* kQidah17 = QT_TRANSLATE_NOOP("salvenor",
+                                                   "17 of Thw al-Qi`dah: "
+                                                   "<font color=\"#800040\">"
+                                                   "Battle of Al-Ahzab");
+constexpr const char* kArafah = QT_TRANSLATE_NOOP("salvenor",
+                                                  "9  of Thw al-Hijjah: "
+                                                  "<font color=\"#800040\">"
+                                                  "Day of Araft");
+constexpr const char* kEidAlAdha = QT_TRANSLATE_NOOP("salvenor",
+                                                     "10,11,12 of Thw al-Hijjah: "
+                                                     "<font color=\"#800040\">"
+                                                     "Eid Al-Adha");
 
 // A month page lists at most five texts, far below the capacity; a caller that kept looking days
 // up without a reset would run past the end, so once the list is full further texts are dropped
@@ -168,7 +169,12 @@ const std::array<const char*, 12> HijriMonthNames = {
     QT_TRANSLATE_NOOP("salvenor", "Thw al-Hijjah")};
 
 const std::array<const char*, 12> HijriMonthAbbrevs = {
-    "Muhr", "Safr", "Rab1", "Rab2", "Jmd1", "Jmd2", "Rajb", "Shbn", "Rmdn", "Shwl", "Qidh", "Hjah"};
+    QT_TRANSLATE_NOOP("salvenor", "Muhr"), QT_TRANSLATE_NOOP("salvenor", "Safr"),
+    QT_TRANSLATE_NOOP("salvenor", "Rab1"), QT_TRANSLATE_NOOP("salvenor", "Rab2"),
+    QT_TRANSLATE_NOOP("salvenor", "Jmd1"), QT_TRANSLATE_NOOP("salvenor", "Jmd2"),
+    QT_TRANSLATE_NOOP("salvenor", "Rajb"), QT_TRANSLATE_NOOP("salvenor", "Shbn"),
+    QT_TRANSLATE_NOOP("salvenor", "Rmdn"), QT_TRANSLATE_NOOP("salvenor", "Shwl"),
+    QT_TRANSLATE_NOOP("salvenor", "Qidh"), QT_TRANSLATE_NOOP("salvenor", "Hjah")};
 
 const std::array<const char*, 12> GregorianMonthNames = {
     QT_TRANSLATE_NOOP("salvenor", "January"),   QT_TRANSLATE_NOOP("salvenor", "February"),
@@ -179,7 +185,12 @@ const std::array<const char*, 12> GregorianMonthNames = {
     QT_TRANSLATE_NOOP("salvenor", "November"),  QT_TRANSLATE_NOOP("salvenor", "December")};
 
 const std::array<const char*, 12> GregorianMonthAbbrevs = {
-    "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+    QT_TRANSLATE_NOOP("salvenor", "JAN"), QT_TRANSLATE_NOOP("salvenor", "FEB"),
+    QT_TRANSLATE_NOOP("salvenor", "MAR"), QT_TRANSLATE_NOOP("salvenor", "APR"),
+    QT_TRANSLATE_NOOP("salvenor", "MAY"), QT_TRANSLATE_NOOP("salvenor", "JUN"),
+    QT_TRANSLATE_NOOP("salvenor", "JUL"), QT_TRANSLATE_NOOP("salvenor", "AUG"),
+    QT_TRANSLATE_NOOP("salvenor", "SEP"), QT_TRANSLATE_NOOP("salvenor", "OCT"),
+    QT_TRANSLATE_NOOP("salvenor", "NOV"), QT_TRANSLATE_NOOP("salvenor", "DEC")};
 
 const std::array<const char*, 7> WeekdayNames = {
     QT_TRANSLATE_NOOP("salvenor", "Sunday"),   QT_TRANSLATE_NOOP("salvenor", "Monday"),

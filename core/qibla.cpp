@@ -55,8 +55,9 @@ std::string QiblaText(double bearing, const WordsOf& words) {
     const double b = Normalised(bearing);
     // 359.6 rounds to 360, which the text calls 0 like the compass word does.
     const long whole = std::lround(b) % 360;
-    return StrPrintf(WordOf(words, texts::QiblaBearingText).c_str(), whole,
-                     WordOf(words, CompassWord(b, false)).c_str());
+    // The compass words hold no digits, so the whole text can take the language's digits.
+    return words.digits(StrPrintf(words(texts::QiblaBearingText).c_str(), whole,
+                                  words(CompassWord(b, false)).c_str()));
 }
 
 }  // namespace salvenor

@@ -8,6 +8,7 @@
 #include "core/month_days.h"
 #include "core/str_printf.h"
 #include "core/texts.h"
+#include "core/words.h"
 #include "pages/page_text.h"
 
 namespace salvenor {
@@ -59,14 +60,19 @@ void ColourCell(std::string& cell, OccasionKind kind) {
     }
 }
 
-std::string_view GregorianAbbrev(int month) {
-    return GregorianMonthAbbrevs[static_cast<std::size_t>(month - 1)];
+std::string GregorianAbbrev(int month, const WordsOf& words) {
+    return words(GregorianMonthAbbrevs[static_cast<std::size_t>(month - 1)]);
 }
 
-std::string_view HijriAbbrevOrBlanks(int month) {
+std::string HijriAbbrevOrBlanks(int month, const WordsOf& words) {
     // Days before the Hijri epoch convert to months outside 1..12, which have no name.
-    return month >= 1 && month <= 12 ? HijriMonthAbbrevs[static_cast<std::size_t>(month - 1)]
-                                     : ThreeBlanks;
+    return month >= 1 && month <= 12 ? words(HijriMonthAbbrevs[static_cast<std::size_t>(month - 1)])
+                                     : std::string(ThreeBlanks);
+}
+
+// A day or a year as the page writes it, in the language's digits.
+std::string Number(int value, const WordsOf& words) {
+    return words.digits(std::to_string(value));
 }
 
 void ShowFileError(MessageBoxes& boxes) {
@@ -127,7 +133,7 @@ GregorianDate NextDay(GregorianDate d) {
 // month's 1st that converts into the month, and lasts as long as consecutive days do; the Hijri
 // days are counted from 1. Returns false (reported) when no day of that year converts into it.
 bool FillHijriMonth(pages::LineReader& in, std::ostream& out, int year, int month, int shift,
-                    std::string& otherYears, MessageBoxes& boxes) {
+                    const WordsOf& words, std::string& otherYears, MessageBoxes& boxes) {
     const GregorianDate first = HijriToGregorianShifted({1, month, year}, shift);
     otherYears = std::to_string(first.year);
 
@@ -149,8 +155,8 @@ bool FillHijriMonth(pages::LineReader& in, std::ostream& out, int year, int mont
     }
 
     const int firstColumn = SaturdayFirstColumn(current.year, current.month, current.day);
-    const std::string monthName = HijriMonthNames[static_cast<std::size_t>(month - 1)];
-    const std::string yearText = std::to_string(year);
+    const std::string monthName = words(HijriMonthNames[static_cast<std::size_t>(month - 1)]);
+    const std::string yearText = Number(year, words);
     int dayCount = 0;
     int primaryCell = 1;
     int secondaryCell = 1;
@@ -177,7 +183,7 @@ bool FillHijriMonth(pages::LineReader& in, std::ostream& out, int year, int mont
             } else {
                 ++dayCount;
                 ColourCell(line, LookupOccasion(dayCount, month));
-                ReplaceAll(line, "HH1", std::to_string(dayCount));
+                ReplaceAll(line, "HH1", Number(dayCount, words));
             }
             ++primaryCell;
         }
@@ -186,12 +192,13 @@ bool FillHijriMonth(pages::LineReader& in, std::ostream& out, int year, int mont
             if (secondaryCell < firstColumn) {
                 ReplaceAll(line, "GG1", TwoBlanks);
             } else {
-                ReplaceAll(line, "GG1", std::to_string(current.day));
+                ReplaceAll(line, "GG1", Number(current.day, words));
                 dayPlaced = true;
             }
             ++secondaryCell;
             if (Contains(line, "MNT1")) {
-                ReplaceAll(line, "MNT1", dayPlaced ? GregorianAbbrev(current.month) : ThreeBlanks);
+                ReplaceAll(line, "MNT1",
+                           dayPlaced ? GregorianAbbrev(current.month, words) : ThreeBlanks);
             }
         }
         out << line << '\n';
@@ -210,13 +217,13 @@ bool FillHijriMonth(pages::LineReader& in, std::ostream& out, int year, int mont
 // Pass 2 of a Gregorian page. Ends after the line of the month's last day with "</tr>"; the lines
 // after it are dropped, up to "</table>", which is written (except after December).
 void FillGregorianMonth(pages::LineReader& in, std::ostream& out, int year, int month, int shift,
-                        std::string& otherYears) {
+                        const WordsOf& words, std::string& otherYears) {
     int trackedHijriYear = GregorianToHijriShifted(1, month, year, shift).year;
     otherYears = std::to_string(trackedHijriYear);
 
     const int firstColumn = SaturdayFirstColumn(year, month, 1);
-    const std::string monthName = GregorianMonthNames[static_cast<std::size_t>(month - 1)];
-    const std::string yearText = std::to_string(year);
+    const std::string monthName = words(GregorianMonthNames[static_cast<std::size_t>(month - 1)]);
+    const std::string yearText = Number(year, words);
     int day = 0;
     int primaryCell = 1;
     int secondaryCell = 1;
@@ -243,7 +250,7 @@ void FillGregorianMonth(pages::LineReader& in, std::ostream& out, int year, int 
                 ReplaceAll(line, "GG1", ThreeBlanks);
             } else {
                 ++day;
-                ReplaceAll(line, "GG1", std::to_string(day));
+                ReplaceAll(line, "GG1", Number(day, words));
             }
             ++primaryCell;
         }
@@ -253,7 +260,7 @@ void FillGregorianMonth(pages::LineReader& in, std::ostream& out, int year, int 
                 ReplaceAll(line, "HH1", TwoBlanks);
             } else {
                 const HijriDate h = GregorianToHijriShifted(day, monthCounter, year, shift);
-                ReplaceAll(line, "HH1", std::to_string(h.day));
+                ReplaceAll(line, "HH1", Number(h.day, words));
                 ColourCell(line, LookupOccasion(h.day, h.month));
                 dayPlaced = true;
             }
@@ -266,7 +273,8 @@ void FillGregorianMonth(pages::LineReader& in, std::ostream& out, int year, int 
                     otherYears += StrPrintf(" - %d", h.year);
                     trackedHijriYear = h.year;
                 }
-                ReplaceAll(line, "MNT1", dayPlaced ? HijriAbbrevOrBlanks(h.month) : ThreeBlanks);
+                ReplaceAll(line, "MNT1",
+                           dayPlaced ? HijriAbbrevOrBlanks(h.month, words) : ThreeBlanks);
             }
         }
         out << line << '\n';
@@ -282,9 +290,9 @@ void FillGregorianMonth(pages::LineReader& in, std::ostream& out, int year, int 
 
 // Pass 3: the filled page with the other calendar's year(s) in the first line holding "GYGYG",
 // then the trailer with the collected occasion texts in its "OCCASION" lines, in order; marker
-// lines left over are dropped. Returns false when a file could not be opened (reported); a
-// missing trailer is silent.
-bool AppendTrailer(const MonthPageFiles& files, const std::string& otherYears,
+// lines left over are dropped. Years and occasions are written in the language of `words`.
+// Returns false when a file could not be opened (reported); a missing trailer is silent.
+bool AppendTrailer(const MonthPageFiles& files, const std::string& otherYears, const WordsOf& words,
                    MessageBoxes& boxes) {
     pages::LineReader in(files.temporaryPage);
     if (!in.isOpen()) {
@@ -300,7 +308,7 @@ bool AppendTrailer(const MonthPageFiles& files, const std::string& otherYears,
     bool yearsPlaced = false;
     while (in.next(line)) {
         if (!yearsPlaced && Contains(line, "GYGYG")) {
-            ReplaceAll(line, "GYGYG", otherYears);
+            ReplaceAll(line, "GYGYG", words.digits(otherYears));
             yearsPlaced = true;
         }
         out << line << '\n';
@@ -318,7 +326,8 @@ bool AppendTrailer(const MonthPageFiles& files, const std::string& otherYears,
             if (occasionList.count <= 0) {
                 continue;
             }
-            ReplaceAll(line, "OCCASION", occasionList.texts[static_cast<std::size_t>(placed)]);
+            ReplaceAll(line, "OCCASION",
+                       words(occasionList.texts[static_cast<std::size_t>(placed)]));
             ++placed;
             --occasionList.count;
         }
@@ -344,13 +353,14 @@ int SaturdayFirstColumn(int year, int month, int day) {
     return weekday == 6 ? 0 : static_cast<int>(weekday) + 2;
 }
 
-MonthPageFiles MonthPageFilesFor(CalendarKind kind, const std::string& workingDirectory) {
+MonthPageFiles MonthPageFilesFor(CalendarKind kind, const std::string& workingDirectory,
+                                 const std::string& language) {
     const char* folderPattern =
         kind == CalendarKind::Hijri ? "Calendar\\Hijri\\%s\\%s" : "Calendar\\Meladi\\%s\\%s";
     const char* templateName = kind == CalendarKind::Hijri ? "month_hijri.htm" : "month_meladi.htm";
     MonthPageFiles f;
-    f.monthTemplate =
-        pages::UnderDirectory(workingDirectory, StrPrintf(folderPattern, "Month", templateName));
+    f.monthTemplate = pages::TemplateFor(workingDirectory,
+                                         StrPrintf(folderPattern, "Month", templateName), language);
     f.joinedTemplate = pages::UnderDirectory(
         workingDirectory, StrPrintf(folderPattern, "Month", "ZavCalMonth_argd.htm"));
     f.temporaryPage = pages::UnderDirectory(workingDirectory, "Calendar\\TEMP\\CalTempFile.html");
@@ -358,6 +368,12 @@ MonthPageFiles MonthPageFilesFor(CalendarKind kind, const std::string& workingDi
     f.trailer = pages::UnderDirectory(workingDirectory, "..\\Calendar\\Trailers\\occasion.txt");
     f.installedTrailer =
         pages::UnderDirectory(workingDirectory, "Calendar\\Trailers\\occasion.txt");
+    // A translated trailer is the installation's own, so it comes before the one above it.
+    const std::string translatedTrailer =
+        pages::TemplateFor(workingDirectory, "Calendar\\Trailers\\occasion.txt", language);
+    if (translatedTrailer != f.installedTrailer) {
+        f.trailer = translatedTrailer;
+    }
     return f;
 }
 
@@ -366,11 +382,12 @@ std::string MonthPagePath(const std::string& workingDirectory) {
 }
 
 bool BuildMonthPage(CalendarKind kind, int year, int month, const std::string& workingDirectory,
-                    MessageBoxes& boxes, int hijriAdjustDays) {
+                    MessageBoxes& boxes, int hijriAdjustDays, const WordsOf& words,
+                    const std::string& language) {
     if (month < 1 || month > 12) {
         return false;
     }
-    const MonthPageFiles files = MonthPageFilesFor(kind, workingDirectory);
+    const MonthPageFiles files = MonthPageFilesFor(kind, workingDirectory, language);
     ResetOccasions();
 
     // A failed join is reported and the build goes on with what the joined template holds.
@@ -385,14 +402,14 @@ bool BuildMonthPage(CalendarKind kind, int year, int month, const std::string& w
             return false;
         }
         if (kind == CalendarKind::Hijri) {
-            if (!FillHijriMonth(in, out, year, month, hijriAdjustDays, otherYears, boxes)) {
+            if (!FillHijriMonth(in, out, year, month, hijriAdjustDays, words, otherYears, boxes)) {
                 return false;
             }
         } else {
-            FillGregorianMonth(in, out, year, month, hijriAdjustDays, otherYears);
+            FillGregorianMonth(in, out, year, month, hijriAdjustDays, words, otherYears);
         }
     }
-    ok = AppendTrailer(files, otherYears, boxes) && ok;
+    ok = AppendTrailer(files, otherYears, words, boxes) && ok;
     return ok;
 }
 

@@ -74,6 +74,25 @@ std::string UnderDirectory(const std::string& workingDirectory, std::string_view
     return path;
 }
 
+std::string TemplateFor(const std::string& workingDirectory, std::string_view stored,
+                        const std::string& language) {
+    // A code is a few letters; anything else (a path, say) never names a folder here.
+    const bool plainCode =
+        !language.empty() && language.size() <= 8 &&
+        language.find_first_not_of("abcdefghijklmnopqrstuvwxyz_") == std::string::npos;
+    if (plainCode) {
+        const std::size_t fileStart = stored.find_last_of('\\') + 1;  // 0 without a folder
+        std::string translated(stored.substr(0, fileStart));
+        translated += language + '\\';
+        translated += stored.substr(fileStart);
+        std::string path = UnderDirectory(workingDirectory, translated);
+        if (LineReader(path).isOpen()) {
+            return path;
+        }
+    }
+    return UnderDirectory(workingDirectory, stored);
+}
+
 std::ofstream CreateFresh(const std::string& path) {
     std::remove(path.c_str());  // a missing file is no error here; the open below tells
     return std::ofstream(path, std::ios::binary | std::ios::trunc);

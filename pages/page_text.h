@@ -27,6 +27,12 @@ std::string HtmlEscape(std::string_view text);
 // or "..\Calendar\Trailers\occasion.txt", in native form.
 std::string UnderDirectory(const std::string& workingDirectory, std::string_view stored);
 
+// The translated copy of the template `stored` (a relative path as UnderDirectory takes it) for
+// `language` ("ar"), kept in a folder of that name beside the English file, when the installation
+// has it; otherwise the English template. Both under `workingDirectory`.
+std::string TemplateFor(const std::string& workingDirectory, std::string_view stored,
+                        const std::string& language);
+
 // Opens `path` for writing as a new, empty file. An existing file is removed first rather than
 // truncated: ext4 writes a truncated and rewritten file through to the disk when it is closed,
 // which made every page build wait milliseconds on the disk. The stream is closed on failure.

@@ -28,13 +28,14 @@ namespace {
 // "15 of Ramadan, 1446": the form of both of the page's dates.
 constexpr const char* DateForm = QT_TRANSLATE_NOOP("salvenor", "%d of %s, %d");
 
+// Month names hold no digits, so the whole date can take the language's digits.
 std::string DateText(int day, const char* monthName, int year, const WordsOf& words) {
-    return StrPrintf(WordOf(words, DateForm).c_str(), day, WordOf(words, monthName).c_str(), year);
+    return words.digits(StrPrintf(words(DateForm).c_str(), day, words(monthName).c_str(), year));
 }
 
 std::string TimeText(int index, DecimalHours time, const WordsOf& words) {
     const ClockTimeParts clock = ClockTimeOf(index, time);
-    return StrPrintf("%d:%02d %s", clock.hour, clock.minute, WordOf(words, clock.suffix).c_str());
+    return words.digits(StrPrintf("%d:%02d", clock.hour, clock.minute)) + ' ' + words(clock.suffix);
 }
 
 }  // namespace
@@ -92,14 +93,7 @@ std::string FillTodayLine(std::string line, const TodayPageTexts& t) {
 }
 
 std::string TodayTemplatePath(const std::string& workingDirectory, const std::string& language) {
-    if (!language.empty()) {
-        const std::string translated = pages::UnderDirectory(
-            workingDirectory, StrPrintf(TodayTranslatedTemplateFile, language.c_str()));
-        if (pages::LineReader(translated).isOpen()) {
-            return translated;
-        }
-    }
-    return pages::UnderDirectory(workingDirectory, TodayTemplateFile);
+    return pages::TemplateFor(workingDirectory, TodayTemplateFile, language);
 }
 
 std::string TodayPagePath(const std::string& workingDirectory) {
@@ -114,15 +108,18 @@ bool BuildTodayPage(const TodayPageTexts& texts, const std::string& workingDirec
     std::string error;
     pages::LineReader in(templatePath);
     if (!in.isOpen()) {
-        error = StrPrintf(texts::CannotOpenFile, templatePath.c_str());
+        error =
+            StrPrintf(boxes.inUserLanguage(texts::CannotOpenFile).c_str(), templatePath.c_str());
     }
     // Opened whatever became of the template, so a missing template leaves an empty page.
     std::ofstream out = pages::CreateFresh(outputPath);
     if (!out.is_open()) {
-        error = StrPrintf(texts::CannotOpenFile, outputPath.c_str());
+        error = StrPrintf(boxes.inUserLanguage(texts::CannotOpenFile).c_str(), outputPath.c_str());
     }
     if (!error.empty()) {
-        boxes.show(StrPrintf(texts::TodayPageFileError, error.c_str()), MessageIcon::Exclamation);
+        boxes.show(
+            StrPrintf(boxes.inUserLanguage(texts::TodayPageFileError).c_str(), error.c_str()),
+            MessageIcon::Exclamation);
         return false;
     }
 

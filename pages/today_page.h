@@ -16,9 +16,6 @@ namespace salvenor {
 
 inline constexpr const char* TodayTemplateFile =
     "Calendar\\SalaTimeDlg\\HTML\\PryerTime_Template_e.htm";
-// A translated template: %s is the language's code.
-inline constexpr const char* TodayTranslatedTemplateFile =
-    "Calendar\\SalaTimeDlg\\HTML\\%s\\PryerTime_Template_e.htm";
 inline constexpr const char* TodayOutputFile =
     "Calendar\\SalaTimeDlg\\HTML\\tmp\\TodaySalaTimes.htm";
 

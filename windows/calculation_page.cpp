@@ -16,6 +16,7 @@
 #include "core/texts.h"
 #include "pages/today_page.h"
 #include "platform/calculation_settings.h"
+#include "platform/qt/language.h"
 #include "platform/qt/ui_text.h"
 
 namespace salvenor {
@@ -280,10 +281,9 @@ void CCalculationPage::Refresh() {
         times_[i]->setText(QString::fromStdString(FormatDecimalTime(index, times[i])));
     }
     // The Qibla of the place whose times are shown.
-    const WordsOf words = [](const char* english) { return UiString(english); };
     qibla_->setText(UiText(texts::CalcQiblaLine)
                         .arg(QString::fromStdString(QiblaText(
-                            QiblaBearing(settings.latitude, settings.longitude), words))));
+                            QiblaBearing(settings.latitude, settings.longitude), UiWords()))));
     qibla_->show();
     emit optionsChanged(o);
 }

@@ -57,9 +57,7 @@ CDaySalaTimeDlg::CDaySalaTimeDlg(QWidget* parent, const CConfigFile& config, Mes
     // One reading of the clock gives every text of the page, in the user's language and its
     // template when a translation is installed.
     const std::string language = InstalledLanguage();
-    const WordsOf words = language.empty()
-                              ? WordsOf()
-                              : WordsOf([](const char* english) { return UiString(english); });
+    const WordsOf words = UiWords();
     const TodayPageTexts pageTexts =
         GatherTodayTexts(clock.now(), config, config.prayerSettings(), words);
     if (BuildTodayPage(pageTexts, workingDirectory, boxes, language)) {

@@ -37,6 +37,7 @@
 #include "pages/month_page.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
+#include "platform/qt/language.h"
 #include "platform/qt/ui_text.h"
 #include "windows/arrow_spin.h"
 #include "windows/busy_cursor.h"
@@ -260,7 +261,7 @@ void CMonthCalendarDlg::connectSignals() {
 
 void CMonthCalendarDlg::refresh() {
     BuildMonthPage(shown_.kind, shown_.year, shown_.month, installationFolder_, boxes_,
-                   hijriAdjustDays_);
+                   hijriAdjustDays_, UiWords(), InstalledLanguage());
     showPage();
     monthList_->setCurrentIndex(shown_.month - 1);
     emit pageShown();

@@ -9,6 +9,8 @@
 #include <QTranslator>
 #include <vector>
 
+#include "platform/qt/ui_text.h"
+
 namespace salvenor {
 
 namespace {
@@ -120,6 +122,15 @@ QString UiDigits(QString text) {
         }
     }
     return text;
+}
+
+WordsOf UiWords() {
+    if (InstalledLanguage().empty()) {
+        return {};
+    }
+    return WordsOf(
+        [](const char* english) { return UiString(english); },
+        [](std::string ascii) { return UiDigits(QString::fromStdString(ascii)).toStdString(); });
 }
 
 }  // namespace salvenor

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/words.h"
 #include "platform/settings_file.h"
 
 namespace salvenor {
@@ -57,5 +58,9 @@ QLocale UiLocale();
 
 // `text` with its ASCII digits written in the installed language's digits.
 QString UiDigits(QString text);
+
+// The words and digits of the language installed, for the pages and texts that the
+// standard-C++ layers make; English (empty) when no translation is installed.
+WordsOf UiWords();
 
 }  // namespace salvenor

@@ -52,4 +52,8 @@ bool QtMessageBoxes::askYesNo(std::string_view text, MessageIcon icon) {
     return RunBox(text, icon, QMessageBox::Yes | QMessageBox::No) != QMessageBox::No;
 }
 
+std::string QtMessageBoxes::inUserLanguage(const char* english) const {
+    return UiString(english);
+}
+
 }  // namespace salvenor

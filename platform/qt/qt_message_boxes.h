@@ -11,6 +11,7 @@ class QtMessageBoxes final : public MessageBoxes {
   public:
     void show(std::string_view text, MessageIcon icon = MessageIcon::None) override;
     bool askYesNo(std::string_view text, MessageIcon icon = MessageIcon::Question) override;
+    std::string inUserLanguage(const char* english) const override;
 };
 
 }  // namespace salvenor

@@ -16,6 +16,7 @@
 #include "citydb/city_writer.h"
 #include "citydb_test_support.h"
 #include "core/str_printf.h"
+#include "core/texts.h"
 #include "tests/support/fakes.h"
 
 namespace salvenor {
@@ -448,11 +449,14 @@ TEST(CityDatabaseCountryCities, LeavesOutRecordsNoPlaceHasAndSaysSoOnce) {
                                     {"Alpha", "Off", 0, 200, 0}}}));
     ASSERT_TRUE(writer.WriteFiles(folder.path()));
     RecordingMessageBoxes boxes;
+    // The message is put together in the user's language, both of its parts.
+    boxes.language = {{texts::CityDatabaseDamaged, "damaged: %s!"},
+                      {texts::CityRecordNotAPlace, "no place"}};
     const auto cities = CityDatabase(folder.path(), boxes).ReadCountryCities({"Alpha", 0});
     ASSERT_TRUE(cities.has_value());
     ASSERT_EQ(cities->size(), 1u);
     EXPECT_EQ(cities->front().name, "Near");
-    EXPECT_EQ(boxes.entries.size(), 1u);
+    EXPECT_THAT(boxes.texts(), ElementsAre("damaged: no place!"));
 }
 
 TEST(CityDatabaseCountryCities, AMissingFileGivesNothing) {

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <filesystem>
 #include <set>
 
@@ -242,6 +243,41 @@ TEST_F(ConfigFileTest, SavedRecordIsTheSampleFileAndLoadsBack) {
         EXPECT_EQ(loader.OpenConfig(), R::Loaded);
         EXPECT_EQ(static_cast<const ConfigRecord&>(loader), c.record);
         EXPECT_THAT(boxes.texts(), IsEmpty());
+    }
+}
+
+// Every damaged field is named in one sentence, in the user's language when one is in force.
+TEST_F(ConfigFileTest, DamagedFieldsAreNamedTogetherInTheUsersLanguage) {
+    ConfigRecord damaged = CairoRecord();
+    damaged.latitude = std::nan("");
+    damaged.longitude = 400;
+    damaged.altitude = -1e9;
+    CConfigFile saver(boxes);
+    saver.configPath = dir.file(ConfigFileName);
+    static_cast<ConfigRecord&>(saver) = damaged;
+    saver.SaveSettings();
+
+    const std::map<std::string, std::string> stubLanguage = {
+        {texts::ConfigDamagedFields, "broken: %s"},
+        {"latitude", "lat"},
+        {"longitude", "lon"},
+        {"altitude", "alt"},
+        {"%s, %s", "%s / %s"},
+        {"%s and %s", "%s + %s"}};
+    const struct {
+        std::map<std::string, std::string> language;
+        std::string message;
+    } cases[] = {
+        {{}, Damaged("latitude, longitude and altitude")},
+        {stubLanguage, "broken: lat / lon + alt"},
+    };
+    for (const auto& c : cases) {
+        RecordingMessageBoxes shown;
+        shown.language = c.language;
+        CConfigFile loader(shown);
+        loader.configPath = saver.configPath;
+        EXPECT_EQ(loader.OpenConfig(), R::Loaded);
+        EXPECT_THAT(shown.texts(), ElementsAre(c.message));
     }
 }
 

@@ -138,9 +138,10 @@ class ShippedTemplatesTest : public ::testing::Test {
     }
 
     // A whole page: every placeholder filled, every collected occasion placed, the end there.
-    void ExpectWholePage(CalendarKind kind, int year, int month, int minDays, int maxDays) {
+    void ExpectWholePage(CalendarKind kind, int year, int month, int minDays, int maxDays,
+                         const WordsOf& words = {}, const std::string& language = {}) {
         boxes.entries.clear();
-        ASSERT_TRUE(BuildMonthPage(kind, year, month, folder.path(), boxes))
+        ASSERT_TRUE(BuildMonthPage(kind, year, month, folder.path(), boxes, 0, words, language))
             << year << "/" << month;
         ASSERT_TRUE(boxes.entries.empty()) << boxes.entries[0].text;
         EXPECT_EQ(occasionList.count, 0)
@@ -151,7 +152,8 @@ class ShippedTemplatesTest : public ::testing::Test {
             ASSERT_EQ(page.find(placeholder), std::string::npos)
                 << placeholder << " left in " << year << "/" << month;
         }
-        ASSERT_TRUE(page.starts_with("<html>")) << year << "/" << month;
+        ASSERT_TRUE(page.starts_with(language.empty() ? "<html>" : "<html "))
+            << year << "/" << month;
         ASSERT_TRUE(page.ends_with("</body>\n</html>\n")) << year << "/" << month;
         const std::vector<int> days = DayNumbers(page);
         ASSERT_GE(static_cast<int>(days.size()), minDays) << year << "/" << month;
@@ -205,6 +207,54 @@ TEST_F(ShippedTemplatesTest, MonthHeadingsNameTheMonthAndTheYears) {
     for (const char* colour : {"#FFFFFF", "#00FF00", "#C9C9C9", "#FFE1E7"}) {
         EXPECT_THAT(page, HasSubstr(std::string("<td bgcolor=\"") + colour + "\" width="))
             << colour;
+    }
+}
+
+// Each language's month templates and trailer give the English calendar in its own words: the same
+// days in the same cells, the month name and every occasion through the language's words.
+TEST_F(ShippedTemplatesTest, EveryLanguagesMonthPagesHoldTheSameCalendar) {
+    const WordsOf bracketed = [](const char* english) { return "[" + std::string(english) + "]"; };
+    const struct {
+        CalendarKind kind;
+        int year;
+        int month;
+        int days;
+        const char* monthName;
+    } months[] = {
+        {CalendarKind::Hijri, 1446, 9, 29, "[Ramadan]"},
+        {CalendarKind::Hijri, 1427, 12, 30, "[Thw al-Hijjah]"},
+        {CalendarKind::Gregorian, 2025, 3, 31, "[March]"},
+        {CalendarKind::Gregorian, 2006, 10, 31, "[October]"},
+    };
+    const auto count = [](const std::string& page, const std::string& what) {
+        std::size_t n = 0;
+        for (std::size_t at = page.find(what); at != std::string::npos;
+             at = page.find(what, at + 1)) {
+            ++n;
+        }
+        return n;
+    };
+    for (const auto& m : months) {
+        ASSERT_TRUE(BuildMonthPage(m.kind, m.year, m.month, folder.path(), boxes));
+        const std::size_t occasions = count(ReadText(MonthPagePath(folder.path())), "<li><b>");
+        ASSERT_GT(occasions, 0U);
+        for (const char* language : {"ar", "ur", "id", "tr", "fr", "ms"}) {
+            SCOPED_TRACE(std::string(language) + " " + std::to_string(m.year));
+            ExpectWholePage(m.kind, m.year, m.month, m.days - 1, m.days + 1, bracketed, language);
+            const std::string page = ReadText(MonthPagePath(folder.path()));
+            EXPECT_THAT(page, HasSubstr(std::string("lang=\"") + language + "\""));
+            EXPECT_THAT(page, HasSubstr(m.monthName));
+            EXPECT_EQ(page.find("Saturday"), std::string::npos);
+            EXPECT_EQ(page.find("Occasions of the month"), std::string::npos);
+            EXPECT_EQ(count(page, "<li><b>["), occasions);
+        }
+    }
+    // A code the installation has no folder for, or one that is not a plain code, keeps English.
+    const MonthPageFiles english = MonthPageFilesFor(CalendarKind::Hijri, folder.path());
+    for (const char* odd : {"xx", "../ar", "AR", "ar/..", ""}) {
+        const MonthPageFiles files = MonthPageFilesFor(CalendarKind::Hijri, folder.path(), odd);
+        EXPECT_EQ(files.monthTemplate, english.monthTemplate) << odd;
+        EXPECT_EQ(files.trailer, english.trailer) << odd;
     }
 }
 

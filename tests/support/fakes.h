@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,8 +43,15 @@ class RecordingMessageBoxes final : public MessageBoxes {
         return out;
     }
 
+    // A stand-in translation: the texts listed are shown in their listed form, others stay English.
+    std::string inUserLanguage(const char* english) const override {
+        const auto found = language.find(english);
+        return found == language.end() ? std::string(english) : found->second;
+    }
+
     std::vector<Entry> entries;
     std::deque<bool> answers;
+    std::map<std::string, std::string> language;
 };
 
 // Records every request in order: "play:<path>", "stop", "beep:<hz>:<ms>".

@@ -28,10 +28,12 @@
 #include "bar/reminder_dlg.h"
 #include "core/hijri.h"
 #include "core/texts.h"
+#include "pages/month_page.h"
 #include "platform/qt/language.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/ui_text.h"
 #include "tests/app/app_test_support.h"
+#include "tests/support/installation_folder.h"
 #include "windows/day_sala_time_dlg.h"
 #include "windows/language_group.h"
 #include "windows/location_dlg.h"
@@ -87,6 +89,16 @@ QStringList Placeholders(const QString& text) {
     return found;
 }
 
+// The HTML tags of a text (the occasions' colour), which a translation keeps.
+QStringList Tags(const QString& text) {
+    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    QStringList found;
+    for (auto it = tag.globalMatch(text); it.hasNext();) {
+        found << it.next().captured();
+    }
+    return found;
+}
+
 // A shown text as it compares with its source: mnemonics, line breaks and padding dropped.
 QString Normalized(QString text) {
     text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
@@ -113,6 +125,7 @@ TEST_P(ShippedTranslation, IsCompleteAndKeepsEveryPlaceholder) {
         SCOPED_TRACE(m.source.toStdString());
         unfinished += m.finished && !m.translation.isEmpty() ? 0 : 1;
         EXPECT_EQ(Placeholders(m.translation), Placeholders(m.source));
+        EXPECT_EQ(Tags(m.translation), Tags(m.source));
         // A leading or trailing blank or line break is part of how the text is shown.
         EXPECT_EQ(m.translation.endsWith(QLatin1Char(' ')), m.source.endsWith(QLatin1Char(' ')));
         EXPECT_EQ(m.translation.startsWith(QLatin1Char('\n')),
@@ -321,6 +334,50 @@ TEST_P(TranslatedWindows, EveryWindowShowsNoUntranslatedEnglishText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindows, ::testing::ValuesIn(ShippedCodes()),
+                         [](const auto& info) { return info.param; });
+
+class TranslatedMonthPage : public ::testing::TestWithParam<std::string> {
+  protected:
+    void SetUp() override { folder.copyCalendarFrom(SALVENOR_STAGE_DIR); }
+    void TearDown() override { InstallLanguage(SALVENOR_STAGE_DIR, ""); }
+
+    QString Build(CalendarKind kind, int year, int month) {
+        EXPECT_TRUE(BuildMonthPage(kind, year, month, folder.path(), boxes, 0, UiWords(),
+                                   InstalledLanguage()));
+        QFile page(QString::fromStdString(MonthPagePath(folder.path())));
+        return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
+    }
+
+    testing::InstallationFolder folder;
+    testing::RecordingMessageBoxes boxes;
+};
+
+// The month pages speak the language: its template, month names, digits and occasions.
+TEST_P(TranslatedMonthPage, NamesTheMonthItsDaysAndItsOccasionsInTheLanguage) {
+    const std::string& code = GetParam();
+    ASSERT_EQ(InstallLanguage(SALVENOR_STAGE_DIR, code), code);
+    const bool rightToLeft = code == "ar" || code == "ur";
+    // Ramadan 1446 (March 2025): the start of Ramadan, Badr and the conquest of Makkah.
+    const QString hijri = Build(CalendarKind::Hijri, 1446, 9);
+    // March 2025: the same month seen from the Gregorian side, Ramadan's days abbreviated.
+    const QString gregorian = Build(CalendarKind::Gregorian, 2025, 3);
+    for (const QString& page : {hijri, gregorian}) {
+        EXPECT_TRUE(page.contains(QStringLiteral("lang=\"%1\"").arg(QString::fromStdString(code))));
+        EXPECT_EQ(page.contains(QStringLiteral("dir=\"rtl\"")), rightToLeft);
+        EXPECT_TRUE(page.contains(QStringLiteral("<b>%1</b>").arg(UiDigits(QStringLiteral("17")))));
+        for (const char* english : {"Saturday", "Battle of Badr", "Start Of Ramadan",
+                                    "Occasions of the month", "Hijri calendar"}) {
+            EXPECT_FALSE(page.contains(QLatin1String(english))) << english;
+        }
+    }
+    EXPECT_TRUE(hijri.contains(UiText(HijriMonthNames[8]) + QLatin1Char(' ') +
+                               UiDigits(QStringLiteral("1446"))));
+    EXPECT_TRUE(hijri.contains(UiText(GregorianMonthAbbrevs[2])));
+    EXPECT_TRUE(gregorian.contains(UiText(GregorianMonthNames[2])));
+    EXPECT_TRUE(gregorian.contains(UiText(HijriMonthAbbrevs[8])));
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedMonthPage, ::testing::ValuesIn(ShippedCodes()),
                          [](const auto& info) { return info.param; });
 
 class RightToLeft : public AppTest {
