@@ -1347,5 +1347,177 @@ The country and city lists cannot be trusted; you might need to re-install ZAV a
         <source>Qibla (direction of the Kaaba from true north): %1</source>
         <translation>القبلة (اتجاه الكعبة من الشمال الحقيقي): %1</translation>
     </message>
+    <message>
+        <source>1 Muhaaran: &lt;font color=&quot;#800040&quot;&gt; Start of the Hijri Calendar</source>
+        <translation>١ محرم: &lt;font color=&quot;#800040&quot;&gt;بداية التقويم الهجري</translation>
+    </message>
+    <message>
+        <source>2 Safar: &lt;font color=&quot;#800040&quot;&gt;Hijra from Makka to Madina</source>
+        <translation>٢٧ صفر: &lt;font color=&quot;#800040&quot;&gt;الهجرة من مكة إلى المدينة</translation>
+    </message>
+    <message>
+        <source>12 of Raby` al-awal: &lt;font color=&quot;#800040&quot;&gt;The Birth of Prophet Muhammad (SAAWS)</source>
+        <translation>١٢ ربيع الأول: &lt;font color=&quot;#800040&quot;&gt;مولد النبي محمد ﷺ</translation>
+    </message>
+    <message>
+        <source>27 of Rajab: &lt;font color=&quot;#800040&quot;&gt;Isra&apos; and Mi&apos;raj</source>
+        <translation>٢٧ رجب: &lt;font color=&quot;#800040&quot;&gt;الإسراء والمعراج</translation>
+    </message>
+    <message>
+        <source>1  Ramadan: &lt;font color=&quot;#800040&quot;&gt;Start Of Ramadan</source>
+        <translation>١ رمضان: &lt;font color=&quot;#800040&quot;&gt;بداية شهر رمضان</translation>
+    </message>
+    <message>
+        <source>17 Ramadan: &lt;font color=&quot;#800040&quot;&gt;Battle of Badr</source>
+        <translation>١٧ رمضان: &lt;font color=&quot;#800040&quot;&gt;غزوة بدر</translation>
+    </message>
+    <message>
+        <source>21 Ramadan: &lt;font color=&quot;#800040&quot;&gt;Conquest of Makkah</source>
+        <translation>٢١ رمضان: &lt;font color=&quot;#800040&quot;&gt;فتح مكة</translation>
+    </message>
+    <message>
+        <source>1,2,3 Shawwal: &lt;font color=&quot;#800040&quot;&gt;Eid Al-Fitr</source>
+        <translation>١، ٢، ٣ شوال: &lt;font color=&quot;#800040&quot;&gt;عيد الفطر</translation>
+    </message>
+    <message>
+        <source>6  Shawwal: &lt;font color=&quot;#800040&quot;&gt;Battle of Uhud</source>
+        <translation>٦ شوال: &lt;font color=&quot;#800040&quot;&gt;غزوة أحد</translation>
+    </message>
+    <message>
+        <source>10 Shawwal: &lt;font color=&quot;#800040&quot;&gt;Battle of Hunayn</source>
+        <translation>١٠ شوال: &lt;font color=&quot;#800040&quot;&gt;غزوة حنين</translation>
+    </message>
+    <message>
+        <source>17 of Thw al-Qi`dah: &lt;font color=&quot;#800040&quot;&gt;Battle of Al-Ahzab</source>
+        <translation>١٧ ذو القعدة: &lt;font color=&quot;#800040&quot;&gt;غزوة الأحزاب</translation>
+    </message>
+    <message>
+        <source>9  of Thw al-Hijjah: &lt;font color=&quot;#800040&quot;&gt;Day of Araft</source>
+        <translation>٩ ذو الحجة: &lt;font color=&quot;#800040&quot;&gt;يوم عرفة</translation>
+    </message>
+    <message>
+        <source>10,11,12 of Thw al-Hijjah: &lt;font color=&quot;#800040&quot;&gt;Eid Al-Adha</source>
+        <translation>١٠، ١١، ١٢ ذو الحجة: &lt;font color=&quot;#800040&quot;&gt;عيد الأضحى</translation>
+    </message>
+    <message>
+        <source>Muhr</source>
+        <translation>محرم</translation>
+    </message>
+    <message>
+        <source>Safr</source>
+        <translation>صفر</translation>
+    </message>
+    <message>
+        <source>Rab1</source>
+        <translation>ربيع ١</translation>
+    </message>
+    <message>
+        <source>Rab2</source>
+        <translation>ربيع ٢</translation>
+    </message>
+    <message>
+        <source>Jmd1</source>
+        <translation>جمادى ١</translation>
+    </message>
+    <message>
+        <source>Jmd2</source>
+        <translation>جمادى ٢</translation>
+    </message>
+    <message>
+        <source>Rajb</source>
+        <translation>رجب</translation>
+    </message>
+    <message>
+        <source>Shbn</source>
+        <translation>شعبان</translation>
+    </message>
+    <message>
+        <source>Rmdn</source>
+        <translation>رمضان</translation>
+    </message>
+    <message>
+        <source>Shwl</source>
+        <translation>شوال</translation>
+    </message>
+    <message>
+        <source>Qidh</source>
+        <translation>القعدة</translation>
+    </message>
+    <message>
+        <source>Hjah</source>
+        <translation>الحجة</translation>
+    </message>
+    <message>
+        <source>JAN</source>
+        <translation>يناير</translation>
+    </message>
+    <message>
+        <source>FEB</source>
+        <translation>فبراير</translation>
+    </message>
+    <message>
+        <source>MAR</source>
+        <translation>مارس</translation>
+    </message>
+    <message>
+        <source>APR</source>
+        <translation>أبريل</translation>
+    </message>
+    <message>
+        <source>MAY</source>
+        <translation>مايو</translation>
+    </message>
+    <message>
+        <source>JUN</source>
+        <translation>يونيو</translation>
+    </message>
+    <message>
+        <source>JUL</source>
+        <translation>يوليو</translation>
+    </message>
+    <message>
+        <source>AUG</source>
+        <translation>أغسطس</translation>
+    </message>
+    <message>
+        <source>SEP</source>
+        <translation>سبتمبر</translation>
+    </message>
+    <message>
+        <source>OCT</source>
+        <translation>أكتوبر</translation>
+    </message>
+    <message>
+        <source>NOV</source>
+        <translation>نوفمبر</translation>
+    </message>
+    <message>
+        <source>DEC</source>
+        <translation>ديسمبر</translation>
+    </message>
+    <message>
+        <source>latitude</source>
+        <translation>خط العرض</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <translation>خط الطول</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <translation>الارتفاع</translation>
+    </message>
+    <message>
+        <source>time-zone offset</source>
+        <translation>فرق التوقيت</translation>
+    </message>
+    <message>
+        <source>%s and %s</source>
+        <translation>%s و%s</translation>
+    </message>
+    <message>
+        <source>%s, %s</source>
+        <translation>%s، %s</translation>
+    </message>
 </context>
 </TS>

@@ -1347,5 +1347,177 @@ Les listes des pays et des villes ne sont pas fiables ; il faudra peut-être ré
         <source>Qibla (direction of the Kaaba from true north): %1</source>
         <translation>Qibla (direction de la Kaaba depuis le nord vrai) : %1</translation>
     </message>
+    <message>
+        <source>1 Muhaaran: &lt;font color=&quot;#800040&quot;&gt; Start of the Hijri Calendar</source>
+        <translation>1 Mouharram: &lt;font color=&quot;#800040&quot;&gt;Début du calendrier hégirien</translation>
+    </message>
+    <message>
+        <source>2 Safar: &lt;font color=&quot;#800040&quot;&gt;Hijra from Makka to Madina</source>
+        <translation>27 Safar: &lt;font color=&quot;#800040&quot;&gt;Hégire de La Mecque à Médine</translation>
+    </message>
+    <message>
+        <source>12 of Raby` al-awal: &lt;font color=&quot;#800040&quot;&gt;The Birth of Prophet Muhammad (SAAWS)</source>
+        <translation>12 Rabia al-awal: &lt;font color=&quot;#800040&quot;&gt;Naissance du Prophète Muhammad (psl)</translation>
+    </message>
+    <message>
+        <source>27 of Rajab: &lt;font color=&quot;#800040&quot;&gt;Isra&apos; and Mi&apos;raj</source>
+        <translation>27 Rajab: &lt;font color=&quot;#800040&quot;&gt;Isra&apos; et Mi&apos;raj</translation>
+    </message>
+    <message>
+        <source>1  Ramadan: &lt;font color=&quot;#800040&quot;&gt;Start Of Ramadan</source>
+        <translation>1 Ramadan: &lt;font color=&quot;#800040&quot;&gt;Début du Ramadan</translation>
+    </message>
+    <message>
+        <source>17 Ramadan: &lt;font color=&quot;#800040&quot;&gt;Battle of Badr</source>
+        <translation>17 Ramadan: &lt;font color=&quot;#800040&quot;&gt;Bataille de Badr</translation>
+    </message>
+    <message>
+        <source>21 Ramadan: &lt;font color=&quot;#800040&quot;&gt;Conquest of Makkah</source>
+        <translation>21 Ramadan: &lt;font color=&quot;#800040&quot;&gt;Conquête de La Mecque</translation>
+    </message>
+    <message>
+        <source>1,2,3 Shawwal: &lt;font color=&quot;#800040&quot;&gt;Eid Al-Fitr</source>
+        <translation>1, 2, 3 Chawwal: &lt;font color=&quot;#800040&quot;&gt;Aïd al-Fitr</translation>
+    </message>
+    <message>
+        <source>6  Shawwal: &lt;font color=&quot;#800040&quot;&gt;Battle of Uhud</source>
+        <translation>6 Chawwal: &lt;font color=&quot;#800040&quot;&gt;Bataille d&apos;Uhud</translation>
+    </message>
+    <message>
+        <source>10 Shawwal: &lt;font color=&quot;#800040&quot;&gt;Battle of Hunayn</source>
+        <translation>10 Chawwal: &lt;font color=&quot;#800040&quot;&gt;Bataille de Hunayn</translation>
+    </message>
+    <message>
+        <source>17 of Thw al-Qi`dah: &lt;font color=&quot;#800040&quot;&gt;Battle of Al-Ahzab</source>
+        <translation>17 Dhou al-qi`da: &lt;font color=&quot;#800040&quot;&gt;Bataille du Fossé (al-Ahzab)</translation>
+    </message>
+    <message>
+        <source>9  of Thw al-Hijjah: &lt;font color=&quot;#800040&quot;&gt;Day of Araft</source>
+        <translation>9 Dhou al-hijja: &lt;font color=&quot;#800040&quot;&gt;Jour d&apos;Arafat</translation>
+    </message>
+    <message>
+        <source>10,11,12 of Thw al-Hijjah: &lt;font color=&quot;#800040&quot;&gt;Eid Al-Adha</source>
+        <translation>10, 11, 12 Dhou al-hijja: &lt;font color=&quot;#800040&quot;&gt;Aïd al-Adha</translation>
+    </message>
+    <message>
+        <source>Muhr</source>
+        <translation>Mou</translation>
+    </message>
+    <message>
+        <source>Safr</source>
+        <translation>Saf</translation>
+    </message>
+    <message>
+        <source>Rab1</source>
+        <translation>Rab1</translation>
+    </message>
+    <message>
+        <source>Rab2</source>
+        <translation>Rab2</translation>
+    </message>
+    <message>
+        <source>Jmd1</source>
+        <translation>Jum1</translation>
+    </message>
+    <message>
+        <source>Jmd2</source>
+        <translation>Jum2</translation>
+    </message>
+    <message>
+        <source>Rajb</source>
+        <translation>Raj</translation>
+    </message>
+    <message>
+        <source>Shbn</source>
+        <translation>Cha</translation>
+    </message>
+    <message>
+        <source>Rmdn</source>
+        <translation>Ram</translation>
+    </message>
+    <message>
+        <source>Shwl</source>
+        <translation>Chaw</translation>
+    </message>
+    <message>
+        <source>Qidh</source>
+        <translation>DhQ</translation>
+    </message>
+    <message>
+        <source>Hjah</source>
+        <translation>DhH</translation>
+    </message>
+    <message>
+        <source>JAN</source>
+        <translation>JANV</translation>
+    </message>
+    <message>
+        <source>FEB</source>
+        <translation>FÉVR</translation>
+    </message>
+    <message>
+        <source>MAR</source>
+        <translation>MARS</translation>
+    </message>
+    <message>
+        <source>APR</source>
+        <translation>AVR</translation>
+    </message>
+    <message>
+        <source>MAY</source>
+        <translation>MAI</translation>
+    </message>
+    <message>
+        <source>JUN</source>
+        <translation>JUIN</translation>
+    </message>
+    <message>
+        <source>JUL</source>
+        <translation>JUIL</translation>
+    </message>
+    <message>
+        <source>AUG</source>
+        <translation>AOÛT</translation>
+    </message>
+    <message>
+        <source>SEP</source>
+        <translation>SEPT</translation>
+    </message>
+    <message>
+        <source>OCT</source>
+        <translation>OCT</translation>
+    </message>
+    <message>
+        <source>NOV</source>
+        <translation>NOV</translation>
+    </message>
+    <message>
+        <source>DEC</source>
+        <translation>DÉC</translation>
+    </message>
+    <message>
+        <source>latitude</source>
+        <translation>latitude</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <translation>longitude</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <translation>altitude</translation>
+    </message>
+    <message>
+        <source>time-zone offset</source>
+        <translation>décalage horaire</translation>
+    </message>
+    <message>
+        <source>%s and %s</source>
+        <translation>%s et %s</translation>
+    </message>
+    <message>
+        <source>%s, %s</source>
+        <translation>%s, %s</translation>
+    </message>
 </context>
 </TS>

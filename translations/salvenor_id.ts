@@ -1347,5 +1347,177 @@ Daftar negara dan kota tidak dapat dipercaya; Anda mungkin perlu memasang ulang 
         <source>Qibla (direction of the Kaaba from true north): %1</source>
         <translation>Kiblat (arah Ka&apos;bah dari utara sejati): %1</translation>
     </message>
+    <message>
+        <source>1 Muhaaran: &lt;font color=&quot;#800040&quot;&gt; Start of the Hijri Calendar</source>
+        <translation>1 Muharram: &lt;font color=&quot;#800040&quot;&gt;Awal Tahun Hijriah</translation>
+    </message>
+    <message>
+        <source>2 Safar: &lt;font color=&quot;#800040&quot;&gt;Hijra from Makka to Madina</source>
+        <translation>27 Safar: &lt;font color=&quot;#800040&quot;&gt;Hijrah dari Makkah ke Madinah</translation>
+    </message>
+    <message>
+        <source>12 of Raby` al-awal: &lt;font color=&quot;#800040&quot;&gt;The Birth of Prophet Muhammad (SAAWS)</source>
+        <translation>12 Rabiulawal: &lt;font color=&quot;#800040&quot;&gt;Maulid Nabi Muhammad ﷺ</translation>
+    </message>
+    <message>
+        <source>27 of Rajab: &lt;font color=&quot;#800040&quot;&gt;Isra&apos; and Mi&apos;raj</source>
+        <translation>27 Rajab: &lt;font color=&quot;#800040&quot;&gt;Isra Mikraj</translation>
+    </message>
+    <message>
+        <source>1  Ramadan: &lt;font color=&quot;#800040&quot;&gt;Start Of Ramadan</source>
+        <translation>1 Ramadan: &lt;font color=&quot;#800040&quot;&gt;Awal Ramadan</translation>
+    </message>
+    <message>
+        <source>17 Ramadan: &lt;font color=&quot;#800040&quot;&gt;Battle of Badr</source>
+        <translation>17 Ramadan: &lt;font color=&quot;#800040&quot;&gt;Perang Badar</translation>
+    </message>
+    <message>
+        <source>21 Ramadan: &lt;font color=&quot;#800040&quot;&gt;Conquest of Makkah</source>
+        <translation>21 Ramadan: &lt;font color=&quot;#800040&quot;&gt;Fathu Makkah</translation>
+    </message>
+    <message>
+        <source>1,2,3 Shawwal: &lt;font color=&quot;#800040&quot;&gt;Eid Al-Fitr</source>
+        <translation>1, 2, 3 Syawal: &lt;font color=&quot;#800040&quot;&gt;Idulfitri</translation>
+    </message>
+    <message>
+        <source>6  Shawwal: &lt;font color=&quot;#800040&quot;&gt;Battle of Uhud</source>
+        <translation>6 Syawal: &lt;font color=&quot;#800040&quot;&gt;Perang Uhud</translation>
+    </message>
+    <message>
+        <source>10 Shawwal: &lt;font color=&quot;#800040&quot;&gt;Battle of Hunayn</source>
+        <translation>10 Syawal: &lt;font color=&quot;#800040&quot;&gt;Perang Hunain</translation>
+    </message>
+    <message>
+        <source>17 of Thw al-Qi`dah: &lt;font color=&quot;#800040&quot;&gt;Battle of Al-Ahzab</source>
+        <translation>17 Zulkaidah: &lt;font color=&quot;#800040&quot;&gt;Perang Ahzab</translation>
+    </message>
+    <message>
+        <source>9  of Thw al-Hijjah: &lt;font color=&quot;#800040&quot;&gt;Day of Araft</source>
+        <translation>9 Zulhijah: &lt;font color=&quot;#800040&quot;&gt;Hari Arafah</translation>
+    </message>
+    <message>
+        <source>10,11,12 of Thw al-Hijjah: &lt;font color=&quot;#800040&quot;&gt;Eid Al-Adha</source>
+        <translation>10, 11, 12 Zulhijah: &lt;font color=&quot;#800040&quot;&gt;Iduladha</translation>
+    </message>
+    <message>
+        <source>Muhr</source>
+        <translation>Muh</translation>
+    </message>
+    <message>
+        <source>Safr</source>
+        <translation>Saf</translation>
+    </message>
+    <message>
+        <source>Rab1</source>
+        <translation>RAw</translation>
+    </message>
+    <message>
+        <source>Rab2</source>
+        <translation>RAk</translation>
+    </message>
+    <message>
+        <source>Jmd1</source>
+        <translation>JAw</translation>
+    </message>
+    <message>
+        <source>Jmd2</source>
+        <translation>JAk</translation>
+    </message>
+    <message>
+        <source>Rajb</source>
+        <translation>Raj</translation>
+    </message>
+    <message>
+        <source>Shbn</source>
+        <translation>Sya</translation>
+    </message>
+    <message>
+        <source>Rmdn</source>
+        <translation>Ram</translation>
+    </message>
+    <message>
+        <source>Shwl</source>
+        <translation>Syw</translation>
+    </message>
+    <message>
+        <source>Qidh</source>
+        <translation>DzQ</translation>
+    </message>
+    <message>
+        <source>Hjah</source>
+        <translation>DzH</translation>
+    </message>
+    <message>
+        <source>JAN</source>
+        <translation>JAN</translation>
+    </message>
+    <message>
+        <source>FEB</source>
+        <translation>FEB</translation>
+    </message>
+    <message>
+        <source>MAR</source>
+        <translation>MAR</translation>
+    </message>
+    <message>
+        <source>APR</source>
+        <translation>APR</translation>
+    </message>
+    <message>
+        <source>MAY</source>
+        <translation>MEI</translation>
+    </message>
+    <message>
+        <source>JUN</source>
+        <translation>JUN</translation>
+    </message>
+    <message>
+        <source>JUL</source>
+        <translation>JUL</translation>
+    </message>
+    <message>
+        <source>AUG</source>
+        <translation>AGU</translation>
+    </message>
+    <message>
+        <source>SEP</source>
+        <translation>SEP</translation>
+    </message>
+    <message>
+        <source>OCT</source>
+        <translation>OKT</translation>
+    </message>
+    <message>
+        <source>NOV</source>
+        <translation>NOV</translation>
+    </message>
+    <message>
+        <source>DEC</source>
+        <translation>DES</translation>
+    </message>
+    <message>
+        <source>latitude</source>
+        <translation>lintang</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <translation>bujur</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <translation>ketinggian</translation>
+    </message>
+    <message>
+        <source>time-zone offset</source>
+        <translation>selisih zona waktu</translation>
+    </message>
+    <message>
+        <source>%s and %s</source>
+        <translation>%s dan %s</translation>
+    </message>
+    <message>
+        <source>%s, %s</source>
+        <translation>%s, %s</translation>
+    </message>
 </context>
 </TS>

@@ -1347,5 +1347,177 @@ The country and city lists cannot be trusted; you might need to re-install ZAV a
         <source>Qibla (direction of the Kaaba from true north): %1</source>
         <translation>Kıble (gerçek kuzeyden Kâbe&apos;nin yönü): %1</translation>
     </message>
+    <message>
+        <source>1 Muhaaran: &lt;font color=&quot;#800040&quot;&gt; Start of the Hijri Calendar</source>
+        <translation>1 Muharrem: &lt;font color=&quot;#800040&quot;&gt;Hicri Takvimin Başlangıcı</translation>
+    </message>
+    <message>
+        <source>2 Safar: &lt;font color=&quot;#800040&quot;&gt;Hijra from Makka to Madina</source>
+        <translation>27 Safer: &lt;font color=&quot;#800040&quot;&gt;Mekke&apos;den Medine&apos;ye Hicret</translation>
+    </message>
+    <message>
+        <source>12 of Raby` al-awal: &lt;font color=&quot;#800040&quot;&gt;The Birth of Prophet Muhammad (SAAWS)</source>
+        <translation>12 Rebiülevvel: &lt;font color=&quot;#800040&quot;&gt;Hz. Muhammed&apos;in (s.a.v.) Doğumu</translation>
+    </message>
+    <message>
+        <source>27 of Rajab: &lt;font color=&quot;#800040&quot;&gt;Isra&apos; and Mi&apos;raj</source>
+        <translation>27 Recep: &lt;font color=&quot;#800040&quot;&gt;İsra ve Miraç</translation>
+    </message>
+    <message>
+        <source>1  Ramadan: &lt;font color=&quot;#800040&quot;&gt;Start Of Ramadan</source>
+        <translation>1 Ramazan: &lt;font color=&quot;#800040&quot;&gt;Ramazan&apos;ın Başlangıcı</translation>
+    </message>
+    <message>
+        <source>17 Ramadan: &lt;font color=&quot;#800040&quot;&gt;Battle of Badr</source>
+        <translation>17 Ramazan: &lt;font color=&quot;#800040&quot;&gt;Bedir Savaşı</translation>
+    </message>
+    <message>
+        <source>21 Ramadan: &lt;font color=&quot;#800040&quot;&gt;Conquest of Makkah</source>
+        <translation>21 Ramazan: &lt;font color=&quot;#800040&quot;&gt;Mekke&apos;nin Fethi</translation>
+    </message>
+    <message>
+        <source>1,2,3 Shawwal: &lt;font color=&quot;#800040&quot;&gt;Eid Al-Fitr</source>
+        <translation>1, 2, 3 Şevval: &lt;font color=&quot;#800040&quot;&gt;Ramazan Bayramı</translation>
+    </message>
+    <message>
+        <source>6  Shawwal: &lt;font color=&quot;#800040&quot;&gt;Battle of Uhud</source>
+        <translation>6 Şevval: &lt;font color=&quot;#800040&quot;&gt;Uhud Savaşı</translation>
+    </message>
+    <message>
+        <source>10 Shawwal: &lt;font color=&quot;#800040&quot;&gt;Battle of Hunayn</source>
+        <translation>10 Şevval: &lt;font color=&quot;#800040&quot;&gt;Huneyn Savaşı</translation>
+    </message>
+    <message>
+        <source>17 of Thw al-Qi`dah: &lt;font color=&quot;#800040&quot;&gt;Battle of Al-Ahzab</source>
+        <translation>17 Zilkade: &lt;font color=&quot;#800040&quot;&gt;Hendek (Ahzab) Savaşı</translation>
+    </message>
+    <message>
+        <source>9  of Thw al-Hijjah: &lt;font color=&quot;#800040&quot;&gt;Day of Araft</source>
+        <translation>9 Zilhicce: &lt;font color=&quot;#800040&quot;&gt;Arefe Günü</translation>
+    </message>
+    <message>
+        <source>10,11,12 of Thw al-Hijjah: &lt;font color=&quot;#800040&quot;&gt;Eid Al-Adha</source>
+        <translation>10, 11, 12 Zilhicce: &lt;font color=&quot;#800040&quot;&gt;Kurban Bayramı</translation>
+    </message>
+    <message>
+        <source>Muhr</source>
+        <translation>Muh</translation>
+    </message>
+    <message>
+        <source>Safr</source>
+        <translation>Saf</translation>
+    </message>
+    <message>
+        <source>Rab1</source>
+        <translation>Reb1</translation>
+    </message>
+    <message>
+        <source>Rab2</source>
+        <translation>Reb2</translation>
+    </message>
+    <message>
+        <source>Jmd1</source>
+        <translation>Cem1</translation>
+    </message>
+    <message>
+        <source>Jmd2</source>
+        <translation>Cem2</translation>
+    </message>
+    <message>
+        <source>Rajb</source>
+        <translation>Rec</translation>
+    </message>
+    <message>
+        <source>Shbn</source>
+        <translation>Şab</translation>
+    </message>
+    <message>
+        <source>Rmdn</source>
+        <translation>Ram</translation>
+    </message>
+    <message>
+        <source>Shwl</source>
+        <translation>Şev</translation>
+    </message>
+    <message>
+        <source>Qidh</source>
+        <translation>Zlk</translation>
+    </message>
+    <message>
+        <source>Hjah</source>
+        <translation>Zlh</translation>
+    </message>
+    <message>
+        <source>JAN</source>
+        <translation>OCA</translation>
+    </message>
+    <message>
+        <source>FEB</source>
+        <translation>ŞUB</translation>
+    </message>
+    <message>
+        <source>MAR</source>
+        <translation>MAR</translation>
+    </message>
+    <message>
+        <source>APR</source>
+        <translation>NİS</translation>
+    </message>
+    <message>
+        <source>MAY</source>
+        <translation>MAY</translation>
+    </message>
+    <message>
+        <source>JUN</source>
+        <translation>HAZ</translation>
+    </message>
+    <message>
+        <source>JUL</source>
+        <translation>TEM</translation>
+    </message>
+    <message>
+        <source>AUG</source>
+        <translation>AĞU</translation>
+    </message>
+    <message>
+        <source>SEP</source>
+        <translation>EYL</translation>
+    </message>
+    <message>
+        <source>OCT</source>
+        <translation>EKİ</translation>
+    </message>
+    <message>
+        <source>NOV</source>
+        <translation>KAS</translation>
+    </message>
+    <message>
+        <source>DEC</source>
+        <translation>ARA</translation>
+    </message>
+    <message>
+        <source>latitude</source>
+        <translation>enlem</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <translation>boylam</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <translation>yükseklik</translation>
+    </message>
+    <message>
+        <source>time-zone offset</source>
+        <translation>saat dilimi farkı</translation>
+    </message>
+    <message>
+        <source>%s and %s</source>
+        <translation>%s ve %s</translation>
+    </message>
+    <message>
+        <source>%s, %s</source>
+        <translation>%s, %s</translation>
+    </message>
 </context>
 </TS>

@@ -1347,5 +1347,177 @@ The country and city lists cannot be trusted; you might need to re-install ZAV a
         <source>Qibla (direction of the Kaaba from true north): %1</source>
         <translation>قبلہ (حقیقی شمال سے کعبہ کی سمت): %1</translation>
     </message>
+    <message>
+        <source>1 Muhaaran: &lt;font color=&quot;#800040&quot;&gt; Start of the Hijri Calendar</source>
+        <translation>1 محرم: &lt;font color=&quot;#800040&quot;&gt;ہجری تقویم کا آغاز</translation>
+    </message>
+    <message>
+        <source>2 Safar: &lt;font color=&quot;#800040&quot;&gt;Hijra from Makka to Madina</source>
+        <translation>27 صفر: &lt;font color=&quot;#800040&quot;&gt;مکہ سے مدینہ ہجرت</translation>
+    </message>
+    <message>
+        <source>12 of Raby` al-awal: &lt;font color=&quot;#800040&quot;&gt;The Birth of Prophet Muhammad (SAAWS)</source>
+        <translation>12 ربیع الاول: &lt;font color=&quot;#800040&quot;&gt;ولادتِ نبی کریم ﷺ</translation>
+    </message>
+    <message>
+        <source>27 of Rajab: &lt;font color=&quot;#800040&quot;&gt;Isra&apos; and Mi&apos;raj</source>
+        <translation>27 رجب: &lt;font color=&quot;#800040&quot;&gt;اسراء و معراج</translation>
+    </message>
+    <message>
+        <source>1  Ramadan: &lt;font color=&quot;#800040&quot;&gt;Start Of Ramadan</source>
+        <translation>1 رمضان: &lt;font color=&quot;#800040&quot;&gt;آغازِ رمضان</translation>
+    </message>
+    <message>
+        <source>17 Ramadan: &lt;font color=&quot;#800040&quot;&gt;Battle of Badr</source>
+        <translation>17 رمضان: &lt;font color=&quot;#800040&quot;&gt;غزوۂ بدر</translation>
+    </message>
+    <message>
+        <source>21 Ramadan: &lt;font color=&quot;#800040&quot;&gt;Conquest of Makkah</source>
+        <translation>21 رمضان: &lt;font color=&quot;#800040&quot;&gt;فتحِ مکہ</translation>
+    </message>
+    <message>
+        <source>1,2,3 Shawwal: &lt;font color=&quot;#800040&quot;&gt;Eid Al-Fitr</source>
+        <translation>1، 2، 3 شوال: &lt;font color=&quot;#800040&quot;&gt;عید الفطر</translation>
+    </message>
+    <message>
+        <source>6  Shawwal: &lt;font color=&quot;#800040&quot;&gt;Battle of Uhud</source>
+        <translation>6 شوال: &lt;font color=&quot;#800040&quot;&gt;غزوۂ احد</translation>
+    </message>
+    <message>
+        <source>10 Shawwal: &lt;font color=&quot;#800040&quot;&gt;Battle of Hunayn</source>
+        <translation>10 شوال: &lt;font color=&quot;#800040&quot;&gt;غزوۂ حنین</translation>
+    </message>
+    <message>
+        <source>17 of Thw al-Qi`dah: &lt;font color=&quot;#800040&quot;&gt;Battle of Al-Ahzab</source>
+        <translation>17 ذوالقعدہ: &lt;font color=&quot;#800040&quot;&gt;غزوۂ احزاب</translation>
+    </message>
+    <message>
+        <source>9  of Thw al-Hijjah: &lt;font color=&quot;#800040&quot;&gt;Day of Araft</source>
+        <translation>9 ذوالحجہ: &lt;font color=&quot;#800040&quot;&gt;یومِ عرفہ</translation>
+    </message>
+    <message>
+        <source>10,11,12 of Thw al-Hijjah: &lt;font color=&quot;#800040&quot;&gt;Eid Al-Adha</source>
+        <translation>10، 11، 12 ذوالحجہ: &lt;font color=&quot;#800040&quot;&gt;عید الاضحیٰ</translation>
+    </message>
+    <message>
+        <source>Muhr</source>
+        <translation>محرم</translation>
+    </message>
+    <message>
+        <source>Safr</source>
+        <translation>صفر</translation>
+    </message>
+    <message>
+        <source>Rab1</source>
+        <translation>ربیع 1</translation>
+    </message>
+    <message>
+        <source>Rab2</source>
+        <translation>ربیع 2</translation>
+    </message>
+    <message>
+        <source>Jmd1</source>
+        <translation>جمادی 1</translation>
+    </message>
+    <message>
+        <source>Jmd2</source>
+        <translation>جمادی 2</translation>
+    </message>
+    <message>
+        <source>Rajb</source>
+        <translation>رجب</translation>
+    </message>
+    <message>
+        <source>Shbn</source>
+        <translation>شعبان</translation>
+    </message>
+    <message>
+        <source>Rmdn</source>
+        <translation>رمضان</translation>
+    </message>
+    <message>
+        <source>Shwl</source>
+        <translation>شوال</translation>
+    </message>
+    <message>
+        <source>Qidh</source>
+        <translation>ذوالقعدہ</translation>
+    </message>
+    <message>
+        <source>Hjah</source>
+        <translation>ذوالحجہ</translation>
+    </message>
+    <message>
+        <source>JAN</source>
+        <translation>جنوری</translation>
+    </message>
+    <message>
+        <source>FEB</source>
+        <translation>فروری</translation>
+    </message>
+    <message>
+        <source>MAR</source>
+        <translation>مارچ</translation>
+    </message>
+    <message>
+        <source>APR</source>
+        <translation>اپریل</translation>
+    </message>
+    <message>
+        <source>MAY</source>
+        <translation>مئی</translation>
+    </message>
+    <message>
+        <source>JUN</source>
+        <translation>جون</translation>
+    </message>
+    <message>
+        <source>JUL</source>
+        <translation>جولائی</translation>
+    </message>
+    <message>
+        <source>AUG</source>
+        <translation>اگست</translation>
+    </message>
+    <message>
+        <source>SEP</source>
+        <translation>ستمبر</translation>
+    </message>
+    <message>
+        <source>OCT</source>
+        <translation>اکتوبر</translation>
+    </message>
+    <message>
+        <source>NOV</source>
+        <translation>نومبر</translation>
+    </message>
+    <message>
+        <source>DEC</source>
+        <translation>دسمبر</translation>
+    </message>
+    <message>
+        <source>latitude</source>
+        <translation>عرض بلد</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <translation>طول بلد</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <translation>بلندی</translation>
+    </message>
+    <message>
+        <source>time-zone offset</source>
+        <translation>ٹائم زون کا فرق</translation>
+    </message>
+    <message>
+        <source>%s and %s</source>
+        <translation>%s اور %s</translation>
+    </message>
+    <message>
+        <source>%s, %s</source>
+        <translation>%s، %s</translation>
+    </message>
 </context>
 </TS>
