@@ -38,18 +38,6 @@ inline std::vector<InstalledPath> ExpectedInstalledPaths() {
         {"lib/salvenor/Calendar/TEMP", Kind::Folder, ""},
         {"lib/salvenor/Calendar/Output", Kind::Folder, ""},
         {"lib/salvenor/Calendar/SalaTimeDlg/HTML/tmp", Kind::Folder, ""},
-        {"lib/salvenor/Calendar/SalaTimeDlg/HTML/ar/PryerTime_Template_e.htm", Kind::File, ""},
-        {"lib/salvenor/Calendar/SalaTimeDlg/HTML/fr/PryerTime_Template_e.htm", Kind::File, ""},
-        {"lib/salvenor/Calendar/SalaTimeDlg/HTML/id/PryerTime_Template_e.htm", Kind::File, ""},
-        {"lib/salvenor/Calendar/SalaTimeDlg/HTML/ms/PryerTime_Template_e.htm", Kind::File, ""},
-        {"lib/salvenor/Calendar/SalaTimeDlg/HTML/tr/PryerTime_Template_e.htm", Kind::File, ""},
-        {"lib/salvenor/Calendar/SalaTimeDlg/HTML/ur/PryerTime_Template_e.htm", Kind::File, ""},
-        {"lib/salvenor/translations/salvenor_ar.qm", Kind::File, ""},
-        {"lib/salvenor/translations/salvenor_fr.qm", Kind::File, ""},
-        {"lib/salvenor/translations/salvenor_id.qm", Kind::File, ""},
-        {"lib/salvenor/translations/salvenor_ms.qm", Kind::File, ""},
-        {"lib/salvenor/translations/salvenor_tr.qm", Kind::File, ""},
-        {"lib/salvenor/translations/salvenor_ur.qm", Kind::File, ""},
         {"share/applications/salvenor.desktop", Kind::File, ""},
         {"share/metainfo/org.salvenor.Salvenor.metainfo.xml", Kind::File, ""},
         {"share/icons/hicolor/scalable/apps/salvenor.svg", Kind::File, ""},
@@ -59,6 +47,18 @@ inline std::vector<InstalledPath> ExpectedInstalledPaths() {
     if (SALVENOR_WITH_CITYDB) {
         paths.push_back({"lib/salvenor/world.sum", Kind::File, ""});
         paths.push_back({"lib/salvenor/IndexWorld.zav", Kind::File, ""});
+    }
+    // Each shipped language: its translation and its copies of the page templates.
+    for (const std::string language : {"ar", "ur", "id", "tr", "fr", "ms"}) {
+        const std::string calendar = "lib/salvenor/Calendar/";
+        for (const std::string& file :
+             {"lib/salvenor/translations/salvenor_" + language + ".qm",
+              calendar + "SalaTimeDlg/HTML/" + language + "/PryerTime_Template_e.htm",
+              calendar + "Hijri/Month/" + language + "/month_hijri.htm",
+              calendar + "Meladi/Month/" + language + "/month_meladi.htm",
+              calendar + "Trailers/" + language + "/occasion.txt"}) {
+            paths.push_back({file, Kind::File, ""});
+        }
     }
     for (const int size : {SALVENOR_ICON_SIZES}) {
         const std::string s = std::to_string(size);
