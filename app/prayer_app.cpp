@@ -25,6 +25,7 @@
 #include "platform/notification_settings.h"
 #include "platform/qt/desktop_notifier.h"
 #include "platform/qt/first_shown_reporter.h"
+#include "platform/qt/language.h"
 #include "platform/qt/ui_text.h"
 #include "platform/settings_file.h"
 #include "platform/sound_player.h"
@@ -146,7 +147,7 @@ std::optional<int> CPrayerApp::Start(const std::optional<std::string>& workingDi
 
 void CPrayerApp::createActions() {
     const auto add = [this](Command command) {
-        auto* action = new QAction(QString::fromUtf8(CommandLabel(command)), this);
+        auto* action = new QAction(UiText(CommandLabel(command)), this);
         action->setCheckable(CheckOf(command) != EntryCheck::None);
         connect(action, &QAction::triggered, this, [this, command] { Run(command); });
         actions_[command] = action;
@@ -314,6 +315,26 @@ void CPrayerApp::ShowOptions() {
     ApplyOptionsResult(config_, result);
     if (result.accepted) {
         ApplyNotificationChoices();  // the warning is planned anew with the new minutes
+        ApplyLanguageChoice(result.languageChoice);
+    }
+}
+
+void CPrayerApp::ApplyLanguageChoice(const std::string& choice) {
+    const std::string wanted = LanguageOf(choice, QLocale::system());
+    if (wanted == InstalledLanguage()) {
+        return;
+    }
+    // The windows opened from now on are made in the new language; what stays open is renamed.
+    InstallLanguage(folder_, wanted);
+    for (const auto& [command, action] : actions_) {
+        action->setText(UiText(CommandLabel(command)));
+    }
+    if (trayIcon_ != nullptr) {
+        trayMenu_->setTitle(UiText(texts::TrayMenuTitle));
+        trayIcon_->setToolTip(UiText(texts::TrayTip));
+    }
+    if (bar_) {
+        bar_->Retranslate();
     }
 }
 

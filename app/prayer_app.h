@@ -145,6 +145,9 @@ class CPrayerApp final : public QObject {
     // The bar's place, written to the settings file as the user leaves it (none: the corner).
     void SaveBarPlace(std::optional<QPoint> place);
     void PutBarInCorner();
+    // Installs the language of `choice` ("system", "en" or a code) and gives the menus, the tray
+    // icon and the bar their texts in it; nothing happens when it is the language in force.
+    void ApplyLanguageChoice(const std::string& choice);
 
     AppServices services_;
     CConfigFile config_;

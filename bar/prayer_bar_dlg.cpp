@@ -354,6 +354,14 @@ void CPrayerBarDlg::RestartSchedule() {
     Apply(schedule_.RestartSchedule());
 }
 
+void CPrayerBarDlg::Retranslate() {
+    menuButton_->setAccessibleName(UiText(texts::CommandMenuButtonName));
+    aboutButton_->setAccessibleName(UiText(texts::AboutButtonName));
+    // The title is made anew from the schedule in the new words and digits; the prayers
+    // announced so far stay announced.
+    Apply(schedule_.RestartSchedule());
+}
+
 void CPrayerBarDlg::setNotifications(Notifier* notifier, const NotificationChoices& choices) {
     notifier_ = notifier;
     schedule_.setNotifications(choices);

@@ -84,6 +84,8 @@ class CPrayerBarDlg : public QWidget {
     // Measures the interval anew and re-arms the progress and next-prayer timers (also for the
     // setup command, after the settings change).
     void RestartSchedule();
+    // Gives the bar's title and button names in the language installed since it was made.
+    void Retranslate();
 
     // Where the notices at the prayers and the warnings before them go, and which are given
     // (salvenor.ini). Without a notifier nothing is said. The warning is planned anew.

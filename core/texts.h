@@ -465,7 +465,7 @@ inline constexpr const char* LanguageGroup = QT_TRANSLATE_NOOP("salvenor", "Lang
 inline constexpr const char* SystemLanguage = QT_TRANSLATE_NOOP("salvenor", "System");
 inline constexpr const char* EnglishLanguage = "English";
 inline constexpr const char* LanguageNote =
-    QT_TRANSLATE_NOOP("salvenor", "A new language is used the next time Salvenor starts.");
+    QT_TRANSLATE_NOOP("salvenor", "The new language is used as soon as you press OK.");
 
 // The "Date Adjustments" page: a Hijri date adjustment this release does not offer.
 inline constexpr const char* DateAdjTitle = QT_TRANSLATE_NOOP("salvenor", "Date Adjustments");

@@ -1006,10 +1006,6 @@ Les listes des pays et des villes ne sont pas fiables ; il faudra peut-être ré
         <translation>Système</translation>
     </message>
     <message>
-        <source>A new language is used the next time Salvenor starts.</source>
-        <translation>La nouvelle langue sera utilisée au prochain démarrage de Salvenor.</translation>
-    </message>
-    <message>
         <source>%d of %s, %d</source>
         <translation>%d %s %d</translation>
     </message>
@@ -1518,6 +1514,10 @@ Les listes des pays et des villes ne sont pas fiables ; il faudra peut-être ré
     <message>
         <source>%s, %s</source>
         <translation>%s, %s</translation>
+    </message>
+    <message>
+        <source>The new language is used as soon as you press OK.</source>
+        <translation>La nouvelle langue est utilisée dès que vous appuyez sur OK.</translation>
     </message>
 </context>
 </TS>

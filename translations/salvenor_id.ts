@@ -1006,10 +1006,6 @@ Daftar negara dan kota tidak dapat dipercaya; Anda mungkin perlu memasang ulang 
         <translation>Sistem</translation>
     </message>
     <message>
-        <source>A new language is used the next time Salvenor starts.</source>
-        <translation>Bahasa baru dipakai saat Salvenor dijalankan berikutnya.</translation>
-    </message>
-    <message>
         <source>%d of %s, %d</source>
         <translation>%d %s %d</translation>
     </message>
@@ -1518,6 +1514,10 @@ Daftar negara dan kota tidak dapat dipercaya; Anda mungkin perlu memasang ulang 
     <message>
         <source>%s, %s</source>
         <translation>%s, %s</translation>
+    </message>
+    <message>
+        <source>The new language is used as soon as you press OK.</source>
+        <translation>Bahasa baru digunakan begitu Anda menekan OK.</translation>
     </message>
 </context>
 </TS>

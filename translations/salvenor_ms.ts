@@ -1006,10 +1006,6 @@ Senarai negara dan bandar tidak boleh dipercayai; anda mungkin perlu memasang se
         <translation>Sistem</translation>
     </message>
     <message>
-        <source>A new language is used the next time Salvenor starts.</source>
-        <translation>Bahasa baharu digunakan apabila Salvenor dimulakan seterusnya.</translation>
-    </message>
-    <message>
         <source>%d of %s, %d</source>
         <translation>%d %s %d</translation>
     </message>
@@ -1518,6 +1514,10 @@ Senarai negara dan bandar tidak boleh dipercayai; anda mungkin perlu memasang se
     <message>
         <source>%s, %s</source>
         <translation>%s, %s</translation>
+    </message>
+    <message>
+        <source>The new language is used as soon as you press OK.</source>
+        <translation>Bahasa baharu digunakan sebaik sahaja anda menekan OK.</translation>
     </message>
 </context>
 </TS>

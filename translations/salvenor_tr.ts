@@ -1006,10 +1006,6 @@ The country and city lists cannot be trusted; you might need to re-install ZAV a
         <translation>Sistem</translation>
     </message>
     <message>
-        <source>A new language is used the next time Salvenor starts.</source>
-        <translation>Yeni dil Salvenor bir sonraki açılışında kullanılır.</translation>
-    </message>
-    <message>
         <source>%d of %s, %d</source>
         <translation>%d %s %d</translation>
     </message>
@@ -1518,6 +1514,10 @@ The country and city lists cannot be trusted; you might need to re-install ZAV a
     <message>
         <source>%s, %s</source>
         <translation>%s, %s</translation>
+    </message>
+    <message>
+        <source>The new language is used as soon as you press OK.</source>
+        <translation>Yeni dil, Tamam&apos;a bastığınız anda kullanılır.</translation>
     </message>
 </context>
 </TS>

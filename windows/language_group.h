@@ -1,5 +1,5 @@
 // The Options sheet's language choice: the system's language, English, or a shipped translation,
-// each listed in its own name, kept in salvenor.ini and used from the next start.
+// each listed in its own name, kept in salvenor.ini and used from the sheet's OK on.
 #pragma once
 
 #include <QGroupBox>

@@ -83,7 +83,8 @@ OptionsSheetResult RunOptionsSheet(QWidget* parent, CConfigFile& config, Message
         result.notifications = sheet.athanPage()->notifications();
         result.settingsPath = installationFolder + "/" + SettingsFileName;
         // The login start is the desktop's own file, written here rather than in the record.
-        SaveLanguageChoiceIn(installationFolder, sheet.languageGroup()->choice(), &boxes);
+        result.languageChoice = sheet.languageGroup()->choice();
+        SaveLanguageChoiceIn(installationFolder, result.languageChoice, &boxes);
         const bool login = sheet.athanPage()->startAtLogin();
         if (login != AutostartEnabled() && !SetAutostart(login)) {
             boxes.show(UiText(texts::StartAtLoginFailed)

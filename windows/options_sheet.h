@@ -59,6 +59,9 @@ struct OptionsSheetResult {
     // installation folder).
     NotificationChoices notifications;
     std::string settingsPath;
+    // The "Language" choice as salvenor.ini keeps it ("system", "en" or a shipped code), in force
+    // from OK on even when it could not be saved.
+    std::string languageChoice;
 };
 
 // Runs the sheet modally. The athan page stores its two paths in the record when OK runs it;

@@ -305,14 +305,8 @@ TEST_P(TranslatedWindows, EveryWindowShowsNoUntranslatedEnglishText) {
 
     std::vector<std::string> untranslated;
     int texts = 0;
-    const auto check = [&](const char* name, QWidget& window) {
-        window.show();
-        for (QTabWidget* tabs : window.findChildren<QTabWidget*>()) {
-            for (int i = tabs->count() - 1; i >= 0; --i) {
-                tabs->setCurrentIndex(i);
-            }
-        }
-        for (const QString& text : ShownTexts(window)) {
+    const auto look = [&](const char* name, const QStringList& shown) {
+        for (const QString& text : shown) {
             if (text.trimmed().isEmpty()) {
                 continue;
             }
@@ -322,7 +316,22 @@ TEST_P(TranslatedWindows, EveryWindowShowsNoUntranslatedEnglishText) {
             }
         }
     };
+    const auto check = [&](const char* name, QWidget& window) {
+        window.show();
+        for (QTabWidget* tabs : window.findChildren<QTabWidget*>()) {
+            for (int i = tabs->count() - 1; i >= 0; --i) {
+                tabs->setCurrentIndex(i);
+            }
+        }
+        look(name, ShownTexts(window));
+    };
     check("prayer bar", Bar());
+    // The items of the command, window and tray menus.
+    QStringList items;
+    for (const QAction* action : running.findChildren<QAction*>()) {
+        items << action->text();
+    }
+    look("menus", items);
     for (const auto& [name, make] : Windows(running)) {
         const std::unique_ptr<QWidget> window = make();
         check(name, *window);
@@ -379,6 +388,57 @@ TEST_P(TranslatedMonthPage, NamesTheMonthItsDaysAndItsOccasionsInTheLanguage) {
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedMonthPage, ::testing::ValuesIn(ShippedCodes()),
                          [](const auto& info) { return info.param; });
+
+class LanguageAtOnce : public AppTest {
+  protected:
+    void TearDown() override { InstallLanguage(SALVENOR_STAGE_DIR, ""); }
+
+    // Chooses `choice` on the Options sheet and presses OK.
+    void Choose(const char* choice) {
+        testing::WhenModalOpens<COptionsSheet>([choice](COptionsSheet& sheet) {
+            sheet.languageGroup()->setChoice(choice);
+            sheet.okButton()->click();
+        });
+        app->Run(Command::Options);
+    }
+
+    QString SetupItem() const {
+        for (const QAction* action : app->findChildren<QAction*>()) {
+            if (action->text().endsWith(QStringLiteral("..."))) {
+                return action->text();  // the first of the command menu: Setup
+            }
+        }
+        return {};
+    }
+};
+
+// The language chosen on the Options sheet is used from its OK on: the menus, the bar's title
+// and the windows' direction change at once, and back again.
+TEST_F(LanguageAtOnce, TheOptionsSheetsChoiceRenamesTheMenusAndTheBar) {
+    std::filesystem::create_directory_symlink(SALVENOR_STAGE_DIR "/translations",
+                                              folder.path() + "/translations");
+    Running(true);
+    const struct {
+        const char* choice;
+        const char* installed;
+        const char* setupItem;
+        const char* titleStart;
+        Qt::LayoutDirection direction;
+    } steps[] = {
+        {"ar", "ar", "&إعداد...", "التالي: ", Qt::RightToLeft},
+        {"en", "", "&Setup...", "Next: ", Qt::LeftToRight},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.choice);
+        Choose(step.choice);
+        EXPECT_EQ(InstalledLanguage(), step.installed);
+        EXPECT_EQ(SetupItem(), QString::fromUtf8(step.setupItem));
+        EXPECT_TRUE(Bar().windowTitle().startsWith(QString::fromUtf8(step.titleStart)))
+            << Bar().windowTitle().toStdString();
+        EXPECT_EQ(QGuiApplication::layoutDirection(), step.direction);
+        EXPECT_EQ(SavedLanguageChoiceIn(folder.path()), step.choice);
+    }
+}
 
 class RightToLeft : public AppTest {
   protected:

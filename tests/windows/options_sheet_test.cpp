@@ -300,21 +300,21 @@ TEST_P(ApplyOptionsResultTest, NonZeroIsOnAndTheFileFollows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ApplyOptionsResultTest,
-                         ::testing::Values(ApplyCase{{true, 0, 0, 0, {}, {}}, 0, 0, 0},
-                                           ApplyCase{{true, 1, 0, 1, {}, {}}, 1, 0, 1},
-                                           ApplyCase{{true, 0, 5, 0, {}, {}}, 0, 1, 0},
-                                           ApplyCase{{true, -1, 255, 256, {}, {}}, 1, 1, 1}));
+                         ::testing::Values(ApplyCase{{true, 0, 0, 0, {}, {}, {}}, 0, 0, 0},
+                                           ApplyCase{{true, 1, 0, 1, {}, {}, {}}, 1, 0, 1},
+                                           ApplyCase{{true, 0, 5, 0, {}, {}, {}}, 0, 1, 0},
+                                           ApplyCase{{true, -1, 255, 256, {}, {}, {}}, 1, 1, 1}));
 
 // The notification choices reach salvenor.ini after OK only when they changed.
 TEST_F(OptionsSheetTest, NotificationChoicesAreWrittenToTheSettingsFileWhenChanged) {
     const std::string ini = f.path() + "/salvenor.ini";
-    OptionsSheetResult unchanged{true, 1, 1, 0, {}, ini};
+    OptionsSheetResult unchanged{true, 1, 1, 0, {}, ini, {}};
     ApplyOptionsResult(f.config, unchanged);
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(ini)));
-    OptionsSheetResult changed{true, 1, 1, 0, {false, 20}, ini};
+    OptionsSheetResult changed{true, 1, 1, 0, {false, 20}, ini, {}};
     ApplyOptionsResult(f.config, changed);
     EXPECT_EQ(ReadNotificationChoices(SettingsFile(ini)), (NotificationChoices{false, 20}));
-    OptionsSheetResult cancelled{false, 1, 1, 0, {true, 30}, ini};
+    OptionsSheetResult cancelled{false, 1, 1, 0, {true, 30}, ini, {}};
     ApplyOptionsResult(f.config, cancelled);
     EXPECT_EQ(ReadNotificationChoices(SettingsFile(ini)), (NotificationChoices{false, 20}));
 }
