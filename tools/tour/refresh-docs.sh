@@ -12,7 +12,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(realpath -m "${1:-$root/build}")
 docs="$root/docs/screenshots"
 main_windows=(bar command_menu today setup_city options_athan month_hijri athan)
-arabic_windows=(bar today options_athan athan)
+arabic_windows=(bar today options_athan month_hijri athan)
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -G Ninja >/dev/null
