@@ -33,10 +33,7 @@ QString Q(const std::string& text) {
 
 // A prayer's clock time as every window writes it, in the user's language and digits.
 std::string UiTime(int index, DecimalHours time) {
-    const ClockTimeParts clock = ClockTimeOf(index, time);
-    return UiDigits(QString::fromStdString(StrPrintf("%d:%02d ", clock.hour, clock.minute)) +
-                    UiText(clock.suffix))
-        .toStdString();
+    return FormatDecimalTime(index, time, UiWords());
 }
 
 }  // namespace

@@ -82,7 +82,8 @@ class FlatTextButton final : public QAbstractButton {
 NoticeText NoticeTextOf(const PrayerNotice& notice) {
     const int index = WrapPrayerIndex(notice.prayerIndex);
     const QString name = UiText(PrayerNames[static_cast<std::size_t>(index)]);
-    const QString time = QString::fromStdString(FormatDecimalTime(index, notice.prayerTime));
+    const QString time =
+        QString::fromStdString(FormatDecimalTime(index, notice.prayerTime, UiWords()));
     if (notice.minutesBefore > 0) {
         return {
             UiText(texts::PrayerWarningSummary).arg(name, QString::number(notice.minutesBefore)),
@@ -206,7 +207,7 @@ CPrayerBarDlg::CPrayerBarDlg(CConfigFile& config, const Clock& clock, SoundPlaye
     setFixedSize(BarWidth, BarHeight);
     setWindowIcon(QPixmap::fromImage(BarIcon()));
     // The title in the user's language (and its digits, below).
-    schedule_.setWords([](const char* english) { return UiString(english); });
+    schedule_.setWords(UiWords());
 
     menuButton_ = new PictureButton(MenuButtonImage(false), MenuButtonImage(true), this);
     menuButton_->setObjectName("menuButton");
@@ -332,7 +333,8 @@ QString CPrayerBarDlg::TipText() const {
                         .arg(glance->hoursLeft())
                         .arg(glance->minutesPastHours(), 2, 10, QLatin1Char('0'))
                   : UiText(texts::BarTipMinutesLeft).arg(next).arg(glance->minutesLeft));
-    return lines.join(QLatin1Char('\n'));
+    // The hours and minutes left in the language's digits too; prayer names hold none.
+    return UiDigits(lines.join(QLatin1Char('\n')));
 }
 
 void CPrayerBarDlg::RefreshTip() {
@@ -357,6 +359,7 @@ void CPrayerBarDlg::RestartSchedule() {
 void CPrayerBarDlg::Retranslate() {
     menuButton_->setAccessibleName(UiText(texts::CommandMenuButtonName));
     aboutButton_->setAccessibleName(UiText(texts::AboutButtonName));
+    schedule_.setWords(UiWords());
     // The title is made anew from the schedule in the new words and digits; the prayers
     // announced so far stay announced.
     Apply(schedule_.RestartSchedule());

@@ -136,7 +136,8 @@ std::optional<TodayAtAGlance> PrayerSchedule::Glance() const {
     const PrayerSettings settings = config_.prayerSettings();
     TodayAtAGlance glance;
     for (int index = 0; index < static_cast<int>(glance.times.size()); ++index) {
-        glance.times[static_cast<std::size_t>(index)] = FormatPrayerTime(index, now, settings);
+        glance.times[static_cast<std::size_t>(index)] =
+            FormatDecimalTime(index, ComputePrayerTime(index, now, settings), words_);
     }
     glance.nextIndex = awaited_.index;
     const std::int64_t secondsLeft = std::max<std::int64_t>(nextTime_ - now, 0);

@@ -587,6 +587,12 @@ std::string FormatDecimalTime(int index, DecimalHours time, AmPmLetters letters)
     return StrPrintf("%d:%02d %s", parts.hour, parts.minute, parts.suffix);
 }
 
+std::string FormatDecimalTime(int index, DecimalHours time, const WordsOf& words,
+                              AmPmLetters letters) {
+    const ClockTimeParts parts = ClockTimeOf(index, time, letters);
+    return words.digits(StrPrintf("%d:%02d", parts.hour, parts.minute)) + ' ' + words(parts.suffix);
+}
+
 std::string FormatPrayerTime(int index, std::int64_t now, const PrayerSettings& settings) {
     return FormatDecimalTime(index, ComputePrayerTime(index, now, settings));
 }

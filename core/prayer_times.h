@@ -9,6 +9,7 @@
 
 #include "core/calculation_options.h"
 #include "core/texts.h"  // QT_TRANSLATE_NOOP
+#include "core/words.h"
 
 namespace salvenor {
 
@@ -134,6 +135,9 @@ ClockTimeParts ClockTimeOf(int index, DecimalHours time, AmPmLetters letters = A
 
 // "%d:%02d %s" of ClockTimeOf.
 std::string FormatDecimalTime(int index, DecimalHours time,
+                              AmPmLetters letters = AmPmLetters::Lower);
+// The same in the language of `words`: its digits and its word for am or pm.
+std::string FormatDecimalTime(int index, DecimalHours time, const WordsOf& words,
                               AmPmLetters letters = AmPmLetters::Lower);
 
 // FormatDecimalTime of today's (the local day of `now`) time for `index`.

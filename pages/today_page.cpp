@@ -33,11 +33,6 @@ std::string DateText(int day, const char* monthName, int year, const WordsOf& wo
     return words.digits(StrPrintf(words(DateForm).c_str(), day, words(monthName).c_str(), year));
 }
 
-std::string TimeText(int index, DecimalHours time, const WordsOf& words) {
-    const ClockTimeParts clock = ClockTimeOf(index, time);
-    return words.digits(StrPrintf("%d:%02d", clock.hour, clock.minute)) + ' ' + words(clock.suffix);
-}
-
 }  // namespace
 
 TodayPageTexts GatherTodayTexts(std::int64_t now, const ConfigRecord& record,
@@ -65,11 +60,11 @@ TodayPageTexts GatherTodayTexts(std::int64_t now, const ConfigRecord& record,
     const std::array<DecimalHours, 6> times = ComputePrayerTimes(now, settings);
     for (int i = Fajr; i <= Isha; ++i) {
         t.times[static_cast<std::size_t>(i)] =
-            TimeText(i, times[static_cast<std::size_t>(i)], words);
+            FormatDecimalTime(i, times[static_cast<std::size_t>(i)], words);
     }
     const NextPrayer next = FindNextPrayer(now, settings);
     t.nextPrayer = WordOf(words, PrayerNames[static_cast<std::size_t>(next.event.index)]);
-    t.nextPrayerTime = TimeText(next.event.index, next.event.time, words);
+    t.nextPrayerTime = FormatDecimalTime(next.event.index, next.event.time, words);
     t.calculationWay = ConventionInForce(settings.calculation, record.calculationWay, words);
     return t;
 }

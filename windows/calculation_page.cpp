@@ -278,7 +278,7 @@ void CCalculationPage::Refresh() {
     const std::array<DecimalHours, 6> times = ComputePrayerTimes(clock_.now(), settings);
     for (std::size_t i = 0; i < times_.size(); ++i) {
         const int index = static_cast<int>(i);
-        times_[i]->setText(QString::fromStdString(FormatDecimalTime(index, times[i])));
+        times_[i]->setText(QString::fromStdString(FormatDecimalTime(index, times[i], UiWords())));
     }
     // The Qibla of the place whose times are shown.
     qibla_->setText(UiText(texts::CalcQiblaLine)

@@ -467,13 +467,15 @@ TEST_F(RightToLeft, ArabicMirrorsTheWindowsAndEnglishDoesNot) {
     EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
 
-TEST_F(RightToLeft, TheBarsTitleIsInArabicWordsAndDigits) {
+TEST_F(RightToLeft, TheBarsTitleAndTipAreInArabicWordsAndDigits) {
     ASSERT_EQ(InstallLanguage(SALVENOR_STAGE_DIR, "ar"), "ar");
     Running(false);
     const QString title = Bar().titleText();
     EXPECT_TRUE(title.startsWith(QStringLiteral("التالي: "))) << title.toStdString();
-    EXPECT_FALSE(title.contains(QRegularExpression(QStringLiteral("[0-9A-Za-z]"))))
-        << title.toStdString();
+    for (const QString& text : {title, Bar().TipText()}) {
+        EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[0-9A-Za-z]"))))
+            << text.toStdString();
+    }
     EXPECT_TRUE(title.contains(QChar(0x0660 + 1)) || title.contains(QChar(0x0660 + 2)) ||
                 title.contains(QChar(0x0660)))
         << title.toStdString();
