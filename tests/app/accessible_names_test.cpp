@@ -15,17 +15,8 @@
 
 #include <gtest/gtest.h>
 
-#include "bar/athan_dlg.h"
-#include "bar/reminder_dlg.h"
-#include "core/hijri.h"
 #include "tests/app/app_test_support.h"
-#include "windows/day_sala_time_dlg.h"
-#include "windows/location_dlg.h"
-#include "windows/month_calendar_dlg.h"
-#include "windows/options_sheet.h"
-#include "windows/page_dialogs.h"
-#include "windows/small_windows.h"
-#include "windows/wait_dlg.h"
+#include "tests/app/every_window.h"
 
 namespace salvenor {
 namespace {
@@ -63,54 +54,11 @@ class AccessibleNamesTest : public AppTest {};
 
 TEST_F(AccessibleNamesTest, EveryControlOfEveryWindowIsNamedAndReachable) {
     CPrayerApp& running = Running(false);
-    AlertContext alerts{running.config(), sound, folder.boxes, clock};
-    QtPageDialogs pageDialogs;
-    const std::string here = folder.path();
-    AthanRequest asr;
-    asr.prayerIndex = Asr;
-    asr.prayerTime = 15.5;
-    asr.nextIndex = Maghrib;
-    asr.nextTime = 18.1;
-    const HijriDate today = GregorianToHijri(15, 1, 2024);
-
-    struct Window {
-        const char* name;
-        std::function<std::unique_ptr<QWidget>()> make;
-    };
-    const std::vector<Window> windows = {
-        {"prayer bar", [&]() -> std::unique_ptr<QWidget> { return nullptr; }},
-        {"athan", [&] { return std::make_unique<CAthanDlg>(asr, alerts); }},
-        {"reminder", [&] { return std::make_unique<CReminderDlg>(alerts); }},
-        {"today",
-         [&] {
-             return std::make_unique<CDaySalaTimeDlg>(nullptr, running.config(), folder.boxes,
-                                                      clock, here);
-         }},
-        {"setup sheet",
-         [&] {
-             return std::make_unique<CSetupSheet>(running.config(), folder.boxes, clock, here,
-                                                  SetupSheetMode::Setup);
-         }},
-        {"location", [&] { return std::make_unique<CLocationDlg>(folder.boxes); }},
-        {"options sheet",
-         [&] {
-             return std::make_unique<COptionsSheet>(running.config(), folder.boxes, sound, clock,
-                                                    here);
-         }},
-        {"month calendar",
-         [&] {
-             return std::make_unique<CMonthCalendarDlg>(
-                 nullptr, folder.boxes, clock, pageDialogs, here,
-                 ShownMonth{CalendarKind::Hijri, today.year, today.month});
-         }},
-        {"about", [] { return std::make_unique<CAbout>(); }},
-        {"first-run notice", [] { return std::make_unique<CInitInstallation>(); }},
-        {"website reminder", [] { return std::make_unique<CWebsiteReminder>(); }},
-        {"not supported", [] { return std::make_unique<CFtNotSupported>(); }},
-        {"wait", [] { return std::make_unique<CWaitDlg>(); }},
-    };
+    testing::EveryWindow every(running, folder.boxes, sound, clock, folder.path());
+    std::vector<testing::NamedWindow> windows = every.windows();
+    windows.insert(windows.begin(), {"prayer bar", [] { return std::unique_ptr<QWidget>(); }});
     int controls = 0;
-    for (const Window& w : windows) {
+    for (const testing::NamedWindow& w : windows) {
         SCOPED_TRACE(w.name);
         std::unique_ptr<QWidget> owned = w.make();
         QWidget& window = owned ? *owned : static_cast<QWidget&>(Bar());

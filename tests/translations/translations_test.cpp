@@ -24,8 +24,6 @@
 
 #include <gtest/gtest.h>
 
-#include "bar/athan_dlg.h"
-#include "bar/reminder_dlg.h"
 #include "core/hijri.h"
 #include "core/texts.h"
 #include "pages/month_page.h"
@@ -33,15 +31,11 @@
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/ui_text.h"
 #include "tests/app/app_test_support.h"
+#include "tests/app/every_window.h"
 #include "tests/support/installation_folder.h"
-#include "windows/day_sala_time_dlg.h"
 #include "windows/language_group.h"
 #include "windows/location_dlg.h"
-#include "windows/month_calendar_dlg.h"
 #include "windows/options_sheet.h"
-#include "windows/page_dialogs.h"
-#include "windows/small_windows.h"
-#include "windows/wait_dlg.h"
 
 namespace salvenor {
 namespace {
@@ -241,59 +235,12 @@ QStringList ShownTexts(QWidget& window) {
 class TranslatedWindows : public AppTest, public ::testing::WithParamInterface<std::string> {
   protected:
     void TearDown() override { InstallLanguage(SALVENOR_STAGE_DIR, ""); }
-
-    // The windows the user meets, as the program opens them.
-    std::vector<std::pair<const char*, std::function<std::unique_ptr<QWidget>()>>> Windows(
-        CPrayerApp& running) {
-        const std::string here = folder.path();
-        AthanRequest asr;
-        asr.prayerIndex = Asr;
-        asr.prayerTime = 15.5;
-        asr.nextIndex = Maghrib;
-        asr.nextTime = 18.1;
-        const HijriDate today = GregorianToHijri(15, 1, 2024);
-        return {
-            {"athan", [this, asr] { return std::make_unique<CAthanDlg>(asr, *alerts); }},
-            {"reminder", [this] { return std::make_unique<CReminderDlg>(*alerts); }},
-            {"today",
-             [this, &running, here] {
-                 return std::make_unique<CDaySalaTimeDlg>(nullptr, running.config(), folder.boxes,
-                                                          clock, here);
-             }},
-            {"setup sheet",
-             [this, &running, here] {
-                 return std::make_unique<CSetupSheet>(running.config(), folder.boxes, clock, here,
-                                                      SetupSheetMode::Setup);
-             }},
-            {"location", [this] { return std::make_unique<CLocationDlg>(folder.boxes); }},
-            {"options sheet",
-             [this, &running, here] {
-                 return std::make_unique<COptionsSheet>(running.config(), folder.boxes, sound,
-                                                        clock, here);
-             }},
-            {"month calendar",
-             [this, here, today] {
-                 return std::make_unique<CMonthCalendarDlg>(
-                     nullptr, folder.boxes, clock, pageDialogs, here,
-                     ShownMonth{CalendarKind::Hijri, today.year, today.month});
-             }},
-            {"about", [] { return std::make_unique<CAbout>(); }},
-            {"first-run notice", [] { return std::make_unique<CInitInstallation>(); }},
-            {"website reminder", [] { return std::make_unique<CWebsiteReminder>(); }},
-            {"not supported", [] { return std::make_unique<CFtNotSupported>(); }},
-            {"wait", [] { return std::make_unique<CWaitDlg>(); }},
-        };
-    }
-
-    std::unique_ptr<AlertContext> alerts;
-    QtPageDialogs pageDialogs;
 };
 
 TEST_P(TranslatedWindows, EveryWindowShowsNoUntranslatedEnglishText) {
     ASSERT_EQ(InstallLanguage(SALVENOR_STAGE_DIR, GetParam()), GetParam());
     CPrayerApp& running = Running(false);
-    alerts =
-        std::make_unique<AlertContext>(AlertContext{running.config(), sound, folder.boxes, clock});
+    testing::EveryWindow every(running, folder.boxes, sound, clock, folder.path());
     // An English source whose translation differs is untranslated where a window shows it.
     std::map<QString, QString> english;
     for (const Message& m : ReadTs(GetParam())) {
@@ -332,7 +279,7 @@ TEST_P(TranslatedWindows, EveryWindowShowsNoUntranslatedEnglishText) {
         items << action->text();
     }
     look("menus", items);
-    for (const auto& [name, make] : Windows(running)) {
+    for (const auto& [name, make] : every.windows()) {
         const std::unique_ptr<QWidget> window = make();
         check(name, *window);
         folder.boxes.entries.clear();
