@@ -85,9 +85,9 @@ NoticeText NoticeTextOf(const PrayerNotice& notice) {
     const QString time =
         QString::fromStdString(FormatDecimalTime(index, notice.prayerTime, UiWords()));
     if (notice.minutesBefore > 0) {
-        return {
-            UiText(texts::PrayerWarningSummary).arg(name, QString::number(notice.minutesBefore)),
-            UiText(texts::PrayerWarningBody).arg(name, time)};
+        return {UiText(texts::PrayerWarningSummary)
+                    .arg(name, UiDigits(QString::number(notice.minutesBefore))),
+                UiText(texts::PrayerWarningBody).arg(name, time)};
     }
     return {UiText(texts::PrayerNoticeSummary).arg(name),
             UiText(texts::PrayerNoticeBody).arg(name, time)};

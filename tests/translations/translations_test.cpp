@@ -404,12 +404,13 @@ TEST_F(RightToLeft, ArabicMirrorsTheWindowsAndEnglishDoesNot) {
     EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
 
-TEST_F(RightToLeft, TheBarsTitleAndTipAreInArabicWordsAndDigits) {
+TEST_F(RightToLeft, TheBarsTitleTipAndNoticesAreInArabicWordsAndDigits) {
     ASSERT_EQ(InstallLanguage(SALVENOR_STAGE_DIR, "ar"), "ar");
     Running(false);
     const QString title = Bar().titleText();
     EXPECT_TRUE(title.startsWith(QStringLiteral("التالي: "))) << title.toStdString();
-    for (const QString& text : {title, Bar().TipText()}) {
+    const NoticeText warning = NoticeTextOf({Asr, 15.5, 10});
+    for (const QString& text : {title, Bar().TipText(), warning.summary, warning.body}) {
         EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[0-9A-Za-z]"))))
             << text.toStdString();
     }
