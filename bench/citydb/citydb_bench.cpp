@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -137,19 +138,30 @@ void SearchMadeUp17000(benchmark::State& state) {
 }
 BENCHMARK(SearchMadeUp17000)->Unit(benchmark::kMillisecond);
 
+// Mexico's entry in the staged database, the largest country by names; the run is skipped
+// without it.
+std::optional<CountryEntry> MexicoEntry(benchmark::State& state, const CityDatabase& db) {
+    const auto names = db.ReadCountryNames().value_or(std::vector<std::string>{});
+    const auto mexico = std::find(names.begin(), names.end(), "Mexico");
+    const std::optional<CountryEntry> entry =
+        mexico == names.end() ? std::nullopt
+                              : db.FindCountryEntry(static_cast<int>(mexico - names.begin()) + 1);
+    if (!entry) {
+        state.SkipWithError("no Mexico in the database");
+    }
+    return entry;
+}
+
 void SearchMexico(benchmark::State& state) {
     if (!Staged(state)) {
         return;
     }
     SilentMessageBoxes boxes;
     const CityDatabase db(StageDir, boxes);
-    const auto names = db.ReadCountryNames().value_or(std::vector<std::string>{});
-    const auto mexico = std::find(names.begin(), names.end(), "Mexico");
-    if (mexico == names.end()) {
-        state.SkipWithError("no Mexico in the database");
+    const auto entry = MexicoEntry(state, db);
+    if (!entry) {
         return;
     }
-    const auto entry = db.FindCountryEntry(static_cast<int>(mexico - names.begin()) + 1);
     const CitySearch search(db.ReadCountryCities(*entry).value_or(std::vector<CityEntry>{}));
     TypeAcross(state, search);
 }
@@ -162,13 +174,10 @@ void LoadMexicoForSearch(benchmark::State& state) {
     }
     SilentMessageBoxes boxes;
     const CityDatabase db(StageDir, boxes);
-    const auto names = db.ReadCountryNames().value_or(std::vector<std::string>{});
-    const auto mexico = std::find(names.begin(), names.end(), "Mexico");
-    if (mexico == names.end()) {
-        state.SkipWithError("no Mexico in the database");
+    const auto entry = MexicoEntry(state, db);
+    if (!entry) {
         return;
     }
-    const auto entry = db.FindCountryEntry(static_cast<int>(mexico - names.begin()) + 1);
     for (auto _ : state) {
         const CitySearch search(db.ReadCountryCities(*entry).value_or(std::vector<CityEntry>{}));
         benchmark::DoNotOptimize(search.cities().data());
